@@ -1,0 +1,17 @@
+#pragma once
+// How boxes are written down in the dialog log: kinds and buttons as words.
+#include <optional>
+#include <string>
+
+#include "core/app/UserDialogs.h"
+
+namespace skelder {
+
+const char* KindWord(MessageKind kind);         // "error", "warning", ...
+const char* ButtonsWord(MessageButtons buttons);  // "OK", "OK,Cancel", "Yes,No", ...
+// "OK", "Cancel", "Yes", "No" and back; nothing for an unknown word or one the
+// buttons do not offer.
+const char* AnswerWord(MessageAnswer answer);
+std::optional<MessageAnswer> ParseAnswer(const std::string& word, MessageButtons buttons);
+
+}  // namespace skelder

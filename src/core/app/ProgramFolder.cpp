@@ -1,0 +1,43 @@
+#include "core/app/ProgramFolder.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/Platform.h"
+
+namespace skelder {
+
+namespace fs = std::filesystem;
+
+static bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+
+std::string ProgramFilePath(const std::string& programFolder, const std::string& name) {
+  std::string path = programFolder;
+  if (path.empty() || !IsSeparator(path.back())) path += PathSeparator();
+  return path + name;
+}
+
+std::string EnsureProgramFolder(const std::string& programFolder, const std::string& name,
+                                UserDialogs& dialogs) {
+  std::string path = ProgramFilePath(programFolder, name);
+  while (path.size() > 1 && IsSeparator(path.back())) path.pop_back();
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) return path;
+  if (!fs::create_directory(path, ec) || !fs::is_directory(path, ec)) {
+    dialogs.error("Cannot create directory" + path);
+    return {};
+  }
+  return path;
+}
+
+std::string FolderOf(const std::string& filePath) {
+  const auto cut = filePath.find_last_of("/\\");
+  return cut == std::string::npos ? std::string() : filePath.substr(0, cut + 1);
+}
+
+std::string FileNameOf(const std::string& path) {
+  const auto cut = path.find_last_of("/\\");
+  return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+}  // namespace skelder

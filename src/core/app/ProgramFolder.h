@@ -1,0 +1,24 @@
+#pragma once
+// Paths in the program's own folder, which is also Tera Term's folder.
+#include <string>
+
+#include "core/app/UserDialogs.h"
+
+namespace skelder {
+
+// The folder (ending with the path separator) followed by name; with an empty name the
+// folder itself with its trailing separator.
+std::string ProgramFilePath(const std::string& programFolder, const std::string& name);
+
+// Forms ProgramFilePath(name) and creates that folder (one level) when it is missing.
+// Returns the path without a trailing separator, or an empty text after the
+// "Cannot create directory" error box when it cannot be made.
+std::string EnsureProgramFolder(const std::string& programFolder, const std::string& name,
+                                UserDialogs& dialogs);
+
+// The folder part of a file path, with its trailing separator.
+std::string FolderOf(const std::string& filePath);
+// The name part of a path (after the last separator).
+std::string FileNameOf(const std::string& path);
+
+}  // namespace skelder

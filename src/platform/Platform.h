@@ -1,0 +1,35 @@
+#pragma once
+// The platform services of one process, created by the implementation for this system
+// (posix/ or win32/). Folders come from the usual environment (XDG_CONFIG_HOME,
+// XDG_RUNTIME_DIR on Linux), so tests point them at temporary folders.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Broadcaster.h"
+#include "platform/ExistenceFlags.h"
+#include "platform/ProgramStarter.h"
+#include "platform/SettingsStore.h"
+#include "platform/SystemInfo.h"
+
+namespace skelder {
+
+struct Platform {
+  std::unique_ptr<SettingsStore> settings;
+  std::unique_ptr<ExistenceFlags> flags;
+  std::unique_ptr<Broadcaster> broadcaster;
+  std::unique_ptr<ProgramStarter> starter;
+  std::unique_ptr<SystemInfo> system;
+};
+
+Platform CreatePlatform();
+
+// A receiver of the named messages, for the process that waits for them.
+std::unique_ptr<BroadcastReceiver> CreateBroadcastReceiver(const std::vector<std::string>& names);
+
+// The executable file suffix of this system: ".exe" on Windows, empty elsewhere.
+const char* ExecutableSuffix();
+// The folder separator of this system's paths.
+char PathSeparator();
+
+}  // namespace skelder

@@ -1,0 +1,22 @@
+#pragma once
+// Facts about the system and the user, and the shell's names of files.
+#include <string>
+
+namespace skelder {
+
+class SystemInfo {
+ public:
+  virtual ~SystemInfo() = default;
+  virtual std::string userName() const = 0;
+  virtual std::string computerName() const = 0;
+  // The Windows folder (under Wine: the prefix's drive_c/windows).
+  virtual std::string windowsFolder() const = 0;
+  // The name under which the shell shows the file; the path itself when it cannot tell.
+  virtual std::string shellDisplayName(const std::string& path) const = 0;
+  // True on the NT family of Windows (and everywhere that is not Windows 9x).
+  virtual bool isNTFamily() const = 0;
+  // The full path of the running executable.
+  virtual std::string executablePath() const = 0;
+};
+
+}  // namespace skelder
