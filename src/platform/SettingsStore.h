@@ -35,10 +35,12 @@ class SettingsStore {
   virtual std::unique_ptr<RegistryKey> openKey(const std::string& path, bool create) = 0;
   // Removes the key with its values and subkeys; false when it did not exist.
   virtual bool deleteKey(const std::string& path) = 0;
+  // Once after the store had to set aside content it could not read: a warning for the
+  // user; empty otherwise.
+  virtual std::string takeRecoveryNotice() { return {}; }
 };
 
-// Ties a store to a fixed root so callers write relative paths: "Skelder" below
-// "Software\Vantrell Solutions" and so on.
+// The program's settings key below the current user's root.
 inline constexpr const char* kSettingsKeyPath = "Software\\Vantrell Solutions\\Skelder";
 
 }  // namespace skelder
