@@ -16,7 +16,8 @@ class Broadcaster {
 class BroadcastReceiver {
  public:
   virtual ~BroadcastReceiver() = default;
-  // A descriptor that becomes readable when messages may be waiting (-1 if none).
+  // A descriptor that becomes readable when messages may be waiting; -1 when there is
+  // no bus (or it went away).
   virtual int descriptor() const = 0;
   // The messages received so far, oldest first; does not block.
   virtual std::vector<std::string> takeMessages() = 0;

@@ -38,7 +38,12 @@ class SettingsStore {
   // Once after the store had to set aside content it could not read: a warning for the
   // user; empty otherwise.
   virtual std::string takeRecoveryNotice() { return {}; }
+  // Between these two calls a store may keep writes in memory and store them together
+  // at the end. Writes still report whether they could be stored.
+  virtual void beginBatch() {}
+  virtual bool endBatch() { return true; }
 };
+
 
 // The program's settings key below the current user's root.
 inline constexpr const char* kSettingsKeyPath = "Software\\Vantrell Solutions\\Skelder";

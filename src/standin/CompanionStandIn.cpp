@@ -18,8 +18,9 @@ int main() {
   FlagCreation flag = platform.flags->create("SkelderSemaphore");
   if (!flag.handle || flag.alreadyExisted) return 0;  // one companion is enough
   auto receiver = CreateBroadcastReceiver({"SkelderStopMessage"});
-  if (receiver->descriptor() < 0) return 0;  // no session bus: nothing to wait for
-  while (receiver->waitForMessage(60 * 60 * 1000) != "SkelderStopMessage") {
+  // Ends with the session bus too: then nothing can reach it any more.
+  while (receiver->descriptor() >= 0) {
+    if (receiver->waitForMessage(60 * 1000) == "SkelderStopMessage") break;
   }
   return 0;
 }

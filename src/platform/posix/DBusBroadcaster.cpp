@@ -58,7 +58,9 @@ DBusBroadcastReceiver::~DBusBroadcastReceiver() {
 
 int DBusBroadcastReceiver::descriptor() const {
   int fd = -1;
-  if (connection_ && !dbus_connection_get_unix_fd(connection_, &fd)) fd = -1;
+  if (!connection_ || !dbus_connection_get_is_connected(connection_) ||
+      !dbus_connection_get_unix_fd(connection_, &fd))
+    fd = -1;
   return fd;
 }
 

@@ -144,6 +144,7 @@ FileSettingsStore::FileSettingsStore(std::string filePath, std::string root)
     : filePath_(std::move(filePath)), root_(std::move(root)) {}
 
 void FileSettingsStore::refresh() {
+  if (batchDepth_ > 0) return;  // the batch's own view stands until it is written
   struct stat st {};
   Identity now;
   if (::stat(filePath_.c_str(), &st) == 0) {
@@ -210,11 +211,39 @@ bool FileSettingsStore::save() {
 
 template <typename Change>
 bool FileSettingsStore::update(Change change) {
+  if (batchDepth_ > 0) {
+    // Inside a batch the file is written once at its end; a folder that cannot hold
+    // the file is still reported at once.
+    std::error_code ec;
+    const auto folder = std::filesystem::path(filePath_).parent_path();
+    if (!folder.empty()) std::filesystem::create_directories(folder, ec);
+    if (!folder.empty() && !std::filesystem::is_directory(folder, ec)) return false;
+    if (!change(keys_)) return false;
+    batchDirty_ = true;
+    return true;
+  }
   refresh();
   KeyMap before = keys_;
   if (!change(keys_)) return false;
   if (save()) return true;
   keys_ = std::move(before);
+  return false;
+}
+
+void FileSettingsStore::beginBatch() {
+  if (batchDepth_++ == 0) {
+    refresh();
+    batchDirty_ = false;
+  }
+}
+
+bool FileSettingsStore::endBatch() {
+  if (batchDepth_ == 0 || --batchDepth_ > 0) return true;
+  if (!batchDirty_) return true;
+  batchDirty_ = false;
+  if (save()) return true;
+  loadedOnce_ = false;  // what is on disk stays the truth
+  refresh();
   return false;
 }
 

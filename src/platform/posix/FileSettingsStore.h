@@ -21,6 +21,8 @@ class FileSettingsStore : public SettingsStore {
 
   // Once after a file that could not be parsed was moved aside: the text of the warning.
   std::string takeRecoveryNotice() override;
+  void beginBatch() override;
+  bool endBatch() override;
 
   const std::string& filePath() const { return filePath_; }
 
@@ -52,6 +54,8 @@ class FileSettingsStore : public SettingsStore {
     }
   } loaded_;
   bool loadedOnce_ = false;
+  int batchDepth_ = 0;
+  bool batchDirty_ = false;
   std::string recoveryNotice_;
 };
 

@@ -1,0 +1,37 @@
+#include "gui/app/GuiStartupHost.h"
+
+#include <QApplication>
+
+#include "gui/app/MainWindow.h"
+#include "gui/app/SplashWindow.h"
+#include "gui/app/TerminationSignals.h"
+
+namespace skelder {
+
+GuiStartupHost::GuiStartupHost(ProgramContext& context) : context_(context) {}
+GuiStartupHost::~GuiStartupHost() = default;
+
+void GuiStartupHost::showSplash() {
+  splash_ = std::make_unique<SplashWindow>();
+  splash_->show();
+}
+
+void GuiStartupHost::letSplashPaint() { QApplication::processEvents(); }
+
+int GuiStartupHost::runWindows(bool updateCheckMode) {
+  auto window = std::make_unique<MainWindow>(context_);
+  if (updateCheckMode) {
+    // Only the update window would be seen; the main window is destroyed unseen, which
+    // saves the settings and tells the companion.
+    window->Shutdown();
+    return 0;
+  }
+  splash_.reset();
+  window->show();
+  TerminationSignals termination;  // a polite end (SIGTERM, SIGINT) closes the window
+  QObject::connect(&termination, &TerminationSignals::requested, window.get(),
+                   &QWidget::close);
+  return QApplication::exec();
+}
+
+}  // namespace skelder

@@ -1,0 +1,19 @@
+#pragma once
+// What every window of the program shares: the platform services, the dialog facade,
+// the program folder and the command line.
+#include <string>
+#include <vector>
+
+#include "core/app/UserDialogs.h"
+#include "platform/Platform.h"
+
+namespace skelder {
+
+struct ProgramContext {
+  Platform& platform;
+  UserDialogs& dialogs;
+  std::string programFolder;  // with its trailing separator
+  std::vector<std::string> arguments;
+};
+
+}  // namespace skelder

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "SettingsStoreConformance.h"
+#include "platform/posix/FileSettingsStore.h"
+#include "support/TempFolder.h"
+
+namespace skelder::testing {
+
+namespace {
+
+const std::string kKey = "Software\\Vantrell Solutions\\Skelder";
+
+// Each store lives in its own folder for the length of the process.
+StoreFactory FileStoreFactory() {
+  return [] {
+    static std::vector<std::unique_ptr<TempFolder>> folders;
+    folders.push_back(std::make_unique<TempFolder>());
+    return std::make_unique<FileSettingsStore>(folders.back()->file("Vantrell Solutions/Skelder.reg"));
+  };
+}
+
+}  // namespace
+
+INSTANTIATE_TEST_SUITE_P(FileStore, SettingsStoreConformance, ::testing::Values(FileStoreFactory()));
+
+TEST(FileSettingsStore, WritesTheRegistryExportFormat) {
+  TempFolder folder;
+  FileSettingsStore store(folder.file("Skelder.reg"));
+  auto key = store.openKey(kKey, true);
+  key->writeString("VarName", "A \"B\"");
+  key->writeInteger("WinTop", 10);
+  key->writeInteger("NT", -1);
+  key->writeString("Two", "a\r\nb");
+  EXPECT_EQ(ReadFileBytes(folder.file("Skelder.reg")),
+            "REGEDIT4\r\n"
+            "\r\n[HKEY_CURRENT_USER\\Software]\r\n"
+            "\r\n[HKEY_CURRENT_USER\\Software\\Vantrell Solutions]\r\n"
+            "\r\n[HKEY_CURRENT_USER\\Software\\Vantrell Solutions\\Skelder]\r\n"
+            "\"VarName\"=\"A \\\"B\\\"\"\r\n"
+            "\"WinTop\"=dword:0000000a\r\n"
+            "\"NT\"=dword:ffffffff\r\n"
+            "\"Two\"=hex(1):61,0d,0a,62,00\r\n");
+}
+
+TEST(FileSettingsStore, SeesWhatAnotherProcessWrote) {
+  TempFolder folder;
+  FileSettingsStore mine(folder.file("Skelder.reg"));
+  FileSettingsStore theirs(folder.file("Skelder.reg"));
+  auto key = mine.openKey(kKey, true);
+  key->writeString("ParamName", "first");
+  theirs.openKey(kKey, true)->writeString("ParamName", "second");
+  EXPECT_EQ(key->readString("ParamName"), "second");
+  key->writeInteger("Other", 1);  // a write keeps the other's value
+  EXPECT_EQ(theirs.openKey(kKey, false)->readString("ParamName"), "second");
+}
+
+TEST(FileSettingsStore, AnUnreadableFileIsMovedAsideOnceAndTheStoreStartsEmpty) {
+  TempFolder folder;
+  const std::string path = folder.file("Skelder.reg");
+  WriteFileBytes(path, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n\"Broken=\r\n");
+  FileSettingsStore store(path);
+  EXPECT_FALSE(store.openKey("Software", false));
+  EXPECT_EQ(ReadFileBytes(path + ".broken"),
+            "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n\"Broken=\r\n");
+  EXPECT_EQ(store.takeRecoveryNotice(),
+            "The settings file " + path + " could not be read. It has been moved to " + path +
+                ".broken and the program starts with its default settings.");
+  EXPECT_EQ(store.takeRecoveryNotice(), "");
+}
+
+TEST(FileSettingsStore, UnwritableStoreFailsWritesAndKeepsWhatIsThere) {
+  TempFolder folder;
+  // A plain file stands where the store's folder must go.
+  WriteFileBytes(folder.file("Vantrell Solutions"), "not a folder");
+  FileSettingsStore store(folder.file("Vantrell Solutions/Skelder.reg"));
+  EXPECT_FALSE(store.openKey(kKey, true));
+  EXPECT_FALSE(store.openKey(kKey, false));
+  EXPECT_EQ(ReadFileBytes(folder.file("Vantrell Solutions")), "not a folder");
+}
+
+TEST(FileSettingsStore, AFailedWriteLeavesTheOldValue) {
+  TempFolder folder;
+  const std::string dir = folder.file("store");
+  std::filesystem::create_directory(dir);
+  FileSettingsStore store(dir + "/Skelder.reg");
+  auto key = store.openKey(kKey, true);
+  ASSERT_TRUE(key->writeString("VarName", "old"));
+  const std::string before = ReadFileBytes(dir + "/Skelder.reg");
+  // The temporary file cannot be made: a folder stands where it must go.
+  std::filesystem::create_directory(dir + "/Skelder.reg.tmp" + std::to_string(getpid()));
+  EXPECT_FALSE(key->writeString("VarName", "new"));
+  EXPECT_EQ(key->readString("VarName"), "old");
+  EXPECT_EQ(ReadFileBytes(dir + "/Skelder.reg"), before);
+}
+
+// A writer killed at random moments leaves either the old or the new content.
+TEST(FileSettingsStore, SurvivesACrashInTheMiddleOfAWrite) {
+  TempFolder folder;
+  const std::string path = folder.file("Skelder.reg");
+  {
+    FileSettingsStore store(path);
+    store.openKey(kKey, true)->writeString("Value", std::string(20000, 'a'));
+  }
+  for (int round = 0; round < 20; ++round) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      FileSettingsStore store(path);
+      auto key = store.openKey(kKey, true);
+      for (int i = 0;; ++i) key->writeString("Value", std::string(20000, static_cast<char>('a' + i % 2)));
+    }
+    usleep(2000 + round * 700);
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    FileSettingsStore reader(path);
+    auto value = reader.openKey(kKey, false);
+    ASSERT_TRUE(value) << "round " << round;
+    auto text = value->readString("Value");
+    ASSERT_TRUE(text);
+    EXPECT_TRUE(*text == std::string(20000, 'a') || *text == std::string(20000, 'b'));
+    EXPECT_EQ(reader.takeRecoveryNotice(), "");
+  }
+}
+
+}  // namespace skelder::testing
