@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "ProgramProcess.h"
+#include "platform/Platform.h"
+#include "platform/posix/FileSettingsStore.h"
+
+namespace skelder::testing {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string StoredText(const ProgramFolderFixture& folder, const std::string& name) {
+  FileSettingsStore store(folder.configFile());
+  auto key = store.openKey(kSettingsKeyPath, false);
+  if (!key) return "(no key)";
+  return key->readString(name).value_or("(missing)");
+}
+
+class StartupProcess : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!std::getenv("DBUS_SESSION_BUS_ADDRESS")) GTEST_SKIP() << "no session bus";
+  }
+};
+
+}  // namespace
+
+TEST_F(StartupProcess, ASecondStartWakesTheFirstAndEnds) {
+  ProgramFolderFixture folder;
+  const pid_t first = folder.start({});
+  ASSERT_TRUE(folder.waitForFlag("SkeldercSemaphore", 20000));
+  auto receiver = CreateBroadcastReceiver({"SkeldercMessage", "SkelderRRMessage"});
+
+  const pid_t second = folder.start({});
+  EXPECT_EQ(folder.waitForExit(second, 20000), 0);
+  EXPECT_EQ(receiver->waitForMessage(5000), "SkeldercMessage");
+  EXPECT_TRUE(folder.isRunning(first));
+  EXPECT_TRUE(folder.dialogLines().empty());
+
+  // Closing the first saves the settings and tells the companion.
+  EXPECT_EQ(folder.stop(first), 0);
+  EXPECT_EQ(receiver->waitForMessage(5000), "SkelderRRMessage");
+  EXPECT_EQ(StoredText(folder, "MultiStartInterval"), "5");
+}
+
+TEST_F(StartupProcess, AFileGivenToASecondStartIsHandedOverThroughTheTemporaryFolder) {
+  ProgramFolderFixture folder;
+  const pid_t first = folder.start({});
+  ASSERT_TRUE(folder.waitForFlag("SkeldercSemaphore", 20000));
+  auto receiver = CreateBroadcastReceiver({"SkeldercMessage"});
+
+  const std::string table = folder.file("Routers.SKD");
+  WriteFileBytes(table, "SKD21 bytes of a table");
+  const pid_t second = folder.start({table});
+  EXPECT_EQ(folder.waitForExit(second, 20000), 0);
+  EXPECT_EQ(receiver->waitForMessage(5000), "SkeldercMessage");
+  const std::string copy = folder.programFolder() + "/Temp_TTL/~Routers.SKD";
+  EXPECT_EQ(ReadFileBytes(copy), "SKD21 bytes of a table");
+  EXPECT_EQ(StoredText(folder, "ParamName"), copy);
+  folder.stop(first);
+  EXPECT_TRUE(fs::exists(copy));  // closing does not remove the hand-over copy
+}
+
+TEST_F(StartupProcess, ARenamedProgramRefusesToRun) {
+  ProgramFolderFixture folder("Skelderc2");
+  const pid_t pid = folder.start({});
+  EXPECT_EQ(folder.waitForExit(pid, 20000), 0);
+  EXPECT_EQ(folder.dialogLines(),
+            std::vector<std::string>{
+                "error|OK|This application cannot be executed unless having the original "
+                "name.\\rPlease rename it to 'Skelderc'"});
+}
+
+TEST_F(StartupProcess, WithoutTeraTermTheProgramRefusesToRun) {
+  ProgramFolderFixture folder("Skelderc", false);
+  const pid_t pid = folder.start({});
+  EXPECT_EQ(folder.waitForExit(pid, 20000), 0);
+  EXPECT_EQ(folder.dialogLines(),
+            std::vector<std::string>{
+                "error|OK|TTERMPRO.EXE not found.\\rPlease move Skelderc into TeraTerm "
+                "directory."});
+  EXPECT_FALSE(fs::exists(folder.programFolder() + "/Temp_TTL"));
+}
+
+TEST_F(StartupProcess, AMissingCompanionIsReportedAndAPresentOneIsStarted) {
+  ProgramFolderFixture missing("Skelderc", true, false);
+  const pid_t pid = missing.start({});
+  ASSERT_TRUE(missing.waitForFlag("SkeldercSemaphore", 20000));
+  EXPECT_EQ(missing.dialogLines(), std::vector<std::string>{"error|OK|File '" +
+                                                            missing.programFolder() +
+                                                            "/Skelder.exe' not found."});
+  EXPECT_TRUE(missing.isRunning(pid));
+  missing.stop(pid);
+
+  ProgramFolderFixture present;
+  const pid_t other = present.start({});
+  ASSERT_TRUE(present.waitForFlag("SkeldercSemaphore", 20000));
+  EXPECT_EQ(ReadFileBytes(present.standInLog() + "/companion.log"), "started\n");
+  present.stop(other);
+}
+
+TEST_F(StartupProcess, LeftoverRunFilesAreRemovedAtStart) {
+  ProgramFolderFixture folder;
+  const std::string temp = folder.programFolder() + "/Temp_TTL/";
+  fs::create_directory(temp);
+  for (const char* name : {"~macroC1.ttl", "~TTiniC1.ini", "~macroC12.ttl", "~Routers.SKD", "keep.ttl"})
+    WriteFileBytes(temp + name, "x");
+  const pid_t pid = folder.start({});
+  ASSERT_TRUE(folder.waitForFlag("SkeldercSemaphore", 20000));
+  std::set<std::string> left;
+  for (int i = 0; i < 250; ++i) {
+    left.clear();
+    for (const auto& entry : fs::directory_iterator(temp)) left.insert(entry.path().filename());
+    if (left.size() == 2) break;
+    usleep(20000);
+  }
+  EXPECT_EQ(left, (std::set<std::string>{"~Routers.SKD", "keep.ttl"}));
+  folder.stop(pid);
+}
+
+TEST_F(StartupProcess, TheUpdateCheckModeEndsByItselfAndSavesTheSettings) {
+  ProgramFolderFixture folder;
+  auto receiver = CreateBroadcastReceiver({"SkelderRRMessage"});
+  const pid_t pid = folder.start({"upgradeCheck=true"});
+  EXPECT_EQ(folder.waitForExit(pid, 20000), 0);
+  EXPECT_EQ(receiver->waitForMessage(5000), "SkelderRRMessage");
+  EXPECT_EQ(StoredText(folder, "ParamName"), "upgradeCheck=true");
+  EXPECT_EQ(StoredText(folder, "LastSKDFile"), "");
+  EXPECT_TRUE(folder.dialogLines().empty());
+}
+
+TEST_F(StartupProcess, AFileArgumentWithALastTableIsOfferedForImport) {
+  ProgramFolderFixture folder;
+  const std::string last = folder.file("Last.SKD");
+  const std::string argument = folder.file("New.SKD");
+  WriteFileBytes(last, "SKD21");
+  WriteFileBytes(argument, "SKD21");
+  {
+    fs::create_directories(fs::path(folder.configFile()).parent_path());
+    FileSettingsStore store(folder.configFile());
+    store.openKey(kSettingsKeyPath, true)->writeString("LastSKDFile", last);
+  }
+  folder.setAnswers("No\n");
+  const pid_t pid = folder.start({argument});
+  ASSERT_TRUE(folder.waitForFlag("SkeldercSemaphore", 20000));
+  for (int i = 0; i < 250 && folder.dialogLines().empty(); ++i) usleep(20000);
+  EXPECT_EQ(folder.dialogLines(),
+            std::vector<std::string>{"confirmation|Yes,No|Do you want to import file New.SKD "
+                                     "into Skelder?"});
+  for (int i = 0; i < 100 && StoredText(folder, "ParamName") != ""; ++i) usleep(20000);
+  EXPECT_EQ(StoredText(folder, "ParamName"), "");
+  folder.stop(pid);
+  EXPECT_EQ(StoredText(folder, "LastSKDFile"), last);
+}
+
+}  // namespace skelder::testing
