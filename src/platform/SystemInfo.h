@@ -1,8 +1,15 @@
 #pragma once
 // Facts about the system and the user, and the shell's names of files.
+#include <optional>
 #include <string>
 
 namespace skelder {
+
+struct LockKeys {
+  bool num = false;
+  bool caps = false;
+  bool scroll = false;
+};
 
 class SystemInfo {
  public:
@@ -17,6 +24,8 @@ class SystemInfo {
   virtual bool isNTFamily() const = 0;
   // The full path of the running executable.
   virtual std::string executablePath() const = 0;
+  // Which lock keys are on; nothing where the system cannot tell.
+  virtual std::optional<LockKeys> lockKeys() const { return std::nullopt; }
 };
 
 }  // namespace skelder
