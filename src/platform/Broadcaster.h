@@ -23,6 +23,11 @@ class BroadcastReceiver {
   virtual std::vector<std::string> takeMessages() = 0;
   // Blocks up to timeoutMs for the next message; empty on time-out.
   virtual std::string waitForMessage(int timeoutMs) = 0;
+  // Where the window system hands the messages to every top-level window (Windows), a
+  // gui gives each message its windows get (from a native event filter: an MSG) to this:
+  // the message's name when it is one of the receiver's, empty otherwise. Elsewhere
+  // always empty; there the descriptor tells when to take messages.
+  virtual std::string nameOfNativeMessage(const void* /*nativeMessage*/) const { return {}; }
 };
 
 }  // namespace skelder

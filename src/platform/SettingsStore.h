@@ -44,7 +44,6 @@ class SettingsStore {
   virtual bool endBatch() { return true; }
 };
 
-
 // The program's settings key below the current user's root.
 inline constexpr const char* kSettingsKeyPath = "Software\\Vantrell Solutions\\Skelder";
 

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/FileVersion.h"
+
 namespace skelder {
 
 struct LockKeys {
@@ -26,6 +28,11 @@ class SystemInfo {
   virtual std::string executablePath() const = 0;
   // Which lock keys are on; nothing where the system cannot tell.
   virtual std::optional<LockKeys> lockKeys() const { return std::nullopt; }
+  // The file version in the version resource of an executable; kUnknownFileVersion for a
+  // file without one (or missing). Read from the file itself unless the system can tell.
+  virtual FileVersion fileVersion(const std::string& path) const {
+    return ReadPeFileVersion(path).value_or(kUnknownFileVersion);
+  }
 };
 
 }  // namespace skelder

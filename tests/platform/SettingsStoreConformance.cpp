@@ -66,6 +66,13 @@ TEST_P(SettingsStoreConformance, SubkeysAreListedAndDeletedWithTheirValues) {
   EXPECT_FALSE(store->deleteKey(kKey + "\\String"));
 }
 
+TEST_P(SettingsStoreConformance, AnEmptyPathNeverDeletesTheWholeStore) {
+  ASSERT_TRUE(store->openKey(kKey, true)->writeInteger("WinTop", 3));
+  EXPECT_FALSE(store->deleteKey(""));
+  EXPECT_FALSE(store->deleteKey("\\"));
+  EXPECT_EQ(store->openKey(kKey, false)->readInteger("WinTop"), 3);
+}
+
 TEST_P(SettingsStoreConformance, DeletedValuesAreGone) {
   auto key = store->openKey(kKey, true);
   key->writeString("ParamName", "x");

@@ -1,17 +1,26 @@
 #include "support/TempFolder.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
 namespace skelder::testing {
 
 TempFolder::TempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "skelder-test-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
-  path_ = pattern;
+  // A fresh name: create_directory reports an existing folder as not created.
+  static std::mt19937 generator{std::random_device{}()};
+  const auto base = std::filesystem::temp_directory_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const auto folder = base / ("skelder-test-" + std::to_string(generator() % 100000000));
+    std::error_code ec;
+    if (std::filesystem::create_directory(folder, ec)) {
+      path_ = folder.string();
+      return;
+    }
+  }
+  throw std::runtime_error("cannot make a temporary folder");
 }
 
 TempFolder::~TempFolder() {

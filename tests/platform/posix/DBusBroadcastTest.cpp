@@ -8,41 +8,6 @@
 
 namespace skelder::testing {
 
-// These tests need the session bus that the test command starts.
-class Broadcast : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!std::getenv("DBUS_SESSION_BUS_ADDRESS")) GTEST_SKIP() << "no session bus";
-  }
-};
-
-TEST_F(Broadcast, AMessageFromAnotherProcessReachesOnlyItsListeners) {
-  auto wake = CreateBroadcastReceiver({"SkeldercMessage"});
-  auto reread = CreateBroadcastReceiver({"SkelderRRMessage"});
-  ASSERT_GE(wake->descriptor(), 0);
-  const pid_t sender = fork();
-  if (sender == 0) _exit(CreatePlatform().broadcaster->broadcast("SkeldercMessage") ? 0 : 1);
-  int status = 0;
-  waitpid(sender, &status, 0);
-  EXPECT_EQ(WEXITSTATUS(status), 0);
-  EXPECT_EQ(wake->waitForMessage(5000), "SkeldercMessage");
-  EXPECT_EQ(reread->waitForMessage(300), "");
-}
-
-TEST_F(Broadcast, MessagesArriveInOrderAndCanBeTakenWithoutWaiting) {
-  auto receiver = CreateBroadcastReceiver({"SkelderRRMessage", "SkeldercStopMessage"});
-  auto broadcaster = CreatePlatform().broadcaster;
-  ASSERT_TRUE(broadcaster->broadcast("SkelderRRMessage"));
-  ASSERT_TRUE(broadcaster->broadcast("SkeldercStopMessage"));
-  EXPECT_EQ(receiver->waitForMessage(5000), "SkelderRRMessage");
-  std::vector<std::string> rest;
-  for (int i = 0; i < 50 && rest.empty(); ++i) {
-    rest = receiver->takeMessages();
-    if (rest.empty()) usleep(20000);
-  }
-  EXPECT_EQ(rest, std::vector<std::string>{"SkeldercStopMessage"});
-}
-
 // The bus address is read once per process, so this runs in a fresh process of its own.
 TEST(BroadcastWithoutBus, SendsNothingAndReceivesNothing) {
   if (!std::getenv("SKELDER_NO_BUS_CHILD")) {

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "SettingsStoreConformance.h"
+#include "../SettingsStoreConformance.h"
 #include "platform/posix/FileSettingsStore.h"
 #include "support/TempFolder.h"
 
@@ -20,13 +20,15 @@ StoreFactory FileStoreFactory() {
   return [] {
     static std::vector<std::unique_ptr<TempFolder>> folders;
     folders.push_back(std::make_unique<TempFolder>());
-    return std::make_unique<FileSettingsStore>(folders.back()->file("Vantrell Solutions/Skelder.reg"));
+    return std::make_unique<FileSettingsStore>(
+        folders.back()->file("Vantrell Solutions/Skelder.reg"));
   };
 }
 
 }  // namespace
 
-INSTANTIATE_TEST_SUITE_P(FileStore, SettingsStoreConformance, ::testing::Values(FileStoreFactory()));
+INSTANTIATE_TEST_SUITE_P(FileStore, SettingsStoreConformance,
+                         ::testing::Values(FileStoreFactory()));
 
 TEST(FileSettingsStore, WritesTheRegistryExportFormat) {
   TempFolder folder;
@@ -112,7 +114,8 @@ TEST(FileSettingsStore, SurvivesACrashInTheMiddleOfAWrite) {
     if (child == 0) {
       FileSettingsStore store(path);
       auto key = store.openKey(kKey, true);
-      for (int i = 0;; ++i) key->writeString("Value", std::string(20000, static_cast<char>('a' + i % 2)));
+      for (int i = 0;; ++i)
+        key->writeString("Value", std::string(20000, static_cast<char>('a' + i % 2)));
     }
     usleep(2000 + round * 700);
     kill(child, SIGKILL);

@@ -48,7 +48,8 @@ TEST(ProgramStarter, RecognisesWindowsExecutablesAndStartsThemThroughWine) {
 TEST(ProgramStarter, StartsAProgramDetachedInItsFolderWithItsArguments) {
   TempFolder folder;
   const std::string script = folder.file("record.sh");
-  WriteFileBytes(script, "#!/bin/sh\npwd > out.txt\nfor a in \"$@\"; do echo \"[$a]\" >> out.txt; done\n");
+  WriteFileBytes(script,
+                 "#!/bin/sh\npwd > out.txt\nfor a in \"$@\"; do echo \"[$a]\" >> out.txt; done\n");
   chmod(script.c_str(), 0755);
   PosixProgramStarter starter;
   ASSERT_TRUE(starter.open(script, R"( /F="with blank"  /M="x")", folder.path()));
@@ -76,7 +77,8 @@ TEST(SystemInfo, DisplayNameIsTheFileNameOrThePathItself) {
   EXPECT_EQ(system.shellDisplayName(folder.file("Gone.SKD")), folder.file("Gone.SKD"));
   EXPECT_FALSE(system.userName().empty());
   EXPECT_FALSE(system.computerName().empty());
-  EXPECT_EQ(system.executablePath().substr(system.executablePath().rfind('/') + 1), "platform_tests");
+  EXPECT_EQ(system.executablePath().substr(system.executablePath().rfind('/') + 1),
+            "platform_tests");
 }
 
 TEST(SystemInfo, WindowsFolderLiesInTheWinePrefix) {
