@@ -126,7 +126,7 @@ TEST_F(StartupTest, AMissingCompanionIsReportedAndStartUpGoesOn) {
   flags.heldElsewhere.clear();
   fs::remove(program + "Skelder.exe");
   start({});
-  EXPECT_EQ(dialogs.boxes(), std::vector<RecordedBox>{ErrorBox("File 'Skelder.exe' not found.")});
+  EXPECT_EQ(dialogs.boxes(), std::vector<RecordedBox>{ErrorBox("File '" + program + "Skelder.exe' not found.")});
   EXPECT_TRUE(starter.started.empty());
   EXPECT_EQ(host.calls.back(), "windows");
 }

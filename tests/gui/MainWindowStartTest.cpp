@@ -5,73 +5,39 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "core/app/SettingsStorage.h"
-#include "gui/app/MainWindow.h"
-#include "platform/posix/FileSettingsStore.h"
-#include "support/FakePlatform.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempFolder.h"
+#include "MainWindowFixture.h"
 
 namespace skelder::testing {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-class MainWindowStart : public ::testing::Test {
- protected:
-  MainWindowStart() {
-    fs::create_directory(folder.file("tt"));
-    auto* settings = new FileSettingsStore(folder.file("cfg/Skelder.reg"));
-    store = settings;
-    platform.settings.reset(settings);
-    auto* sender = new FakeBroadcaster;
-    broadcaster = sender;
-    platform.broadcaster.reset(sender);
-    platform.system = std::make_unique<FakeSystem>();
-  }
-  std::unique_ptr<MainWindow> create(std::vector<std::string> arguments = {}) {
-    if (!arguments.empty()) WriteParamName(*store, arguments[0]);
-    context = std::make_unique<ProgramContext>(
-        ProgramContext{platform, dialogs, folder.file("tt") + "/", arguments});
-    return std::make_unique<MainWindow>(*context);
-  }
-
-  TempFolder folder;
-  Platform platform;
-  FileSettingsStore* store;
-  FakeBroadcaster* broadcaster;
-  ScriptedDialogs dialogs;
-  std::unique_ptr<ProgramContext> context;
-};
-
-}  // namespace
+using MainWindowStart = MainWindowFixture;
 
 TEST_F(MainWindowStart, TheCaptionNamesTheTableOrNoname) {
-  auto window = create();
-  EXPECT_EQ(window->windowTitle(), "Skelder Configuration - [Noname.SKD]");
-  window->UpdateCaption(true);
-  EXPECT_EQ(window->windowTitle(), "Skelder Configuration - [Noname.SKD*]");
+  auto& window = create();
+  EXPECT_EQ(window.windowTitle(), "Skelder Configuration - [Noname.SKD]");
+  window.UpdateCaption(true);
+  EXPECT_EQ(window.windowTitle(), "Skelder Configuration - [Noname.SKD*]");
 
   const std::string table = folder.file("Routers.SKD");
-  WriteFileBytes(table, "SKD21");
-  auto opened = create({table});  // no last table: the argument opens
-  EXPECT_EQ(opened->currentFile(), table);
-  EXPECT_EQ(opened->windowTitle(), "Skelder Configuration - [Routers.SKD]");
-  EXPECT_FALSE(opened->importQuestionArmed());
+  WriteFileBytes(table, kEmptyTable);
+  auto& opened = create({table});  // no last table: the argument opens
+  EXPECT_EQ(opened.currentFile(), table);
+  EXPECT_EQ(opened.windowTitle(), "Skelder Configuration - [Routers.SKD]");
+  EXPECT_FALSE(opened.importQuestionArmed());
   EXPECT_EQ(ReadParamName(*store), table);  // left as it was
 }
 
 TEST_F(MainWindowStart, TheDelayedImportQuestionAsksOnceAndClearsTheMailbox) {
   const std::string last = folder.file("Last.SKD");
   const std::string argument = folder.file("New.SKD");
-  WriteFileBytes(last, "SKD21");
-  WriteFileBytes(argument, "SKD21");
+  WriteFileBytes(last, kEmptyTable);
+  WriteFileBytes(argument, kEmptyTable);
   store->openKey(kSettingsKeyPath, true)->writeString("LastSKDFile", last);
 
-  auto window = create({argument});
-  EXPECT_EQ(window->currentFile(), last);
-  auto* timer3 = window->findChild<QTimer*>("Timer3");
+  auto& window = create({argument});
+  EXPECT_EQ(window.currentFile(), last);
+  auto* timer3 = window.findChild<QTimer*>("Timer3");
   ASSERT_TRUE(timer3);
   EXPECT_TRUE(timer3->isActive());
   EXPECT_EQ(timer3->interval(), 500);
@@ -86,9 +52,9 @@ TEST_F(MainWindowStart, TheDelayedImportQuestionAsksOnceAndClearsTheMailbox) {
 
 TEST_F(MainWindowStart, AnArgumentThatIsNoFileIsNotAskedAbout) {
   const std::string last = folder.file("Last.SKD");
-  WriteFileBytes(last, "SKD21");
+  WriteFileBytes(last, kEmptyTable);
   store->openKey(kSettingsKeyPath, true)->writeString("LastSKDFile", last);
-  auto window = create({folder.file("Gone.SKD")});
+  auto& window = create({folder.file("Gone.SKD")});
   QTest::qWait(700);
   EXPECT_TRUE(dialogs.boxes().empty());
   EXPECT_EQ(ReadParamName(*store), "");
@@ -97,16 +63,16 @@ TEST_F(MainWindowStart, AnArgumentThatIsNoFileIsNotAskedAbout) {
 TEST_F(MainWindowStart, ClosingSavesTheSettingsAndRemovesRunFiles) {
   fs::create_directory(folder.file("tt/Temp_TTL"));
   WriteFileBytes(folder.file("tt/Temp_TTL/~macroC4.ttl"), "x");
-  auto window = create();
-  window->setGeometry(50, 60, 700, 500);
-  window->show();
-  window->close();
+  auto& window = create();
+  window.setGeometry(50, 60, 800, 600);
+  window.show();
+  window.close();
   EXPECT_FALSE(fs::exists(folder.file("tt/Temp_TTL/~macroC4.ttl")));
   EXPECT_EQ(broadcaster->sent, std::vector<std::string>{"SkelderRRMessage"});
   auto key = store->openKey(kSettingsKeyPath, false);
   ASSERT_TRUE(key);
-  EXPECT_EQ(key->readInteger("WinWidth"), 700);
-  EXPECT_EQ(key->readInteger("WinHeight"), 500);
+  EXPECT_EQ(key->readInteger("WinWidth"), 800);
+  EXPECT_EQ(key->readInteger("WinHeight"), 600);
   EXPECT_EQ(key->readInteger("WinMaximized"), 0);
   EXPECT_EQ(key->readString("LastSKDFile"), "");
 }

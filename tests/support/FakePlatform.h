@@ -1,5 +1,6 @@
 #pragma once
 // In-memory stand-ins for the platform services that record what they were asked.
+#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
@@ -51,8 +52,10 @@ class FakeSystem : public SystemInfo {
   std::string userName() const override { return "ann"; }
   std::string computerName() const override { return "HOST"; }
   std::string windowsFolder() const override { return "C:\\Windows"; }
-  // The file name part, as the shell shows an existing file.
+  // The file name part for an existing file, the path itself otherwise.
   std::string shellDisplayName(const std::string& path) const override {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) return path;
     return path.substr(path.find_last_of("/\\") + 1);
   }
   bool isNTFamily() const override { return nt; }

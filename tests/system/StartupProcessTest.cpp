@@ -13,6 +13,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A table without connections: the signature and a node count of 0.
+const std::string kEmptyTable("SKD21\0\0\0\0", 9);
+
 std::string StoredText(const ProgramFolderFixture& folder, const std::string& name) {
   FileSettingsStore store(folder.configFile());
   auto key = store.openKey(kSettingsKeyPath, false);
@@ -137,8 +140,8 @@ TEST_F(StartupProcess, AFileArgumentWithALastTableIsOfferedForImport) {
   ProgramFolderFixture folder;
   const std::string last = folder.file("Last.SKD");
   const std::string argument = folder.file("New.SKD");
-  WriteFileBytes(last, "SKD21");
-  WriteFileBytes(argument, "SKD21");
+  WriteFileBytes(last, kEmptyTable);
+  WriteFileBytes(argument, kEmptyTable);
   {
     fs::create_directories(fs::path(folder.configFile()).parent_path());
     FileSettingsStore store(folder.configFile());

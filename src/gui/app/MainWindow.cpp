@@ -1,13 +1,34 @@
 #include "gui/app/MainWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
 #include <QScreen>
+#include <QSplitter>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <Qsci/qsciscintilla.h>
 #include <filesystem>
 
+#include "core/app/ProgramFolder.h"
 #include "core/app/SettingsStorage.h"
 #include "core/app/Startup.h"
+#include "core/tree/TableFileHost.h"
+#include "core/tree/TableReader.h"
+#include "core/tree/TableWriter.h"
+#include "core/tree/TreeState.h"
 #include "gui/app/BroadcastListener.h"
+#include "gui/app/Commands.h"
+#include "gui/app/SettingsPages.h"
+#include "gui/app/StatusPanels.h"
+#include "gui/tree/ConnectionTreeModel.h"
+#include "gui/tree/ConnectionTreeView.h"
+#include "gui/ui/InsertModeFilter.h"
 
 namespace skelder {
 
@@ -18,41 +39,382 @@ bool FileExists(const std::string& path) {
   return std::filesystem::is_regular_file(path, ec);
 }
 
+QString FromLocal(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
+
 constexpr int kMinimumWidth = 654;
-constexpr int kMinimumHeight = 480;
+constexpr int kPageAreaMinimumWidth = 370;
+constexpr int kPageAreaMinimumHeight = 404;
+constexpr int kTreeDesignWidth = 265;
+constexpr int kTreeShrinkLimit = 215;
+
+const char kTableFilter[] = "Skelder file (*.SKD)|*.SKD|All files (*.*)|*.*";
 
 }  // namespace
+
+// What the table reader and writer ask of the window.
+class MainWindowTableHost : public TableFileHost {
+ public:
+  explicit MainWindowTableHost(MainWindow& window) : window_(window) {}
+  void setBusy(bool busy) override {
+    if (busy)
+      QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+      QApplication::restoreOverrideCursor();
+  }
+  void showProgress(int position, int /*total*/) override {
+    if (position % 2048 == 0) QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  }
+  void tableNamed(const std::string& path) override { window_.currentFile_ = path; }
+  void tableLoaded() override {
+    window_.UpdateCaption(false);
+    window_.SetPendingEdits(false);
+  }
+  void saveSettingsAndNotify() override { window_.saveSettingsAndNotify(); }
+
+ private:
+  MainWindow& window_;
+};
 
 MainWindow::MainWindow(ProgramContext& context, QWidget* parent)
     : QMainWindow(parent),
       context_(context),
-      timer3_(new QTimer(this)),
-      timer4_(new QTimer(this)),
+      tableHost_(std::make_unique<MainWindowTableHost>(*this)),
+      commands_(new Commands(this)),
+      insertMode_(new InsertModeFilter(this)),
+      Timer1(new QTimer(this)),
+      Timer3(new QTimer(this)),
+      Timer4(new QTimer(this)),
+      Timer5(new QTimer(this)),
       listener_(new BroadcastListener({"SkeldercMessage"}, this)) {
   setObjectName(QStringLiteral("MainWindow"));
-  setMinimumSize(kMinimumWidth, kMinimumHeight);
-  timer3_->setObjectName(QStringLiteral("Timer3"));
-  timer3_->setSingleShot(true);
-  timer3_->setInterval(500);
-  connect(timer3_, &QTimer::timeout, this, &MainWindow::askDelayedImport);
-  timer4_->setObjectName(QStringLiteral("Timer4"));
-  timer4_->setSingleShot(true);
-  timer4_->setInterval(500);
-  connect(timer4_, &QTimer::timeout, this, [this] { showMaximized(); });
+  const struct {
+    QTimer* timer;
+    const char* name;
+    int interval;
+  } timers[] = {{Timer1, "Timer1", 200}, {Timer3, "Timer3", 500}, {Timer4, "Timer4", 500},
+                {Timer5, "Timer5", 5000}};
+  for (const auto& t : timers) {
+    t.timer->setObjectName(QLatin1String(t.name));
+    t.timer->setSingleShot(true);
+    t.timer->setInterval(t.interval);
+  }
+  connect(Timer1, &QTimer::timeout, this, &MainWindow::refreshCommands);
+  connect(Timer3, &QTimer::timeout, this, &MainWindow::askDelayedImport);
+  connect(Timer4, &QTimer::timeout, this, [this] { setWindowState(Qt::WindowMaximized); });
   connect(listener_, &BroadcastListener::received, this, &MainWindow::onBroadcast);
 
-  settings_ = LoadSettings(*context_.platform.settings, settingsEnvironment());
-  setGeometry(settings_.window.left, settings_.window.top, settings_.window.width,
-              settings_.window.height);
-  if (settings_.winMaximized && !isMaximized()) timer4_->start();
-
-  consumeArgument();
-  UpdateCaption(false);
-  settings_.selectedNodeIndex = 0;
-  if (importArmed_) timer3_->start();
+  model_ = new ConnectionTreeModel(tree_, *context_.platform.system, this);
+  buildLayout();
+  buildMenus();
+  buildToolBar();
+  connectCommands();
+  createInOrder();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  Shutdown();
+  tree_.removeObserver(model_);
+}
+
+// --- Layout -------------------------------------------------------------------------
+
+void MainWindow::buildLayout() {
+  splitter_ = new QSplitter(Qt::Horizontal, this);
+  splitter_->setObjectName(QStringLiteral("Splitter1"));
+  splitter_->setHandleWidth(3);
+  splitter_->setChildrenCollapsible(false);
+  VT = new ConnectionTreeView(*model_, splitter_);
+  PG = new QTabWidget(splitter_);
+  PG->setObjectName(QStringLiteral("PG"));
+  PG->setMinimumSize(kPageAreaMinimumWidth, kPageAreaMinimumHeight);
+  settingsPages_ = new SettingsPages(PG);
+  PG->addTab(settingsPages_, QStringLiteral("Settings"));
+  Memo1 = new QsciScintilla;
+  Memo1->setObjectName(QStringLiteral("Memo1"));
+  Memo2 = new QsciScintilla;
+  Memo2->setObjectName(QStringLiteral("Memo2"));
+  PG->addTab(Memo1, QStringLiteral("Macro"));
+  PG->addTab(Memo2, QStringLiteral("Popup"));
+  auto* colors = new QWidget;
+  colors->setObjectName(QStringLiteral("TabColors"));
+  PG->addTab(colors, QStringLiteral("Colors"));
+  auto* schedule = new QWidget;
+  schedule->setObjectName(QStringLiteral("TabSchedule"));
+  PG->addTab(schedule, QStringLiteral("Schedule"));
+  splitter_->addWidget(VT);
+  splitter_->addWidget(PG);
+  splitter_->setStretchFactor(0, 0);
+  splitter_->setStretchFactor(1, 1);
+  splitter_->setSizes({kTreeDesignWidth, 600});
+  setCentralWidget(splitter_);
+
+  statusBar_ = new StatusPanels(this);
+  setStatusBar(statusBar_);
+
+  // The shared insert mode of the single-line fields.
+  for (QLineEdit* field :
+       {settingsPages_->edtName, settingsPages_->edtEmail, settingsPages_->edtPhone,
+        settingsPages_->edtMobile, settingsPages_->edtPager, settingsPages_->edtPath2Templates})
+    field->installEventFilter(insertMode_);
+  insertMode_->toggled = [this] { ShowInsertMode(false); };
+
+  connect(PG, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
+  connect(settingsPages_, &QTabWidget::currentChanged, this, [this](int page) {
+    if (page == 0) settingsPages_->cbDoubleClickAction->setFocus();
+    RequestCommandRefresh();
+  });
+  connect(settingsPages_, &SettingsPages::fullPathMRUChanged, this, [this](bool full) {
+    settings_.fullPathMRU = full;
+    redrawRecentFiles();
+  });
+  connect(Memo1, &QsciScintilla::cursorPositionChanged, this,
+          [this] { ShowCaretPosition(true, 1); });
+  connect(Memo2, &QsciScintilla::cursorPositionChanged, this,
+          [this] { ShowCaretPosition(true, 2); });
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now != Memo1 && now != Memo2) ShowCaretPosition(false, 0);
+    ShowInsertMode(false);
+    RequestCommandRefresh();
+  });
+  connect(VT, &ConnectionTreeView::focusedNodeChanged, this, [this](TreeNode* node) {
+    if (!tree_.loading()) tree_.setCurrentNode(node);
+    RequestCommandRefresh();
+  });
+  qApp->installEventFilter(this);
+}
+
+void MainWindow::buildMenus() {
+  Commands& c = *commands_;
+  fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
+  fileMenu_->setObjectName(QStringLiteral("MnFile"));
+  fileMenu_->addActions({c.newTable, c.open, c.save, c.saveAs});
+  fileMenu_->addSeparator();
+  fileMenu_->addActions({c.importConnection, c.exportConnection});
+  fileMenu_->addSeparator();
+  QMenu* templates = fileMenu_->addMenu(QStringLiteral("Import macro Template"));
+  templates->setObjectName(QStringLiteral("MnImportTemplate"));
+  templates->setEnabled(false);
+  fileMenu_->addActions({c.importMacro, c.exportMacro});
+  fileMenu_->addSeparator();
+  QMenu* config = fileMenu_->addMenu(QStringLiteral("TeraTerm configuration"));
+  config->setObjectName(QStringLiteral("MnTTConfig"));
+  config->addAction(c.backup);
+  config->addSeparator();
+  config->addAction(c.restore);
+  fileMenu_->addSeparator();
+  fileMenu_->addAction(c.info);
+  fileMenu_->addSeparator();
+  fileMenu_->addActions({c.printerSetup, c.printPreview, c.print});
+  fileMenu_->addSeparator();
+  fileMenu_->addAction(c.close);
+  connect(fileMenu_, &QMenu::aboutToShow, this, &MainWindow::updateInfoCaption);
+
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  edit->setObjectName(QStringLiteral("MnEdit"));
+  edit->addAction(c.undo);
+  edit->addSeparator();
+  edit->addActions({c.cut, c.copy, c.paste, c.selectAll});
+  edit->addSeparator()->setVisible(false);
+  edit->addAction(c.copyNodePath);
+
+  QMenu* search = menuBar()->addMenu(QStringLiteral("&Search"));
+  search->setObjectName(QStringLiteral("MnSearch"));
+  search->addActions({c.find, c.findNext, c.findPrevious, c.replace});
+
+  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+  view->setObjectName(QStringLiteral("MnView"));
+  QMenu* settings = view->addMenu(QStringLiteral("Settings"));
+  settings->setObjectName(QStringLiteral("MnViewSettings"));
+  settings->addActions({c.viewGeneral, c.viewUserData, c.viewMacroEditor, c.viewHighlighter,
+                        c.viewNewConnections});
+  view->addActions({c.viewMacro, c.viewPopup, c.viewColors, c.viewSchedule});
+  view->addSeparator();
+  QMenu* layout = view->addMenu(QStringLiteral("Connection Tree"));
+  layout->setObjectName(QStringLiteral("MnConnectionTree"));
+  layout->addActions({c.treeHide, c.treeMaximize, c.treeRestore});
+
+  QMenu* connection = menuBar()->addMenu(QStringLiteral("&Connection"));
+  connection->setObjectName(QStringLiteral("MnConnection"));
+  connection->addActions({c.addChild, c.addSibling, c.duplicate, c.deleteSelected});
+  connection->addSeparator();
+  connection->addAction(c.addSeparator);
+  connection->addSeparator();
+  connection->addActions({c.moveUp, c.moveDown});
+  connection->addSeparator();
+  connection->addActions({c.expandAll, c.collapseAll});
+  connection->addSeparator();
+  connection->addAction(c.apply);
+  connection->addSeparator();
+  connection->addAction(c.selectFromRoot);
+
+  QMenu* actions = menuBar()->addMenu(QStringLiteral("&Actions"));
+  actions->setObjectName(QStringLiteral("MnActions"));
+  actions->addActions({c.runToCursor, c.run, c.runBranchToCursor, c.runBranch, c.runAllSelected});
+  actions->addSeparator();
+  actions->addAction(c.showPopup);
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("MnHelpMenu"));
+  help->addActions({c.help, c.macroHelp});
+  help->addSeparator();
+  help->addAction(c.checkUpdates);
+  help->addSeparator();
+  help->addAction(c.about);
+
+  // The context menu pmTV, shared by the tree, the editors and the fields.
+  auto* pmTV = new QMenu(this);
+  pmTV->setObjectName(QStringLiteral("pmTV"));
+  pmTV->addActions({c.undo, c.cut, c.copy, c.paste});
+  pmTV->addSeparator();
+  pmTV->addAction(c.selectAll);
+  pmTV->addSeparator()->setVisible(false);
+  pmTV->addAction(c.copyNodePath);
+  pmTV->addSeparator();
+  pmTV->addActions({c.addChild, c.addSibling, c.duplicate, c.deleteSelected});
+  pmTV->addSeparator();
+  pmTV->addAction(c.addSeparator);
+  pmTV->addSeparator();
+  pmTV->addActions({c.moveUp, c.moveDown});
+  pmTV->addSeparator();
+  pmTV->addActions({c.run, c.runBranch});
+  pmTV->addSeparator();
+  pmTV->addAction(c.apply);
+  for (QWidget* target :
+       std::initializer_list<QWidget*>{VT, Memo1, Memo2, settingsPages_->edtName,
+                                       settingsPages_->edtEmail, settingsPages_->edtPhone,
+                                       settingsPages_->edtMobile, settingsPages_->edtPager,
+                                       settingsPages_->edtPath2Templates}) {
+    target->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(target, &QWidget::customContextMenuRequested, this,
+            [pmTV, target](const QPoint& at) { pmTV->popup(target->mapToGlobal(at)); });
+  }
+}
+
+void MainWindow::buildToolBar() {
+  Commands& c = *commands_;
+  CBar = addToolBar(QStringLiteral("Toolbar"));
+  CBar->setObjectName(QStringLiteral("CBar"));
+  CBar->setMovable(false);
+  QStyle* style = QApplication::style();
+  c.newTable->setIcon(style->standardIcon(QStyle::SP_FileIcon));
+  c.open->setIcon(style->standardIcon(QStyle::SP_DialogOpenButton));
+  c.save->setIcon(style->standardIcon(QStyle::SP_DialogSaveButton));
+  c.saveAs->setIcon(style->standardIcon(QStyle::SP_DriveFDIcon));
+  c.addChild->setIcon(style->standardIcon(QStyle::SP_FileDialogNewFolder));
+  c.addSibling->setIcon(style->standardIcon(QStyle::SP_FileLinkIcon));
+  c.deleteSelected->setIcon(style->standardIcon(QStyle::SP_TrashIcon));
+  c.moveUp->setIcon(style->standardIcon(QStyle::SP_ArrowUp));
+  c.moveDown->setIcon(style->standardIcon(QStyle::SP_ArrowDown));
+  c.undo->setIcon(style->standardIcon(QStyle::SP_ArrowBack));
+  c.cut->setIcon(style->standardIcon(QStyle::SP_DialogDiscardButton));
+  c.copy->setIcon(style->standardIcon(QStyle::SP_FileDialogDetailedView));
+  c.paste->setIcon(style->standardIcon(QStyle::SP_FileDialogContentsView));
+  c.showSpecialChars->setIcon(style->standardIcon(QStyle::SP_FileDialogInfoView));
+  c.print->setIcon(style->standardIcon(QStyle::SP_ComputerIcon));
+  c.printPreview->setIcon(style->standardIcon(QStyle::SP_FileDialogListView));
+  c.runToCursor->setIcon(style->standardIcon(QStyle::SP_MediaSeekForward));
+  c.run->setIcon(style->standardIcon(QStyle::SP_MediaPlay));
+  c.runBranchToCursor->setIcon(style->standardIcon(QStyle::SP_MediaSkipForward));
+  c.runBranch->setIcon(style->standardIcon(QStyle::SP_MediaVolume));
+
+  const QList<QList<QAction*>> groups = {
+      {c.newTable, c.open, c.save, c.saveAs},
+      {c.addChild, c.addSibling, c.deleteSelected},
+      {c.moveUp, c.moveDown},
+      {c.undo, c.cut, c.copy, c.paste},
+      {c.showSpecialChars},
+      {c.print, c.printPreview},
+      {c.runToCursor, c.run, c.runBranchToCursor, c.runBranch}};
+  const char* names[] = {"BtnNew", "BtnOpen", "BtnSave", "BtnSaveAs", "BtnAddChild",
+                         "BtnAddSibling", "BtnDelete", "BtnMoveUp", "BtnMoveDown", "BtnUndo",
+                         "BtnCut", "BtnCopy", "BtnPaste", "BtnShowSpecialChars", "BtnPrint",
+                         "BtnPrintPreview", "BtnRunToCursor", "BtnRun", "BtnRunBranchToCursor",
+                         "BtnRunBranch"};
+  int n = 0;
+  for (const auto& group : groups) {
+    for (QAction* action : group) {
+      auto* button = new QToolButton(CBar);
+      button->setDefaultAction(action);
+      button->setAutoRaise(true);
+      button->setObjectName(QLatin1String(names[n++]));
+      CBar->addWidget(button);
+    }
+    CBar->addSeparator();
+  }
+  auto* apply = new QToolButton(CBar);
+  apply->setObjectName(QStringLiteral("BtnApply"));
+  apply->setDefaultAction(c.apply);
+  apply->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  apply->setText(QStringLiteral("Apply"));
+  apply->setToolTip(QStringLiteral("Apply changes (F12)"));
+  CBar->addWidget(apply);
+}
+
+void MainWindow::connectCommands() {
+  Commands& c = *commands_;
+  connect(c.newTable, &QAction::triggered, this, [this] {
+    NewTable();
+    RequestCommandRefresh();
+  });
+  connect(c.open, &QAction::triggered, this, &MainWindow::Open);
+  connect(c.save, &QAction::triggered, this, &MainWindow::Save);
+  connect(c.saveAs, &QAction::triggered, this, &MainWindow::SaveAs);
+  connect(c.close, &QAction::triggered, this, &QWidget::close);
+  connect(c.undo, &QAction::triggered, this, &MainWindow::Undo);
+  connect(c.showPopup, &QAction::triggered, this, &MainWindow::ShowPopup);
+  const std::pair<QAction*, std::pair<int, int>> pages[] = {
+      {c.viewGeneral, {0, 0}},     {c.viewUserData, {0, 1}},       {c.viewMacroEditor, {0, 2}},
+      {c.viewHighlighter, {0, 3}}, {c.viewNewConnections, {0, 4}}, {c.viewMacro, {1, -1}},
+      {c.viewPopup, {2, -1}},      {c.viewColors, {3, -1}},        {c.viewSchedule, {4, -1}}};
+  for (const auto& [action, page] : pages)
+    connect(action, &QAction::triggered, this,
+            [this, page = page] { ShowPage(page.first, page.second); });
+  connect(c.treeHide, &QAction::triggered, this, &MainWindow::HideTree);
+  connect(c.treeMaximize, &QAction::triggered, this, &MainWindow::MaximizeTree);
+  connect(c.treeRestore, &QAction::triggered, this, &MainWindow::RestoreTree);
+}
+
+// --- Creation --------------------------------------------------------------------------
+
+void MainWindow::createInOrder() {
+  setMinimumWidth(kMinimumWidth);
+  setMinimumHeight(kPageAreaMinimumHeight + 3 * CBar->sizeHint().height());
+  // Trim the double-click actions: Cygwin needs cygterm.exe, the lock entry an NT system.
+  const bool cygwin = FileExists(ProgramFilePath(context_.programFolder, "cygterm.exe"));
+  settingsPages_->TrimDoubleClickActions(
+      cygwin, IsNTPlatform(*context_.platform.settings, *context_.platform.system));
+  recent_.Load(*context_.platform.settings);
+  settingsPages_->cbAssociateExt->setText(QStringLiteral("Associate extention SKD with Skelder"));
+  ResetTree(tree_);
+
+  tree_.setLoading(true);
+  settings_ = LoadSettings(*context_.platform.settings, settingsEnvironment());
+  settingsPages_->ShowSettings(settings_);
+  Timer5->setInterval(settings_.multiStartSeconds() * 1000);
+  setGeometry(settings_.window.left, settings_.window.top, settings_.window.width,
+              settings_.window.height);
+  windowStateTracker_ = settings_.winMaximized ? 1 : 0;
+  if (settings_.winMaximized && !isMaximized()) Timer4->start();
+  commands_->showSpecialChars->setChecked(settings_.showSpecial);
+  tree_.setLoading(false);
+
+  consumeArgument();
+
+  tree_.setLoading(true);
+  UpdateCaption(false);
+  PG->setCurrentIndex(tree_.computerNode() && tree_.computerNode()->childCount() > 0 ? 1 : 0);
+  tree_.setLoading(false);
+  selectStartNode();
+
+  SetPendingEdits(false);
+  ShowLockKeys();
+  redrawRecentFiles();
+  RequestCommandRefresh();
+  if (importArmed_) Timer3->start();
+  ShowInsertMode(false);
+  settingsPages_->setCurrentIndex(0);
+  ShowNodeProperties();
+}
 
 SettingsEnvironment MainWindow::settingsEnvironment() const {
   SettingsEnvironment env;
@@ -69,28 +431,17 @@ SettingsEnvironment MainWindow::settingsEnvironment() const {
   }
   env.minWidth = minimumWidth();
   env.minHeight = minimumHeight();
+  env.dblClickEntries = settingsPages_->doubleClickEntries();
   env.hasArgument = !context_.arguments.empty();
   env.fileExists = FileExists;
   return env;
-}
-
-QString MainWindow::CaptionText(const std::string& displayName, bool modified) {
-  return QStringLiteral("Skelder Configuration - [%1%2]")
-      .arg(QString::fromLocal8Bit(displayName.c_str()), modified ? QStringLiteral("*") : QString());
-}
-
-void MainWindow::UpdateCaption(bool modified) {
-  const std::string name = currentFile_.empty()
-                               ? std::string("Noname.SKD")
-                               : context_.platform.system->shellDisplayName(currentFile_);
-  setWindowTitle(CaptionText(name, modified));
 }
 
 // The pending argument: with a last table that one opens and the argument is offered
 // for import shortly after start; without one the argument itself opens as the table.
 void MainWindow::consumeArgument() {
   const std::string param = ReadParamName(*context_.platform.settings);
-  const std::string& last = settings_.lastSKDFile;
+  const std::string last = settings_.lastSKDFile;
   if (!param.empty() && !last.empty()) {
     if (FileExists(last)) OpenTableFile(last);
     importArmed_ = true;
@@ -101,16 +452,21 @@ void MainWindow::consumeArgument() {
   }
 }
 
-bool MainWindow::OpenTableFile(const std::string& path) {
-  // Until the table reader is in place a named table is only remembered.
-  currentFile_ = path;
-  return true;
+void MainWindow::selectStartNode() {
+  if (settings_.selectedNodeIndex != 0) {
+    if (TreeNode* node = tree_.nodeAt(settings_.selectedNodeIndex)) {
+      for (TreeNode* up = node->parent(); up; up = up->parent()) tree_.setExpanded(up, true);
+      tree_.clearSelection();
+      tree_.setSelected(node, true);
+      tree_.setFocusedNode(node);
+      tree_.setCurrentNode(node);
+    }
+  }
+  settings_.selectedNodeIndex = 0;
 }
 
-void MainWindow::ImportFile(const std::string& /*path*/) {}
-
 void MainWindow::askDelayedImport() {
-  timer3_->stop();
+  Timer3->stop();
   auto& store = *context_.platform.settings;
   const std::string path = ReadParamName(store);
   if (!path.empty() && FileExists(path)) {
@@ -132,18 +488,405 @@ void MainWindow::onBroadcast(const QString& name) {
   }
 }
 
-void MainWindow::rememberNormalGeometry() {
-  if (isMaximized() || isMinimized()) return;
-  const QRect frame = geometry();
-  settings_.window = {frame.left(), frame.top(), frame.width(), frame.height()};
+// --- Document state ---------------------------------------------------------------------
+
+QString MainWindow::CaptionText(const std::string& displayName, bool modified) {
+  return QStringLiteral("Skelder Configuration - [%1%2]")
+      .arg(FromLocal(displayName), modified ? QStringLiteral("*") : QString());
 }
 
+void MainWindow::UpdateCaption(bool modified) {
+  modified_ = modified;
+  const std::string name = currentFile_.empty()
+                               ? std::string("Noname.SKD")
+                               : context_.platform.system->shellDisplayName(currentFile_);
+  setWindowTitle(CaptionText(name, modified));
+}
+
+void MainWindow::SetPendingEdits(bool on) {
+  statusBar_->setText(3, on && !tree_.loading() ? QStringLiteral("Modified") : QString());
+}
+
+bool MainWindow::HasPendingEdits() const { return statusBar_->text(3) == QLatin1String("Modified"); }
+
+int MainWindow::FocusArea() const {
+  const QWidget* focus = QApplication::focusWidget();
+  if (!focus) return -1;
+  if (focus == VT) return 0;
+  if (focus == Memo1) return 1;
+  if (focus == Memo2) return 2;
+  const SettingsPages& p = *settingsPages_;
+  if (focus == p.edtName) return 3;
+  if (focus == p.edtEmail) return 4;
+  if (focus == p.edtPhone) return 5;
+  if (focus == p.edtMobile) return 12;
+  if (focus == p.edtPager) return 13;
+  if (focus == p.edtPath2Templates) return 14;
+  if (focus->parent() == VT->viewport() || focus->parentWidget() == VT) return 11;
+  return -1;
+}
+
+void MainWindow::RequestCommandRefresh() {
+  if (tree_.loading()) return;
+  const int area = FocusArea();
+  if (area == 0 || area == 14)
+    Timer1->start();
+  else
+    refreshCommands();
+}
+
+// The commands this window has so far; the full rules of availability come with them.
+void MainWindow::refreshCommands() {
+  Timer1->stop();
+  Commands& c = *commands_;
+  const bool hasConnections = tree_.computerNode() && tree_.computerNode()->childCount() > 0;
+  c.newTable->setEnabled(modified_ || !currentFile_.empty() || hasConnections);
+  c.save->setEnabled(modified_ || currentFile_.empty());
+  const int area = FocusArea();
+  c.undo->setEnabled(area > 0);
+  c.showPopup->setEnabled(true);
+}
+
+MessageAnswer MainWindow::AskSaveChanges() {
+  const std::string fileName = currentFile_.empty() ? "Noname.SKD" : FileNameOf(currentFile_);
+  const TreeNode* current = tree_.currentNode();
+  if (HasPendingEdits() && current && current->data.Level > 0) {
+    const MessageAnswer apply = context_.dialogs.messageBox(
+        MessageKind::Warning, MessageButtons::YesNoCancel,
+        "Do you want to apply the changes made to " + std::string(" '") + current->data.Name +
+            "' ?");
+    if (apply == MessageAnswer::Cancel) return MessageAnswer::Cancel;
+    if (apply == MessageAnswer::Yes)
+      ApplyNodeProperties();
+    else
+      SetPendingEdits(false);
+  }
+  if (!modified_) return MessageAnswer::No;
+  return context_.dialogs.messageBox(MessageKind::Warning, MessageButtons::YesNoCancel,
+                                     "Do you want to save the changes made to " + fileName + "?");
+}
+
+bool MainWindow::NewTable() {
+  const MessageAnswer answer = AskSaveChanges();
+  if (answer == MessageAnswer::Cancel) return false;
+  if (answer == MessageAnswer::Yes)
+    Save();
+  else
+    UpdateCaption(false);
+  if (modified_) return false;  // the save did not happen
+  ResetTree(tree_);
+  Memo1->clear();
+  Memo2->clear();
+  currentFile_.clear();
+  SetPendingEdits(false);
+  commands_->newTable->setEnabled(false);
+  UpdateCaption(false);
+  return true;
+}
+
+bool MainWindow::readTable(const std::string& path, bool import) {
+  TableFileContext context{tree_, context_.dialogs, *context_.platform.system, *tableHost_};
+  return ReadTable(context, path, import);
+}
+
+bool MainWindow::OpenTableFile(const std::string& path) {
+  ResetTree(tree_);
+  const bool ok = readTable(path, false);
+  if (ok) {
+    recent_.Add(path);
+    redrawRecentFiles();
+  }
+  return ok;
+}
+
+void MainWindow::ImportFile(const std::string& /*path*/) {}
+
+void MainWindow::Open() {
+  const auto path = context_.dialogs.openFile(
+      {"Open Skelder file", kTableFilter, "skd", ""});
+  if (path && NewTable()) {
+    OpenTableFile(*path);
+    saveSettingsAndNotify();
+    UpdateCaption(false);
+    SetPendingEdits(false);
+    ShowNodeProperties();
+  }
+  RequestCommandRefresh();
+}
+
+void MainWindow::Save() {
+  if (currentFile_.empty()) {
+    SaveAs();
+  } else {
+    QApplication::processEvents();
+    TableFileContext context{tree_, context_.dialogs, *context_.platform.system, *tableHost_};
+    WriteTable(context, currentFile_, true);
+    commands_->save->setEnabled(false);
+    UpdateCaption(false);
+  }
+  VT->setFocus();
+  RequestCommandRefresh();
+}
+
+void MainWindow::SaveAs() {
+  const auto path = context_.dialogs.saveFile(
+      {"Save Skelder file as", kTableFilter, "skd", currentFile_});
+  if (!path) return;
+  currentFile_ = *path;
+  Save();
+  recent_.Add(*path);
+  redrawRecentFiles();
+}
+
+void MainWindow::OpenRecentFile(int index) {
+  if (index < 0 || index >= static_cast<int>(recent_.entries().size())) return;
+  const std::string path = recent_.entries()[static_cast<size_t>(index)];
+  if (!FileExists(path)) {
+    recent_.Remove(path);
+    context_.dialogs.messageBox(MessageKind::Warning, MessageButtons::Ok,
+                                "The file '" + context_.platform.system->shellDisplayName(path) +
+                                    "' does not exist.");
+    redrawRecentFiles();
+    return;
+  }
+  recent_.Add(path);
+  redrawRecentFiles();
+  QApplication::processEvents();
+  if (FileExists(path) && NewTable()) {
+    OpenTableFile(path);
+    saveSettingsAndNotify();
+    UpdateCaption(false);
+  }
+  RequestCommandRefresh();
+}
+
+void MainWindow::redrawRecentFiles() {
+  for (QAction* action : recentActions_) {
+    fileMenu_->removeAction(action);
+    action->setObjectName(QString());  // it may be the one being triggered: deleted later
+    action->deleteLater();
+  }
+  recentActions_.clear();
+  if (recentSeparator_) {
+    fileMenu_->removeAction(recentSeparator_);
+    recentSeparator_->deleteLater();
+    recentSeparator_ = nullptr;
+  }
+  if (recent_.entries().empty()) return;
+  recentSeparator_ = fileMenu_->addSeparator();
+  for (int i = 0; i < static_cast<int>(recent_.entries().size()); ++i) {
+    QAction* action = fileMenu_->addAction(FromLocal(recent_.Caption(i, settings_.fullPathMRU)));
+    action->setObjectName(QStringLiteral("MRU%1").arg(i + 1));
+    connect(action, &QAction::triggered, this, [this, i] { OpenRecentFile(i); });
+    recentActions_.append(action);
+  }
+}
+
+void MainWindow::updateInfoCaption() {
+  const std::string name = currentFile_.empty() ? "Noname.SKD" : FileNameOf(currentFile_);
+  commands_->info->setText(QStringLiteral("Information for %1 ...").arg(FromLocal(name)));
+}
+
+bool MainWindow::QueryClose() {
+  bool allowed = false;
+  if (modified_ && settingsPages_->cbAutoSave->isChecked()) {
+    Save();
+    allowed = !modified_;
+  } else {
+    const MessageAnswer answer = AskSaveChanges();
+    if (answer == MessageAnswer::Cancel) {
+      StartupServices services{*context_.platform.settings, *context_.platform.flags,
+                               *context_.platform.broadcaster, *context_.platform.starter,
+                               *context_.platform.system, context_.dialogs,
+                               context_.programFolder, ""};
+      StartCompanionIfNeeded(services);
+    } else if (answer == MessageAnswer::No) {
+      allowed = true;
+    } else {
+      Save();
+      allowed = !modified_;
+    }
+  }
+  if (allowed) tree_.setLoading(true);
+  return allowed;
+}
+
+void MainWindow::Undo() {
+  const int area = FocusArea();
+  if (area == 1 || area == 2) {
+    (area == 1 ? Memo1 : Memo2)->undo();
+    SetPendingEdits(true);
+  } else if (auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+    field->undo();
+    if (area == 11) UpdateCaption(true);
+  }
+  RequestCommandRefresh();
+}
+
+void MainWindow::ShowPopup() {
+  context_.dialogs.messageBox(MessageKind::Information, MessageButtons::OkCancel,
+                              Memo2->text().toLocal8Bit().toStdString() +
+                                  "\rPress Ok to continue.");
+}
+
+void MainWindow::ShowCaretPosition(bool show, int editor) {
+  QString text;
+  if (show) {
+    int line = 0, column = 0;
+    (editor == 1 ? Memo1 : Memo2)->getCursorPosition(&line, &column);
+    text = QStringLiteral("Ln. %1, Col. %2").arg(line + 1).arg(column + 1);
+  }
+  statusBar_->setText(2, text);
+}
+
+bool MainWindow::insertMode() const { return insertMode_->insertMode(); }
+
+void MainWindow::ShowInsertMode(bool force) {
+  const int area = FocusArea();
+  if (force || (area >= 1 && area <= 10) || (area >= 12 && area <= 14))
+    statusBar_->setText(4, insertMode_->insertMode() ? QStringLiteral("INS") : QStringLiteral("OVR"));
+  else
+    statusBar_->setText(4, QString());
+}
+
+void MainWindow::ShowLockKeys() {
+  const auto keys = context_.platform.system->lockKeys();
+  statusBar_->setText(5, keys && keys->num ? QStringLiteral("NUM") : QString());
+  statusBar_->setText(6, keys && keys->caps ? QStringLiteral("CAPS") : QString());
+  statusBar_->setText(7, keys && keys->scroll ? QStringLiteral("SCROLL") : QString());
+}
+
+// The property pages come with the connection pages; until then nothing is pending.
+void MainWindow::ApplyNodeProperties() { SetPendingEdits(false); }
+void MainWindow::ShowNodeProperties() {}
+
+// --- Pages and the tree layout -------------------------------------------------------------
+
+void MainWindow::ShowPage(int page, int settingsPage) {
+  if (commands_->treeMaximize->isChecked()) RestoreTree();
+  if (settingsPage >= 0) settingsPages_->setCurrentIndex(settingsPage);
+  PG->setCurrentIndex(page);
+  RequestCommandRefresh();
+}
+
+void MainWindow::pageChanged(int) {
+  focusFirstControl();
+  RequestCommandRefresh();
+}
+
+void MainWindow::focusFirstControl() {
+  switch (PG->currentIndex()) {
+    case 0: {
+      QWidget* first[] = {settingsPages_->cbDoubleClickAction, settingsPages_->edtName,
+                          settingsPages_->cbNoColors, settingsPages_->Elements,
+                          settingsPages_->rbLog};
+      first[std::clamp(settingsPages_->currentIndex(), 0, 4)]->setFocus();
+      break;
+    }
+    case 1:
+      Memo1->setFocus();
+      break;
+    case 2:
+      Memo2->setFocus();
+      break;
+    default:
+      VT->setFocus();
+  }
+}
+
+int MainWindow::treeWidth() const { return VT->isVisible() ? splitter_->sizes().value(0) : 0; }
+
+void MainWindow::HideTree() {
+  if (!commands_->treeMaximize->isChecked() && VT->isVisible())
+    rememberedTreeWidth_ = splitter_->sizes().value(0);
+  commands_->treeHide->setChecked(true);
+  PG->show();
+  VT->hide();
+  PG->setFocus();
+  RequestCommandRefresh();
+}
+
+void MainWindow::MaximizeTree() {
+  if (VT->isVisible() && PG->isVisible()) rememberedTreeWidth_ = splitter_->sizes().value(0);
+  commands_->treeMaximize->setChecked(true);
+  PG->hide();
+  VT->show();
+  VT->setFocus();
+  RequestCommandRefresh();
+}
+
+void MainWindow::RestoreTree() {
+  commands_->treeRestore->setChecked(true);
+  if (!VT->isVisible() || !PG->isVisible()) {
+    VT->show();
+    PG->show();
+    const int total = splitter_->width() - splitter_->handleWidth();
+    splitter_->setSizes({rememberedTreeWidth_, std::max(0, total - rememberedTreeWidth_)});
+  }
+  VT->setFocus();
+  RequestCommandRefresh();
+}
+
+// A narrower window takes its width from the page area first, then from the tree, which
+// keeps at least 215 pixels.
+void MainWindow::keepTreeWidth() {
+  if (tree_.loading() || !VT->isVisible() || !PG->isVisible()) return;
+  const QList<int> sizes = splitter_->sizes();
+  const int total = splitter_->width() - splitter_->handleWidth();
+  if (total - sizes.value(0) < PG->minimumWidth()) {
+    const int tree = std::max(total - PG->minimumWidth(), kTreeShrinkLimit);
+    splitter_->setSizes({tree, std::max(0, total - tree)});
+  }
+}
+
+// --- Window events ----------------------------------------------------------------------
+
+void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange && !tree_.loading()) {
+    windowStateTracker_ = isMinimized() ? 2 : isMaximized() ? 1 : 0;
+  }
+  QMainWindow::changeEvent(event);
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  if (!tree_.loading() && windowStateTracker_ == 0 && !isMaximized() && !isMinimized()) {
+    settings_.window.left = geometry().left();
+    settings_.window.top = geometry().top();
+  }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (!tree_.loading() && windowStateTracker_ == 0 && !isMaximized() && !isMinimized()) {
+    const QRect frame = geometry();
+    settings_.window = {frame.left(), frame.top(), frame.width(), frame.height()};
+  }
+  keepTreeWidth();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyRelease && isActiveWindow()) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_CapsLock || key == Qt::Key_NumLock || key == Qt::Key_ScrollLock)
+      ShowLockKeys();
+    RequestCommandRefresh();
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// --- Closing ----------------------------------------------------------------------------------
+
 void MainWindow::saveSettingsAndNotify() {
-  rememberNormalGeometry();
+  settingsPages_->ReadSettings(settings_);
   settings_.winMaximized = isMaximized();
   settings_.lastSKDFile = currentFile_;
+  settings_.treeWidth = splitter_->sizes().value(0);
+  settings_.selectedNodeIndex = std::max(0, tree_.preorderIndex(tree_.focusedNode()));
+  settings_.showSpecial = commands_->showSpecialChars->isChecked();
+  SettingsEnvironment env = settingsEnvironment();
   SaveSettingsAndNotify(*context_.platform.settings, *context_.platform.broadcaster, settings_,
-                        settingsEnvironment());
+                        env);
 }
 
 void MainWindow::Shutdown() {
@@ -151,11 +894,17 @@ void MainWindow::Shutdown() {
   closed_ = true;
   CleanTemporaryFiles(context_.programFolder, context_.dialogs);
   saveSettingsAndNotify();
+  recent_.Save(*context_.platform.settings);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  Shutdown();
-  event->accept();
+  if (closed_ || QueryClose()) {
+    hide();
+    Shutdown();
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 }  // namespace skelder

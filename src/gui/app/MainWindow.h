@@ -1,15 +1,35 @@
 #pragma once
-// The program's one document window.
+// The program's one document window: the tree VT on the left, the pages PG on the right,
+// the toolbar CBar above and the status bar SBar below. It owns the ConnectionTree and
+// the document state (the table file, its "*" in the caption, the pending edits).
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
+#include <memory>
 #include <string>
 
+#include "core/app/RecentFiles.h"
 #include "core/app/Settings.h"
+#include "core/app/UserDialogs.h"
+#include "core/tree/ConnectionTree.h"
 #include "gui/app/ProgramContext.h"
+
+class QSplitter;
+class QTabWidget;
+class QMenu;
+class QToolBar;
+class QsciScintilla;
 
 namespace skelder {
 
 class BroadcastListener;
+struct Commands;
+class ConnectionTreeModel;
+class ConnectionTreeView;
+class InsertModeFilter;
+class SettingsPages;
+class StatusPanels;
+class MainWindowTableHost;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -17,41 +37,116 @@ class MainWindow : public QMainWindow {
   explicit MainWindow(ProgramContext& context, QWidget* parent = nullptr);
   ~MainWindow() override;
 
+  // --- Document state ------------------------------------------------------------
   // Caption "Skelder Configuration - [file]" with "*" when the tree differs from the file.
   void UpdateCaption(bool modified);
   static QString CaptionText(const std::string& displayName, bool modified);
+  bool TableModified() const { return modified_; }
+  void SetPendingEdits(bool on);
+  bool HasPendingEdits() const;
+  // Which control has the keyboard focus: 0 the tree, 1-14 the text fields, 11 the
+  // tree's name editor, -1 none.
+  int FocusArea() const;
+  void RequestCommandRefresh();
+  MessageAnswer AskSaveChanges();
+  bool NewTable();
+  bool QueryClose();
+  void ShowCaretPosition(bool show, int editor);
+  void ShowInsertMode(bool force);
+  void ShowLockKeys();
 
-  const Settings& settings() const { return settings_; }
-  const std::string& currentFile() const { return currentFile_; }
-  bool importQuestionArmed() const { return importArmed_; }
+  // --- Commands ------------------------------------------------------------------
+  void Open();
+  void Save();
+  void SaveAs();
+  void OpenRecentFile(int index);
+  void Undo();
+  void ShowPopup();
+  void ShowPage(int page, int settingsPage = -1);
+  void HideTree();
+  void MaximizeTree();
+  void RestoreTree();
 
-  // Opens a table file as the document. (The table reader plugs in here.)
+  // Reads a table file as the document; true on success.
   bool OpenTableFile(const std::string& path);
   // Imports a table file into the open table. (The import plugs in here.)
   void ImportFile(const std::string& path);
-
-  // What closing does once: temporary files removed, settings saved and announced.
-  // Also run when the window is destroyed without having been shown.
+  // What closing does once: temporary files removed, settings and recent files saved,
+  // the companion told. Also run when the window is destroyed without having been shown.
   void Shutdown();
+
+  // --- For the other parts of the window and for tests ------------------------------
+  ConnectionTree& tree() { return tree_; }
+  Commands& commands() { return *commands_; }
+  const Settings& settings() const { return settings_; }
+  const std::string& currentFile() const { return currentFile_; }
+  const RecentFiles& recentFiles() const { return recent_; }
+  bool importQuestionArmed() const { return importArmed_; }
+  int treeWidth() const;
+  StatusPanels& statusPanels() { return *statusBar_; }
+  bool insertMode() const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  friend class MainWindowTableHost;
+
+  void buildLayout();
+  void buildMenus();
+  void buildToolBar();
+  void connectCommands();
+  void createInOrder();
   SettingsEnvironment settingsEnvironment() const;
   void consumeArgument();
+  void selectStartNode();
   void askDelayedImport();
   void onBroadcast(const QString& name);
   void saveSettingsAndNotify();
-  void rememberNormalGeometry();
+  void refreshCommands();
+  void redrawRecentFiles();
+  void updateInfoCaption();
+  void pageChanged(int page);
+  void focusFirstControl();
+  void ApplyNodeProperties();
+  void ShowNodeProperties();
+  void keepTreeWidth();
+  bool readTable(const std::string& path, bool import);
 
   ProgramContext& context_;
+  ConnectionTree tree_;
+  std::unique_ptr<MainWindowTableHost> tableHost_;
   Settings settings_;
+  RecentFiles recent_;
   std::string currentFile_;
+  bool modified_ = false;
   bool importArmed_ = false;
   bool closed_ = false;
-  QTimer* timer3_;  // the delayed import question
-  QTimer* timer4_;  // maximizes the window shortly after start
+  int windowStateTracker_ = 0;  // 0 normal, 1 maximized, 2 minimized
+  int rememberedTreeWidth_ = 265;
+
+  Commands* commands_;
+  ConnectionTreeModel* model_;
+  ConnectionTreeView* VT;
+  QSplitter* splitter_;
+  QTabWidget* PG;
+  SettingsPages* settingsPages_;
+  QsciScintilla* Memo1;
+  QsciScintilla* Memo2;
+  StatusPanels* statusBar_;
+  QToolBar* CBar;
+  QMenu* fileMenu_;
+  QAction* recentSeparator_ = nullptr;
+  QList<QAction*> recentActions_;
+  InsertModeFilter* insertMode_;
+  QTimer* Timer1;
+  QTimer* Timer3;
+  QTimer* Timer4;
+  QTimer* Timer5;
   BroadcastListener* listener_;
 };
 

@@ -1,0 +1,25 @@
+#pragma once
+// The status bar SBar with its eight panels: last updated, caret position, pending edits,
+// insert mode, and the three lock keys, then an empty one.
+#include <QLabel>
+#include <QStatusBar>
+#include <array>
+
+namespace skelder {
+
+class StatusPanels : public QStatusBar {
+  Q_OBJECT
+ public:
+  explicit StatusPanels(QWidget* parent = nullptr);
+
+  // Panel n, counted from 1 as the status bar's panels are.
+  QLabel* panel(int number) const { return panels_.at(static_cast<size_t>(number - 1)); }
+  QString text(int number) const { return panel(number)->text(); }
+  // Writes the panel only when the text differs.
+  void setText(int number, const QString& text);
+
+ private:
+  std::array<QLabel*, 8> panels_{};
+};
+
+}  // namespace skelder

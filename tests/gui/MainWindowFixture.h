@@ -1,0 +1,71 @@
+#pragma once
+// A main window over a Tera Term folder of its own, with a real settings file, fake
+// platform services and scripted dialogs.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <filesystem>
+#include <memory>
+
+#include "core/app/SettingsStorage.h"
+#include "gui/app/MainWindow.h"
+#include "platform/posix/FileSettingsStore.h"
+#include "support/FakePlatform.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+
+namespace skelder::testing {
+
+// A table without connections: the signature and a node count of 0.
+inline const std::string kEmptyTable("SKD21\0\0\0\0", 9);
+
+class MainWindowFixture : public ::testing::Test {
+ protected:
+  MainWindowFixture() {
+    std::filesystem::create_directory(folder.file("tt"));
+    auto* settings = new FileSettingsStore(folder.file("cfg/Skelder.reg"));
+    store = settings;
+    platform.settings.reset(settings);
+    auto* sender = new FakeBroadcaster;
+    broadcaster = sender;
+    platform.broadcaster.reset(sender);
+    auto* flagSet = new FakeFlags;
+    flags = flagSet;
+    platform.flags.reset(flagSet);
+    auto* programs = new FakeStarter;
+    starter = programs;
+    platform.starter.reset(programs);
+    platform.system = std::make_unique<FakeSystem>();
+  }
+  ~MainWindowFixture() override {
+    window.reset();
+    EXPECT_FALSE(dialogs.answersLeft()) << "queued answers were not used";
+  }
+
+  MainWindow& create(std::vector<std::string> arguments = {}) {
+    window.reset();  // the old window still uses the old context
+    if (!arguments.empty()) WriteParamName(*store, arguments[0]);
+    context = std::make_unique<ProgramContext>(
+        ProgramContext{platform, dialogs, folder.file("tt") + "/", arguments});
+    window = std::make_unique<MainWindow>(*context);
+    return *window;
+  }
+  std::unique_ptr<RegistryKey> key() { return store->openKey(kSettingsKeyPath, true); }
+  std::string table(const std::string& name, const std::string& bytes = kEmptyTable) {
+    const std::string path = folder.file(name);
+    WriteFileBytes(path, bytes);
+    return path;
+  }
+
+  TempFolder folder;
+  Platform platform;
+  FileSettingsStore* store;
+  FakeBroadcaster* broadcaster;
+  FakeFlags* flags;
+  FakeStarter* starter;
+  ScriptedDialogs dialogs;
+  std::unique_ptr<ProgramContext> context;
+  std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace skelder::testing
