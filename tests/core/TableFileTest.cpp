@@ -4,6 +4,7 @@
 #include <csignal>
 #include <filesystem>
 
+#include "TableBytes.h"
 #include "TreeShape.h"
 #include "core/tree/NodeKinds.h"
 #include "core/tree/TableFileHost.h"
@@ -20,55 +21,14 @@ using testing::BuildTree;
 using testing::ErrorBox;
 using testing::Find;
 using testing::InformationBox;
+using testing::Int32;
+using testing::Levels;
+using testing::Record;
 using testing::RecordedBox;
 using testing::Shape;
+using testing::Table;
 
 const char* const kInconsistent = "Error reading the file. It contains inconsistent data.";
-
-std::string Int32(std::int32_t value) {
-  const auto bits = static_cast<std::uint32_t>(value);
-  return {static_cast<char>(bits), static_cast<char>(bits >> 8), static_cast<char>(bits >> 16),
-          static_cast<char>(bits >> 24)};
-}
-
-std::string Text(const std::string& text) {
-  return Int32(static_cast<std::int32_t>(text.size())) + text;
-}
-
-struct Record {
-  Record(std::int32_t level, std::string name, std::string macro = {}, std::string popup = {},
-         std::string schedule = {}, std::string lastUpdated = {}, std::string colors = {},
-         std::int32_t kind = 0, char logging = 0)
-      : level(level),
-        name(std::move(name)),
-        macro(std::move(macro)),
-        popup(std::move(popup)),
-        schedule(std::move(schedule)),
-        lastUpdated(std::move(lastUpdated)),
-        colors(std::move(colors)),
-        kind(kind),
-        logging(logging) {}
-  std::int32_t level;
-  std::string name, macro, popup, schedule, lastUpdated, colors;
-  std::int32_t kind;
-  char logging;
-  std::string bytes() const {
-    return Int32(level) + Int32(kind) + std::string(1, logging) + Text(name) + Text(macro) +
-           Text(popup) + Text(schedule) + Text(lastUpdated) + Text(colors);
-  }
-};
-
-std::string Table(const std::vector<Record>& records, const char* signature = "SKD21") {
-  std::string bytes = signature + Int32(static_cast<std::int32_t>(records.size()));
-  for (const auto& record : records) bytes += record.bytes();
-  return bytes;
-}
-
-std::vector<Record> Levels(const std::vector<std::pair<std::int32_t, std::string>>& levels) {
-  std::vector<Record> records;
-  for (const auto& [level, name] : levels) records.push_back({level, name});
-  return records;
-}
 
 // Records what the reader and writer ask of the main window.
 class RecordingHost : public TableFileHost {
@@ -272,7 +232,7 @@ TEST_F(TableFileTest, ReportsEveryFailureWithItsOwnMessage) {
     std::string shape;  // what was read before the failure
   };
   const Case cases[] = {
-      {"", "", "The file 'gone.SKD' does not exist.", "*"},
+      {"", "", "The file '" + folder.file("gone.SKD") + "' does not exist.", "*"},
       {"/", "", "Cannot read the file sub", "*"},
       {"short.SKD", "SKD", "The file short.SKD has invalid format.", "*"},
       {"other.SKD", "SKD22" + Int32(0), "The file other.SKD has invalid format.", "*"},
@@ -406,7 +366,8 @@ TEST_F(TableFileTest, AWriteThatFailsPartWayLeavesTheOldTableIntact) {
 
   dialogs.clear();
   EXPECT_FALSE(write(folder.file("missing/tables.SKD")));
-  EXPECT_EQ(dialogs.boxes(), std::vector<RecordedBox>{ErrorBox("Error writing file tables.SKD.")});
+  EXPECT_EQ(dialogs.boxes(), std::vector<RecordedBox>{ErrorBox(
+                                 "Error writing file " + folder.file("missing/tables.SKD") + ".")});
 }
 
 TEST_F(TableFileTest, ReplacingKeepsTheFilesPermissionsAndLinks) {

@@ -1,0 +1,97 @@
+// skeldertool: connection tables on the command line.
+//
+//   skeldertool dump TABLE        prints the table as JSON, reading it as an import does
+//   skeldertool build JSON TABLE  writes a table from such JSON, as Save does
+//
+// Exit status 0 on success, 1 when the table cannot be read or written (the reader's or
+// writer's own message on standard error), 2 for a wrong command line.
+#include <fstream>
+#include <iostream>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "core/tree/ConnectionTree.h"
+#include "core/tree/TableFileHost.h"
+#include "core/tree/TableFormat.h"
+#include "core/tree/TableReader.h"
+#include "core/tree/TableWriter.h"
+#include "core/tree/TreeState.h"
+#include "platform/Platform.h"
+#include "tool/StderrDialogs.h"
+#include "tool/TableJson.h"
+
+namespace skelder {
+namespace {
+
+#ifdef _WIN32
+constexpr bool kCodePageBytes = true;  // the ANSI code page is not UTF-8
+#else
+constexpr bool kCodePageBytes = false;
+#endif
+
+int Usage() {
+  std::cerr << "usage: skeldertool dump TABLE\n"
+               "       skeldertool build JSON TABLE\n";
+  return 2;
+}
+
+// The file's signature when it is one of the two table formats, else nothing.
+std::string TableFormatOf(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string signature(kSignatureLength, '\0');
+  if (!in.read(signature.data(), kSignatureLength)) return {};
+  return signature == kTableSignature || signature == kOldTableSignature ? signature : "";
+}
+
+int Dump(const std::string& path) {
+  Platform platform = CreatePlatform();
+  ConnectionTree tree;
+  ResetTree(tree);
+  StderrDialogs dialogs;
+  TableFileHost host;
+  TableFileContext context{tree, dialogs, *platform.system, host};
+  // Reading as an import never writes, not even for an old-format file.
+  const bool read = ReadTable(context, path, true);
+  const std::string format = TableFormatOf(path);
+  // After a valid signature the only failure is inconsistent data: show what was read.
+  if (read || !format.empty()) WriteTableJson(std::cout, tree, format);
+  std::cout.flush();
+  return read && std::cout ? 0 : 1;
+}
+
+int Build(const std::string& jsonPath, const std::string& tablePath) {
+  std::ifstream in(jsonPath, std::ios::binary);
+  if (!in) {
+    std::cerr << "Cannot read the file " << jsonPath << '\n';
+    return 1;
+  }
+  nlohmann::json description;
+  try {
+    description = nlohmann::json::parse(in);
+  } catch (const nlohmann::json::exception& e) {
+    std::cerr << jsonPath << ": " << e.what() << '\n';
+    return 1;
+  }
+  Platform platform = CreatePlatform();
+  ConnectionTree tree;
+  ResetTree(tree);
+  std::string error;
+  if (!AddNodesFromJson(description, tree, kCodePageBytes, error)) {
+    std::cerr << jsonPath << ": " << error << '\n';
+    return 1;
+  }
+  StderrDialogs dialogs;
+  TableFileHost host;
+  TableFileContext context{tree, dialogs, *platform.system, host};
+  return WriteTable(context, tablePath, true) ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace skelder
+
+int main(int argc, char** argv) {
+  const std::string command = argc > 1 ? argv[1] : "";
+  if (command == "dump" && argc == 3) return skelder::Dump(argv[2]);
+  if (command == "build" && argc == 4) return skelder::Build(argv[2], argv[3]);
+  return skelder::Usage();
+}

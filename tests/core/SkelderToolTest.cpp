@@ -1,0 +1,158 @@
+// The command-line tool, run as a process on table files.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+
+#include "TableBytes.h"
+#include "support/TempFolder.h"
+
+namespace skelder {
+namespace {
+
+using nlohmann::json;
+using testing::Levels;
+using testing::Record;
+using testing::Table;
+
+const std::string kTool = SKELDER_DEMO_DIR "/skeldertool";
+const char* const kInconsistent = "Error reading the file. It contains inconsistent data.\n";
+
+struct ToolRun {
+  int status = -1;
+  std::string out, err;
+};
+
+class SkelderToolTest : public ::testing::Test {
+ protected:
+  ToolRun run(const std::string& arguments) {
+    const std::string out = folder.file("stdout"), err = folder.file("stderr");
+    const int raw =
+        std::system((kTool + " " + arguments + " >'" + out + "' 2>'" + err + "'").c_str());
+    ToolRun result;
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.out = testing::ReadFileBytes(out);
+    result.err = testing::ReadFileBytes(err);
+    std::filesystem::remove(out);
+    std::filesystem::remove(err);
+    return result;
+  }
+  std::string file(const std::string& name, const std::string& bytes) {
+    testing::WriteFileBytes(folder.file(name), bytes);
+    return "'" + folder.file(name) + "'";
+  }
+  static json Node(const std::string& name, int level, json children = json::array()) {
+    return {{"name", name}, {"level", level},      {"kind", 0},      {"logging", 0},
+            {"macro", ""},  {"popup", ""},         {"schedule", ""}, {"lastUpdated", ""},
+            {"colors", ""}, {"children", children}};
+  }
+
+  void SetUp() override { ASSERT_TRUE(std::filesystem::exists(kTool)) << kTool; }
+
+  testing::TempFolder folder;
+};
+
+TEST_F(SkelderToolTest, DumpShowsTheNodesAsTheReaderBuildsThem) {
+  std::vector<Record> records = Levels({{1, "a"}, {2, "b"}, {2, "c"}, {1, "d"}, {3, "e"}});
+  records[1] = {2, "b", "connect+%27host%27%0D%0Await", "p%E9", "=1 2 3 4 5", "Monday", "1:2",
+                2, 1};
+  records[2].name = "caf\xC3\xA9";  // UTF-8 stays as it is
+  records[3].name = "caf\xE9";      // other bytes become the code points of their values
+  const ToolRun dump = run("dump " + file("t.SKD", Table(records)));
+  EXPECT_EQ(dump.status, 0) << dump.err;
+  EXPECT_EQ(dump.err, "");
+  json b = Node("b", 2);
+  b["macro"] = "connect 'host'\r\nwait";
+  b["popup"] = "p\u00e9";
+  b["schedule"] = "=1 2 3 4 5";
+  b["lastUpdated"] = "Monday";
+  b["colors"] = "1:2";
+  b["logging"] = 1;  // kind stays 0: the reader never takes it from the file
+  const json expected = {
+      {"format", "SKD21"},
+      {"nodes", {Node("a", 1, {b, Node("caf\u00e9", 2)}), Node("caf\u00e9", 1, {Node("e", 3)})}}};
+  EXPECT_EQ(json::parse(dump.out), expected);
+  EXPECT_EQ(dump.out.substr(0, 40), "{\"format\": \"SKD21\", \"nodes\": [\n  {\"name\"");
+}
+
+TEST_F(SkelderToolTest, DumpPrintsTheNodesReadBeforeInconsistentData) {
+  const std::string good = Table(Levels({{1, "a"}, {2, "b"}}));
+  const ToolRun dump = run("dump " + file("t.SKD", good.substr(0, good.size() - 3)));
+  EXPECT_EQ(dump.status, 1);
+  EXPECT_EQ(dump.err, kInconsistent);
+  EXPECT_EQ(json::parse(dump.out), (json{{"format", "SKD21"}, {"nodes", {Node("a", 1)}}}));
+}
+
+TEST_F(SkelderToolTest, DumpReadsAnOldTableWithoutChangingAnyFile) {
+  const std::string old =
+      Table({{1, "a", "", "", "", "", "1:2:3:4:5:6:7:8:9:10:11:12:13:14:15:16:17:18"}}, "SKD20");
+  const ToolRun dump = run("dump " + file("old.SKD", old));
+  EXPECT_EQ(dump.status, 0) << dump.err;
+  json a = Node("a", 1);
+  a["colors"] = "1:2:3:4:5:6:7:8:9:10:11:12:13:14:15:16:17:18:0:0:255:4:5:6";
+  EXPECT_EQ(json::parse(dump.out), (json{{"format", "SKD20"}, {"nodes", {a}}}));
+  EXPECT_EQ(testing::ReadFileBytes(folder.file("old.SKD")), old);
+  EXPECT_FALSE(std::filesystem::exists(folder.file("old.SKD.bak")));
+}
+
+TEST_F(SkelderToolTest, DumpFailuresPrintOnlyTheMessage) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"'" + folder.file("gone.SKD") + "'",
+       "The file '" + folder.file("gone.SKD") + "' does not exist.\n"},
+      {file("bad.SKD", "SKD"), "The file bad.SKD has invalid format.\n"},
+  };
+  for (const auto& [argument, message] : cases) {
+    const ToolRun dump = run("dump " + argument);
+    EXPECT_EQ(dump.status, 1);
+    EXPECT_EQ(dump.err, message);
+    EXPECT_EQ(dump.out, "");
+  }
+}
+
+TEST_F(SkelderToolTest, BuildWritesWhatSaveWrites) {
+  const std::string description = R"({"nodes": [
+      {"name": "a", "macro": "connect 'host'\r\nwait", "popup": "p q", "logging": 1,
+       "schedule": "=1 2 3 4 5", "kind": 2, "level": 7,
+       "children": [{"name": "b", "colors": "1:2", "lastUpdated": "Monday"}]},
+      {"name": "caf\u00e9"}]})";
+  const std::string table = folder.file("t.SKD");
+  const ToolRun build = run("build " + file("t.json", description) + " '" + table + "'");
+  EXPECT_EQ(build.status, 0) << build.err;
+  EXPECT_EQ(testing::ReadFileBytes(table),
+            Table({{1, "a", "connect+%27host%27%0D%0Await", "p+q", "=1 2 3 4 5", "", "", 2, 1},
+                   {2, "b", "", "", "", "Monday", "1:2"},
+                   {1, "caf\xC3\xA9"}}));
+
+  // What dump prints, build writes back unchanged (but for the kind, which reads as 0).
+  const ToolRun dump = run("dump '" + table + "'");
+  const std::string again = folder.file("again.SKD");
+  EXPECT_EQ(run("build " + file("dump.json", dump.out) + " '" + again + "'").status, 0);
+  EXPECT_EQ(run("dump '" + again + "'").out, dump.out);
+}
+
+TEST_F(SkelderToolTest, BuildRefusesWhatItCannotWrite) {
+  const std::string table = folder.file("t.SKD");
+  const std::tuple<std::string, std::string, std::string> cases[] = {
+      {R"({"nodes": [)", table, "parse error"},
+      {R"({"nodes": [{"name": "a", "children": [{"name": 5}]}]})", table,
+       "node 2: \"name\" must be a string"},
+      {R"({"nodes": [{"name": "a", "logging": 256}]})", table,
+       "node 1: \"logging\" must be an integer from 0 to 255"},
+      {R"({"nodes": {}})", table, "\"nodes\" must be an array"},
+      {R"({"nodes": [{"name": "a"}]})", folder.file("missing/t.SKD"),
+       "Error writing file " + folder.file("missing/t.SKD") + ".\n"},
+  };
+  for (const auto& [description, target, message] : cases) {
+    const ToolRun build = run("build " + file("t.json", description) + " '" + target + "'");
+    EXPECT_EQ(build.status, 1) << description;
+    EXPECT_NE(build.err.find(message), std::string::npos) << build.err;
+    EXPECT_FALSE(std::filesystem::exists(table));
+  }
+  EXPECT_EQ(run("build only-one-argument").status, 2);
+  EXPECT_EQ(run("").status, 2);
+}
+
+}  // namespace
+}  // namespace skelder
