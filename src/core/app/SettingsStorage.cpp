@@ -249,12 +249,14 @@ void SaveSettingsAndNotify(SettingsStore& store, Broadcaster& broadcaster, const
   broadcaster.broadcast("SkelderRRMessage");
 }
 
+// The key is opened read-only, so that a first run (no key yet) stays a first run for
+// the settings that are loaded after this.
 bool IsNTPlatform(SettingsStore& store, const SystemInfo& system) {
-  auto key = store.openKey(kSettingsKeyPath, true);
+  auto key = store.openKey(kSettingsKeyPath, false);
   if (!key) return true;
   if (auto nt = key->readInteger("NT")) return *nt != 0;
   const bool nt = system.isNTFamily();
-  key->writeInteger("NT", nt ? 1 : 0);
+  if (auto writable = store.openKey(kSettingsKeyPath, true)) writable->writeInteger("NT", nt ? 1 : 0);
   return nt;
 }
 

@@ -20,7 +20,8 @@ bool SaveSettings(SettingsStore& store, const Settings& settings,
 void SaveSettingsAndNotify(SettingsStore& store, Broadcaster& broadcaster,
                            const Settings& settings, const SettingsEnvironment& environment);
 
-// "NT" from the settings key, asking the system once when it is missing.
+// "NT" from the settings key, asking the system once when it is missing; true when
+// there is no settings key.
 bool IsNTPlatform(SettingsStore& store, const SystemInfo& system);
 
 // The pending command-line argument, the one-slot mailbox between instances.
