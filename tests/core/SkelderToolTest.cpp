@@ -1,4 +1,5 @@
-// The command-line tool, run as a process on table files.
+// The command-line tool, run as a process on table files (through the POSIX shell).
+#ifndef _WIN32
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -156,3 +157,5 @@ TEST_F(SkelderToolTest, BuildRefusesWhatItCannotWrite) {
 
 }  // namespace
 }  // namespace skelder
+
+#endif

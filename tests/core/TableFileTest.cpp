@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 #include <csignal>
 #include <filesystem>
@@ -330,6 +333,8 @@ TEST_F(TableFileTest, AFailedBackupOfAnOldTableReadsNothing) {
   EXPECT_TRUE(host.log.empty());
 }
 
+#ifndef _WIN32  // file size limits, permission bits and symbolic links are POSIX
+
 // Lets the process write files only up to the given size, as a full disk would.
 class FileSizeLimit {
  public:
@@ -381,6 +386,8 @@ TEST_F(TableFileTest, ReplacingKeepsTheFilesPermissionsAndLinks) {
   EXPECT_EQ(bytesOf(path), Table(Levels({{1, "A"}})));
   EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0640));
 }
+
+#endif
 
 }  // namespace
 }  // namespace skelder
