@@ -43,7 +43,7 @@ TEST_P(ExistenceFlagsConformance, AnotherProcessSeesTheFlagAndItEndsWithItsHolde
 TEST_P(ExistenceFlagsConformance, DISABLED_HoldsTheFlagUntilReleased) {
   const std::string place = ChildFolder();
   if (place.empty()) GTEST_SKIP() << "runs as a child process only";
-  auto own = GetParam()(place);
+  auto own = GetParam().make(place);
   FlagCreation held = own->create("SkelderSemaphore");
   WriteFileBytes(place + "/ready.part", held.handle && !held.alreadyExisted ? "new" : "seen");
   std::filesystem::rename(place + "/ready.part", place + "/ready");

@@ -5,17 +5,23 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
+#include <string>
 
 #include "platform/ExistenceFlags.h"
 #include "support/TempFolder.h"
 
 namespace skelder::testing {
 
-using FlagsFactory = std::function<std::unique_ptr<ExistenceFlags>(const std::string& folder)>;
+struct FlagsFactory {
+  std::string name;  // shown in the test names
+  std::function<std::unique_ptr<ExistenceFlags>(const std::string& folder)> make;
+  friend void PrintTo(const FlagsFactory& factory, std::ostream* out) { *out << factory.name; }
+};
 
 class ExistenceFlagsConformance : public ::testing::TestWithParam<FlagsFactory> {
  protected:
-  void SetUp() override { flags = GetParam()(folder.path()); }
+  void SetUp() override { flags = GetParam().make(folder.path()); }
   TempFolder folder;
   std::unique_ptr<ExistenceFlags> flags;
 };

@@ -5,16 +5,22 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
+#include <string>
 
 #include "platform/SettingsStore.h"
 
 namespace skelder::testing {
 
-using StoreFactory = std::function<std::unique_ptr<SettingsStore>()>;
+struct StoreFactory {
+  std::string name;  // shown in the test names
+  std::function<std::unique_ptr<SettingsStore>()> make;
+  friend void PrintTo(const StoreFactory& factory, std::ostream* out) { *out << factory.name; }
+};
 
 class SettingsStoreConformance : public ::testing::TestWithParam<StoreFactory> {
  protected:
-  void SetUp() override { store = GetParam()(); }
+  void SetUp() override { store = GetParam().make(); }
   std::unique_ptr<SettingsStore> store;
 };
 

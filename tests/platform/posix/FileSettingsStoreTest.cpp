@@ -17,12 +17,12 @@ const std::string kKey = "Software\\Vantrell Solutions\\Skelder";
 
 // Each store lives in its own folder for the length of the process.
 StoreFactory FileStoreFactory() {
-  return [] {
-    static std::vector<std::unique_ptr<TempFolder>> folders;
-    folders.push_back(std::make_unique<TempFolder>());
-    return std::make_unique<FileSettingsStore>(
-        folders.back()->file("Vantrell Solutions/Skelder.reg"));
-  };
+  return {"file", [] {
+            static std::vector<std::unique_ptr<TempFolder>> folders;
+            folders.push_back(std::make_unique<TempFolder>());
+            return std::make_unique<FileSettingsStore>(
+                folders.back()->file("Vantrell Solutions/Skelder.reg"));
+          }};
 }
 
 }  // namespace

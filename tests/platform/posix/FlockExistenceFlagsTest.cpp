@@ -7,9 +7,10 @@
 namespace skelder::testing {
 
 INSTANTIATE_TEST_SUITE_P(Flock, ExistenceFlagsConformance,
-                         ::testing::Values(FlagsFactory([](const std::string& folder) {
-                           return std::make_unique<FlockExistenceFlags>(folder);
-                         })));
+                         ::testing::Values(FlagsFactory{
+                             "flock", [](const std::string& folder) {
+                               return std::make_unique<FlockExistenceFlags>(folder);
+                             }}));
 
 TEST(FlockExistenceFlags, NoHandleWhenTheFolderIsNoFolder) {
   TempFolder folder;

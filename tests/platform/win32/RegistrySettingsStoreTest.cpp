@@ -21,11 +21,11 @@ class ScratchRegistryStore : public RegistrySettingsStore {
 };
 
 StoreFactory ScratchFactory() {
-  return [] {
-    static std::mt19937 generator{std::random_device{}()};
-    return std::make_unique<ScratchRegistryStore>("Software\\SkelderTests\\" +
-                                                  std::to_string(generator()));
-  };
+  return {"registry", [] {
+            static std::mt19937 generator{std::random_device{}()};
+            return std::make_unique<ScratchRegistryStore>("Software\\SkelderTests\\" +
+                                                          std::to_string(generator()));
+          }};
 }
 
 }  // namespace
