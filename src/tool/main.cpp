@@ -35,12 +35,12 @@ int Usage() {
   return 2;
 }
 
-// The file's signature when it is one of the two table formats, else nothing.
-std::string TableFormatOf(const std::string& path) {
+// Whether the file begins with the signature of one of the two table formats.
+bool HasTableSignature(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::string signature(kSignatureLength, '\0');
-  if (!in.read(signature.data(), kSignatureLength)) return {};
-  return signature == kTableSignature || signature == kOldTableSignature ? signature : "";
+  if (!in.read(signature.data(), kSignatureLength)) return false;
+  return signature == kTableSignature || signature == kOldTableSignature;
 }
 
 int Dump(const std::string& path) {
@@ -52,9 +52,9 @@ int Dump(const std::string& path) {
   TableFileContext context{tree, dialogs, *platform.system, host};
   // Reading as an import never writes, not even for an old-format file.
   const bool read = ReadTable(context, path, true);
-  const std::string format = TableFormatOf(path);
   // After a valid signature the only failure is inconsistent data: show what was read.
-  if (read || !format.empty()) WriteTableJson(std::cout, tree, format);
+  // The nodes are in the current format (old colour strings converted), and so is "format".
+  if (read || HasTableSignature(path)) WriteTableJson(std::cout, tree, kTableSignature);
   std::cout.flush();
   return read && std::cout ? 0 : 1;
 }

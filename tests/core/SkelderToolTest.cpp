@@ -93,7 +93,7 @@ TEST_F(SkelderToolTest, DumpReadsAnOldTableWithoutChangingAnyFile) {
   EXPECT_EQ(dump.status, 0) << dump.err;
   json a = Node("a", 1);
   a["colors"] = "1:2:3:4:5:6:7:8:9:10:11:12:13:14:15:16:17:18:0:0:255:4:5:6";
-  EXPECT_EQ(json::parse(dump.out), (json{{"format", "SKD20"}, {"nodes", {a}}}));
+  EXPECT_EQ(json::parse(dump.out), (json{{"format", "SKD21"}, {"nodes", {a}}}));
   EXPECT_EQ(testing::ReadFileBytes(folder.file("old.SKD")), old);
   EXPECT_FALSE(std::filesystem::exists(folder.file("old.SKD.bak")));
 }

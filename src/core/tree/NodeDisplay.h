@@ -25,7 +25,8 @@ enum TreeImage {
 std::string VTGetText(const ConnectionTree& tree, const TreeNode& node, const SystemInfo& system);
 
 // The image of the node, worked out from Level, Name and Macro (never from NodeKind);
-// nothing while the tree is loading.
+// nothing while the tree is loading. Level is the real depth only once the node is
+// initialised (ConnectionTree::initNode), which a view does before it first shows a node.
 std::optional<int> VTGetImageIndex(const ConnectionTree& tree, const TreeNode& node);
 
 }  // namespace skelder
