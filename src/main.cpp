@@ -41,9 +41,10 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
 
   const std::string executable = platform.system->executablePath();
-  ProgramContext context{platform, *dialogs, FolderOf(executable), arguments};
-  StartupServices services{*platform.settings, *platform.flags,  *platform.broadcaster,
-                           *platform.starter,  *platform.system, *dialogs,
+  ProgramContext context{platform, *dialogs, FolderOf(executable), arguments,
+                         Environment("SKELDER_SCREENSHOT")};
+  StartupServices services{*platform.settings,    *platform.flags,  *platform.broadcaster,
+                           *platform.starter,     *platform.system, *dialogs,
                            context.programFolder, executable};
   GuiStartupHost host(context);
   return RunStartup(arguments, services, host);

@@ -25,7 +25,8 @@ std::string ValueOf(const std::string& arg, const std::string& option) {
 
 QString ReadText(const std::string& path) {
   QFile file(QString::fromLocal8Bit(path.c_str()));
-  if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("(cannot read %1)").arg(file.fileName());
+  if (!file.open(QIODevice::ReadOnly))
+    return QStringLiteral("(cannot read %1)").arg(file.fileName());
   return QString::fromLocal8Bit(file.readAll());
 }
 
@@ -67,7 +68,8 @@ int main(int argc, char** argv) {
                                    .arg(QString::fromLocal8Bit(settings.c_str()), colours)));
   auto* text = new QPlainTextEdit(macro.empty() ? QStringLiteral("(no macro)") : ReadText(macro));
   text->setReadOnly(true);
-  layout->addWidget(new QLabel(QStringLiteral("Macro file: %1").arg(QString::fromLocal8Bit(macro.c_str()))));
+  layout->addWidget(
+      new QLabel(QStringLiteral("Macro file: %1").arg(QString::fromLocal8Bit(macro.c_str()))));
   layout->addWidget(text);
   window.resize(640, 420);
   window.show();

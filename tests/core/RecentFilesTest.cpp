@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/app/RecentFiles.h"
-#include "platform/posix/FileSettingsStore.h"
-#include "support/TempFolder.h"
+#include "support/MemorySettingsStore.h"
 
 namespace skelder::testing {
 
@@ -21,8 +20,7 @@ TEST(RecentFiles, KeepsFourMostRecentFirst) {
 }
 
 TEST(RecentFiles, LoadsSkippingGapsAndSavesEmptyNumbers) {
-  TempFolder folder;
-  FileSettingsStore store(folder.file("Skelder.reg"));
+  MemorySettingsStore store;
   auto key = store.openKey(kSettingsKeyPath, true);
   key->writeString("MRU1", "/a/1.SKD");
   key->writeString("MRU2", "");

@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "core/app/SettingsStorage.h"
-#include "platform/posix/FileSettingsStore.h"
 #include "support/FakePlatform.h"
+#include "support/MemorySettingsStore.h"
 #include "support/TempFolder.h"
 
 namespace skelder::testing {
@@ -15,7 +15,7 @@ const std::string kKey = "Software\\Vantrell Solutions\\Skelder";
 
 class SettingsStorageTest : public ::testing::Test {
  protected:
-  SettingsStorageTest() : store(folder.file("cfg/Skelder.reg")) {
+  SettingsStorageTest() {
     env.programFolder = "/opt/teraterm/";
     env.screenWidth = 1280;
     env.screenHeight = 1024;
@@ -31,7 +31,7 @@ class SettingsStorageTest : public ::testing::Test {
   Settings load() { return LoadSettings(store, env); }
 
   TempFolder folder;
-  FileSettingsStore store;
+  MemorySettingsStore store;
   SettingsEnvironment env;
 };
 
@@ -75,8 +75,8 @@ TEST_F(SettingsStorageTest, MultiStartIntervalPicksTheDelayEntry) {
   struct Case {
     std::optional<std::string> stored;
     int index;
-  } cases[] = {{"1", 3}, {"abc", 3}, {"45", 28}, {"7", 5}, {"2", 0},
-               {"30", 28}, {"", 3}, {"-4", 3}, {std::nullopt, 3}};
+  } cases[] = {{"1", 3},   {"abc", 3}, {"45", 28}, {"7", 5},         {"2", 0},
+               {"30", 28}, {"", 3},    {"-4", 3},  {std::nullopt, 3}};
   for (const auto& c : cases) {
     auto k = key();
     if (c.stored)
@@ -92,8 +92,11 @@ TEST_F(SettingsStorageTest, UpdateIntervalFallsBackOnTheOlderFlag) {
   struct Case {
     std::optional<int> interval, dontCheck;
     int expected;
-  } cases[] = {{2, 1, 2}, {std::nullopt, 0, 0}, {std::nullopt, 1, 5},
-               {std::nullopt, std::nullopt, 5}, {9, 0, 5}};
+  } cases[] = {{2, 1, 2},
+               {std::nullopt, 0, 0},
+               {std::nullopt, 1, 5},
+               {std::nullopt, std::nullopt, 5},
+               {9, 0, 5}};
   for (const auto& c : cases) {
     store.deleteKey(kKey);
     auto k = key();
@@ -109,10 +112,10 @@ TEST_F(SettingsStorageTest, TheWindowIsKeptOnTheWorkArea) {
     int expectedTop, expectedLeft;
   } cases[] = {
       {100, 200, 800, 100, 200},
-      {5000, 200, 800, 984 - 50, 200},              // far below: 50 above the work area's bottom
-      {-300, 200, 800, 0, 200},                     // above: at the work area's top
-      {100, 3000, 800, 100, 1280 - 50},             // beyond the right edge
-      {100, -900, 800, 100, 0 - 800 + 50},          // wholly left of the work area
+      {5000, 200, 800, 984 - 50, 200},      // far below: 50 above the work area's bottom
+      {-300, 200, 800, 0, 200},             // above: at the work area's top
+      {100, 3000, 800, 100, 1280 - 50},     // beyond the right edge
+      {100, -900, 800, 100, 0 - 800 + 50},  // wholly left of the work area
       {std::nullopt, std::nullopt, 800, (1024 - 480) / 2, (1280 - 800) / 2},  // centred
   };
   for (const auto& c : cases) {
@@ -131,7 +134,8 @@ TEST_F(SettingsStorageTest, TheWindowIsKeptOnTheWorkArea) {
 TEST_F(SettingsStorageTest, DoubleClickActionFollowsTheTrimmedList) {
   std::vector<std::string> withoutLock = DoubleClickActions();
   withoutLock.erase(withoutLock.begin() + 5);
-  std::vector<std::string> withoutBoth(DoubleClickActions().begin(), DoubleClickActions().begin() + 5);
+  std::vector<std::string> withoutBoth(DoubleClickActions().begin(),
+                                       DoubleClickActions().begin() + 5);
 
   key()->writeInteger("DblClickAction", 6);
   env.dblClickEntries = withoutLock;
@@ -142,8 +146,11 @@ TEST_F(SettingsStorageTest, DoubleClickActionFollowsTheTrimmedList) {
   struct Case {
     std::vector<std::string> entries;
     int selected, stored;
-  } cases[] = {{withoutLock, 5, 6}, {DoubleClickActions(), 5, 5}, {DoubleClickActions(), 6, 6},
-               {withoutBoth, 4, 4}, {withoutLock, 0, 0}};
+  } cases[] = {{withoutLock, 5, 6},
+               {DoubleClickActions(), 5, 5},
+               {DoubleClickActions(), 6, 6},
+               {withoutBoth, 4, 4},
+               {withoutLock, 0, 0}};
   for (const auto& c : cases) {
     Settings s = load();
     s.dblClickAction = c.selected;
@@ -233,19 +240,55 @@ TEST_F(SettingsStorageTest, EveryValueIsSavedInOrderWithItsTypeAndReadBack) {
   ASSERT_TRUE(SaveSettings(store, s, env));
 
   auto k = key();
-  const std::vector<std::string> order = {
-      "VarName", "VarEmail", "VarPhone", "VarMobile", "VarPager", "TemplateFile",
-      "MultiStartInterval", "PrintPreviewScale", "SelectedNodeIndex", "SelectLast",
-      "UseColorsInEditor", "UseSameBackGround", "AutoSave", "LastSKDFile", "WinTop", "WinLeft",
-      "WinWidth", "WinHeight", "TreeWidth", "WinMaximized", "DoNotTile", "DoNotPrompt", "NoColors",
-      "SCPWidth", "DblClickAction", "AllowTAB", "TAB2Space", "SmartTabs", "UseAsTTFont",
-      "FullPathMRU", "SpacePerTAB", "Font1Name", "Font1CharSet", "Font1Size", "Font1Style",
-      "Font2Name", "Font2CharSet", "Font2Size", "Font2Style", "CheckUpdateInterval",
-      "DefaultColors", "Logging", "EditorBgColor", "EditorActLineColor",
-      "EditorSelectionForeground", "EditorSelectionBackground"};
+  const std::vector<std::string> order = {"VarName",
+                                          "VarEmail",
+                                          "VarPhone",
+                                          "VarMobile",
+                                          "VarPager",
+                                          "TemplateFile",
+                                          "MultiStartInterval",
+                                          "PrintPreviewScale",
+                                          "SelectedNodeIndex",
+                                          "SelectLast",
+                                          "UseColorsInEditor",
+                                          "UseSameBackGround",
+                                          "AutoSave",
+                                          "LastSKDFile",
+                                          "WinTop",
+                                          "WinLeft",
+                                          "WinWidth",
+                                          "WinHeight",
+                                          "TreeWidth",
+                                          "WinMaximized",
+                                          "DoNotTile",
+                                          "DoNotPrompt",
+                                          "NoColors",
+                                          "SCPWidth",
+                                          "DblClickAction",
+                                          "AllowTAB",
+                                          "TAB2Space",
+                                          "SmartTabs",
+                                          "UseAsTTFont",
+                                          "FullPathMRU",
+                                          "SpacePerTAB",
+                                          "Font1Name",
+                                          "Font1CharSet",
+                                          "Font1Size",
+                                          "Font1Style",
+                                          "Font2Name",
+                                          "Font2CharSet",
+                                          "Font2Size",
+                                          "Font2Style",
+                                          "CheckUpdateInterval",
+                                          "DefaultColors",
+                                          "Logging",
+                                          "EditorBgColor",
+                                          "EditorActLineColor",
+                                          "EditorSelectionForeground",
+                                          "EditorSelectionBackground"};
   EXPECT_EQ(k->valueNames(), order);
-  for (const std::string name : {"VarName", "TemplateFile", "MultiStartInterval", "LastSKDFile",
-                                 "Font1Name", "Font2Name"}) {
+  for (const std::string name :
+       {"VarName", "TemplateFile", "MultiStartInterval", "LastSKDFile", "Font1Name", "Font2Name"}) {
     EXPECT_TRUE(k->readString(name)) << name;
     EXPECT_FALSE(k->readInteger(name)) << name;
   }
@@ -300,11 +343,10 @@ TEST_F(SettingsStorageTest, EveryValueIsSavedInOrderWithItsTypeAndReadBack) {
 }
 
 TEST_F(SettingsStorageTest, AStoreThatCannotBeWrittenSkipsTheSave) {
-  WriteFileBytes(folder.file("cfg"), "a plain file where the folder must go");
+  store.failWrites = true;
   EXPECT_FALSE(SaveSettings(store, load(), env));
-  EXPECT_EQ(ReadFileBytes(folder.file("cfg")), "a plain file where the folder must go");
+  EXPECT_TRUE(store.keys.empty());
 }
-
 
 TEST_F(SettingsStorageTest, SaveAndNotifyTellsTheCompanionAfterwards) {
   FakeBroadcaster broadcaster;

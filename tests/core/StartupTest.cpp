@@ -5,8 +5,8 @@
 #include "core/app/ProgramFolder.h"
 #include "core/app/SettingsStorage.h"
 #include "core/app/Startup.h"
-#include "platform/posix/FileSettingsStore.h"
 #include "support/FakePlatform.h"
+#include "support/MemorySettingsStore.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
@@ -31,9 +31,10 @@ class RecordingHost : public StartupHost {
 class StartupTest : public ::testing::Test {
  protected:
   StartupTest()
-      : program(folder.path() + "/tt/"),
-        store(folder.file("cfg/Skelder.reg")),
-        services{store, flags, broadcaster, starter, system, dialogs, program, program + "Skelderc"} {
+      : program(folder.path() + "/tt/"), services{store,       flags,
+                                                  broadcaster, starter,
+                                                  system,      dialogs,
+                                                  program,     program + "Skelderc"} {
     fs::create_directory(program);
     WriteFileBytes(program + "ttermpro.exe", "MZ");
     WriteFileBytes(program + "Skelder.exe", "MZ");
@@ -44,7 +45,7 @@ class StartupTest : public ::testing::Test {
 
   TempFolder folder;
   std::string program;
-  FileSettingsStore store;
+  MemorySettingsStore store;
   FakeFlags flags;
   FakeBroadcaster broadcaster;
   FakeStarter starter;
@@ -126,7 +127,8 @@ TEST_F(StartupTest, AMissingCompanionIsReportedAndStartUpGoesOn) {
   flags.heldElsewhere.clear();
   fs::remove(program + "Skelder.exe");
   start({});
-  EXPECT_EQ(dialogs.boxes(), std::vector<RecordedBox>{ErrorBox("File '" + program + "Skelder.exe' not found.")});
+  EXPECT_EQ(dialogs.boxes(),
+            std::vector<RecordedBox>{ErrorBox("File '" + program + "Skelder.exe' not found.")});
   EXPECT_TRUE(starter.started.empty());
   EXPECT_EQ(host.calls.back(), "windows");
 }
@@ -135,7 +137,7 @@ TEST_F(StartupTest, TheExecutableMustHaveItsOriginalName) {
   struct Case {
     std::string name;
     bool accepted;
-  } cases[] = {{"Skelderc", true}, {"SKELDERC", true}, {"skelderc", true},
+  } cases[] = {{"Skelderc", true},   {"SKELDERC", true},   {"skelderc", true},
                {"Skeldercx", false}, {"Skelderc1", false}, {"Skelder", false}};
   for (const auto& c : cases) {
     dialogs.clear();
@@ -145,9 +147,9 @@ TEST_F(StartupTest, TheExecutableMustHaveItsOriginalName) {
     EXPECT_EQ(!host.calls.empty() && host.calls.back() == "windows", c.accepted) << c.name;
     if (!c.accepted)
       EXPECT_EQ(dialogs.boxes(),
-                std::vector<RecordedBox>{ErrorBox(
-                    "This application cannot be executed unless having the original "
-                    "name.\rPlease rename it to 'Skelderc'")});
+                std::vector<RecordedBox>{
+                    ErrorBox("This application cannot be executed unless having the original "
+                             "name.\rPlease rename it to 'Skelderc'")});
   }
 }
 
@@ -160,13 +162,11 @@ TEST_F(StartupTest, WithoutTeraTermTheProgramEnds) {
   EXPECT_EQ(host.calls, (std::vector<std::string>{"splash", "paint"}));
 }
 
-TEST_F(StartupTest, AnUnreadableStoreIsReportedOnce) {
-  fs::create_directories(folder.file("cfg"));
-  WriteFileBytes(folder.file("cfg/Skelder.reg"), "garbage");
+TEST_F(StartupTest, AStoreThatWasSetAsideIsReportedOnce) {
+  store.recoveryNotice = "The settings file could not be read.";
   start({});
-  ASSERT_EQ(dialogs.boxes().size(), 1u);
-  EXPECT_EQ(dialogs.boxes()[0].kind, "warning");
-  EXPECT_EQ(ReadFileBytes(folder.file("cfg/Skelder.reg.broken")), "garbage");
+  EXPECT_EQ(dialogs.boxes(),
+            std::vector<RecordedBox>{WarningBox("The settings file could not be read.")});
   dialogs.clear();
   start({});
   EXPECT_TRUE(dialogs.boxes().empty());
@@ -175,14 +175,15 @@ TEST_F(StartupTest, AnUnreadableStoreIsReportedOnce) {
 TEST_F(StartupTest, CleanTemporaryFilesRemovesOnlyTheRunFiles) {
   const std::string temp = program + "Temp_TTL/";
   fs::create_directory(temp);
-  for (const char* name : {"~macroC1.ttl", "~macroC128.ttl", "~MACROC7.TTL", "~TTiniC3.ini",
-                           "~ttinic12.INI", "~Routers.SKD", "~macroC1.txt", "macroC1.ttl",
-                           "~TTiniC.ini.bak", "notes.txt"})
+  for (const char* name :
+       {"~macroC1.ttl", "~macroC128.ttl", "~MACROC7.TTL", "~TTiniC3.ini", "~ttinic12.INI",
+        "~Routers.SKD", "~macroC1.txt", "macroC1.ttl", "~TTiniC.ini.bak", "notes.txt"})
     WriteFileBytes(temp + name, "x");
   fs::create_directory(temp + "~macroCdir.ttl");
   start({});
   std::set<std::string> left;
-  for (const auto& entry : fs::directory_iterator(temp)) left.insert(entry.path().filename());
+  for (const auto& entry : fs::directory_iterator(temp))
+    left.insert(entry.path().filename().string());
   EXPECT_EQ(left, (std::set<std::string>{"~Routers.SKD", "~macroC1.txt", "macroC1.ttl",
                                          "~TTiniC.ini.bak", "notes.txt", "~macroCdir.ttl"}));
 }
@@ -202,10 +203,14 @@ TEST(MatchesWildcard, MatchesLikeTheFileSearch) {
     const char* name;
     const char* pattern;
     bool match;
-  } cases[] = {{"~macroC1.ttl", "~macroC*.ttl", true},  {"~macroC.ttl", "~macroC*.ttl", true},
-               {"~MacroC9.TTL", "~macroC*.ttl", true},  {"~macroC1.ttl2", "~macroC*.ttl", false},
-               {"x~macroC1.ttl", "~macroC*.ttl", false}, {"a.ttl.ttl", "*.ttl", true},
-               {"abc", "a?c", true},                    {"ac", "a?c", false},
+  } cases[] = {{"~macroC1.ttl", "~macroC*.ttl", true},
+               {"~macroC.ttl", "~macroC*.ttl", true},
+               {"~MacroC9.TTL", "~macroC*.ttl", true},
+               {"~macroC1.ttl2", "~macroC*.ttl", false},
+               {"x~macroC1.ttl", "~macroC*.ttl", false},
+               {"a.ttl.ttl", "*.ttl", true},
+               {"abc", "a?c", true},
+               {"ac", "a?c", false},
                {"", "*", true}};
   for (const auto& c : cases) EXPECT_EQ(MatchesWildcard(c.name, c.pattern), c.match) << c.name;
 }

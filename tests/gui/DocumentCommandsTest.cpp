@@ -1,9 +1,9 @@
+#include <Qsci/qsciscintilla.h>
 #include <QMenu>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
-#include <Qsci/qsciscintilla.h>
 
 #include "MainWindowFixture.h"
 #include "core/tree/TableReader.h"
@@ -126,7 +126,8 @@ TEST_F(DocumentCommands, ClosingAsksWithoutAutoSaveAndCancelKeepsTheWindow) {
   dialogs.answer("Cancel");
   EXPECT_FALSE(window.close());
   EXPECT_TRUE(window.isVisible());
-  EXPECT_EQ(dialogs.boxes(), (std::vector<RecordedBox>{{"warning", "Yes,No,Cancel", kSaveQuestion}}));
+  EXPECT_EQ(dialogs.boxes(),
+            (std::vector<RecordedBox>{{"warning", "Yes,No,Cancel", kSaveQuestion}}));
   EXPECT_EQ(starter->started, std::vector<std::string>{folder.file("tt") + "/Skelder.exe||"});
 
   dialogs.answer("No");
@@ -142,9 +143,10 @@ TEST_F(DocumentCommands, PendingEditsAskToApplyWithTwoBlanksBeforeTheQuote) {
   window.SetPendingEdits(true);
   dialogs.answer("Cancel");
   EXPECT_EQ(window.AskSaveChanges(), MessageAnswer::Cancel);
-  EXPECT_EQ(dialogs.boxes(),
-            (std::vector<RecordedBox>{{"warning", "Yes,No,Cancel",
-                                       "Do you want to apply the changes made to  'Core switch' ?"}}));
+  EXPECT_EQ(
+      dialogs.boxes(),
+      (std::vector<RecordedBox>{{"warning", "Yes,No,Cancel",
+                                 "Do you want to apply the changes made to  'Core switch' ?"}}));
   EXPECT_TRUE(window.HasPendingEdits());
 
   dialogs.answer("No");
@@ -183,8 +185,8 @@ TEST_F(DocumentCommands, AVanishedRecentFileIsDroppedWithAWarning) {
   key()->writeString("MRU2", table("Here.SKD"));
   auto& window = create();
   window.OpenRecentFile(0);
-  EXPECT_EQ(dialogs.boxes(), (std::vector<RecordedBox>{WarningBox(
-                                 "The file '" + gone + "' does not exist.")}));
+  EXPECT_EQ(dialogs.boxes(),
+            (std::vector<RecordedBox>{WarningBox("The file '" + gone + "' does not exist.")}));
   EXPECT_EQ(window.recentFiles().entries().size(), 1u);
   EXPECT_EQ(MenuTexts(window), std::vector<std::string>{"&1  Here.SKD"});
 }
@@ -269,8 +271,9 @@ TEST_F(DocumentCommands, ShowPopupShowsThePopupText) {
   window.findChild<QsciScintilla*>("Memo2")->setText("Call the NOC first");
   dialogs.answer("OK");
   window.ShowPopup();
-  EXPECT_EQ(dialogs.boxes(), (std::vector<RecordedBox>{{"information", "OK,Cancel",
-                                                        "Call the NOC first\rPress Ok to continue."}}));
+  EXPECT_EQ(dialogs.boxes(),
+            (std::vector<RecordedBox>{
+                {"information", "OK,Cancel", "Call the NOC first\rPress Ok to continue."}}));
 }
 
 }  // namespace skelder::testing

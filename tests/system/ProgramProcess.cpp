@@ -81,7 +81,8 @@ bool ProgramFolderFixture::waitForFlag(const std::string& name, int timeoutMs) {
       std::string line;
       const std::string inode = ":" + std::to_string(st.st_ino) + " ";
       while (std::getline(locks, line))
-        if (line.find("FLOCK") != std::string::npos && (line + " ").find(inode) != std::string::npos)
+        if (line.find("FLOCK") != std::string::npos &&
+            (line + " ").find(inode) != std::string::npos)
           return true;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(20));

@@ -93,9 +93,9 @@ TEST_F(StartupProcess, AMissingCompanionIsReportedAndAPresentOneIsStarted) {
   ProgramFolderFixture missing("Skelderc", true, false);
   const pid_t pid = missing.start({});
   ASSERT_TRUE(missing.waitForFlag("SkeldercSemaphore", 20000));
-  EXPECT_EQ(missing.dialogLines(), std::vector<std::string>{"error|OK|File '" +
-                                                            missing.programFolder() +
-                                                            "/Skelder.exe' not found."});
+  EXPECT_EQ(missing.dialogLines(),
+            std::vector<std::string>{"error|OK|File '" + missing.programFolder() +
+                                     "/Skelder.exe' not found."});
   EXPECT_TRUE(missing.isRunning(pid));
   missing.stop(pid);
 
@@ -110,14 +110,16 @@ TEST_F(StartupProcess, LeftoverRunFilesAreRemovedAtStart) {
   ProgramFolderFixture folder;
   const std::string temp = folder.programFolder() + "/Temp_TTL/";
   fs::create_directory(temp);
-  for (const char* name : {"~macroC1.ttl", "~TTiniC1.ini", "~macroC12.ttl", "~Routers.SKD", "keep.ttl"})
+  for (const char* name :
+       {"~macroC1.ttl", "~TTiniC1.ini", "~macroC12.ttl", "~Routers.SKD", "keep.ttl"})
     WriteFileBytes(temp + name, "x");
   const pid_t pid = folder.start({});
   ASSERT_TRUE(folder.waitForFlag("SkeldercSemaphore", 20000));
   std::set<std::string> left;
   for (int i = 0; i < 250; ++i) {
     left.clear();
-    for (const auto& entry : fs::directory_iterator(temp)) left.insert(entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(temp))
+      left.insert(entry.path().filename().string());
     if (left.size() == 2) break;
     usleep(20000);
   }

@@ -75,17 +75,17 @@ struct Settings {
   // Completion list width
   int scpWidth = 600;
   // "Macro Editor" page
-  bool allowTAB = false;    // cbAllowTAB "Enable TABs"
-  bool tab2Space = false;   // cbTAB2Space
-  bool smartTabs = false;   // cbSmartTAB
-  int spacePerTAB = 4;      // CBSpacePerTAB entry index; tab width = index + 2
+  bool allowTAB = false;     // cbAllowTAB "Enable TABs"
+  bool tab2Space = false;    // cbTAB2Space
+  bool smartTabs = false;    // cbSmartTAB
+  int spacePerTAB = 4;       // CBSpacePerTAB entry index; tab width = index + 2
   bool useAsTTFont = false;  // cbUseAsTTFont
   FontSpec editorFont;       // Font1: macro editor Memo1
   FontSpec popupFont;        // popup editor Memo2 (takes Font1's name and character set)
   bool showSpecial = false;  // "Show special characters" button
   // "New Connections" page
-  int defaultColors = 7;         // cbDefColors entry index
-  std::optional<bool> logging;   // rbLog (true) / rbDontLog (false); neither on a first run
+  int defaultColors = 7;        // cbDefColors entry index
+  std::optional<bool> logging;  // rbLog (true) / rbDontLog (false); neither on a first run
   // Highlighter preview Memo3, copied to the macro editor at start
   uint32_t editorBgColor = kWindowColor;
   uint32_t editorActLineColor = kYellow;

@@ -9,21 +9,23 @@
 namespace skelder {
 
 const std::vector<std::string>& DoubleClickActions() {
-  static const std::vector<std::string> actions = {
-      "open Configuration window", "start TeraTerm",
-      "start last executed macro", "show desktop",
-      "start screensaver",         "lock the screen (W2K and XP)",
-      "start CygWin"};
+  static const std::vector<std::string> actions = {"open Configuration window",
+                                                   "start TeraTerm",
+                                                   "start last executed macro",
+                                                   "show desktop",
+                                                   "start screensaver",
+                                                   "lock the screen (W2K and XP)",
+                                                   "start CygWin"};
   return actions;
 }
 
 namespace {
 
-constexpr int kLastDelayIndex = 28;       // "30" seconds
-constexpr int kLastTabWidthIndex = 30;    // "32"
-constexpr int kLastUpdateInterval = 5;    // "never"
-constexpr int kLastColorSchema = 7;       // "from TeraTerm.ini file"
-constexpr int kMissingSpacePerTAB = 2;    // tab width 4
+constexpr int kLastDelayIndex = 28;     // "30" seconds
+constexpr int kLastTabWidthIndex = 30;  // "32"
+constexpr int kLastUpdateInterval = 5;  // "never"
+constexpr int kLastColorSchema = 7;     // "from TeraTerm.ini file"
+constexpr int kMissingSpacePerTAB = 2;  // tab width 4
 
 std::string Trim(const std::string& text) {
   const auto blank = [](unsigned char c) { return std::isspace(c) != 0; };
@@ -167,7 +169,8 @@ Settings LoadSettings(SettingsStore& store, const SettingsEnvironment& env) {
     s.checkUpdateInterval = dontCheck && *dontCheck == 0 ? 0 : kLastUpdateInterval;
   }
   s.defaultColors = kLastColorSchema;
-  if (auto schema = read.integer("DefaultColors"); schema && *schema >= 0 && *schema <= kLastColorSchema)
+  if (auto schema = read.integer("DefaultColors");
+      schema && *schema >= 0 && *schema <= kLastColorSchema)
     s.defaultColors = *schema;
   read.colour("EditorBgColor", s.editorBgColor);
   read.colour("EditorActLineColor", s.editorActLineColor);
@@ -185,7 +188,9 @@ bool SaveSettings(SettingsStore& store, const Settings& s, const SettingsEnviron
   auto text = [&](const char* name, const std::string& value) {
     ok = key->writeString(name, value) && ok;
   };
-  auto integer = [&](const char* name, int32_t value) { ok = key->writeInteger(name, value) && ok; };
+  auto integer = [&](const char* name, int32_t value) {
+    ok = key->writeInteger(name, value) && ok;
+  };
   auto boolean = [&](const char* name, bool value) { integer(name, value ? 1 : 0); };
 
   text("VarName", s.varName);
@@ -215,7 +220,8 @@ bool SaveSettings(SettingsStore& store, const Settings& s, const SettingsEnviron
   // The list on screen may lack "lock the screen": its fifth entry is then "start CygWin".
   int action = s.dblClickAction;
   if (action == 5) {
-    const bool lock = env.dblClickEntries.size() > 5 && env.dblClickEntries[5].rfind("lock", 0) == 0;
+    const bool lock =
+        env.dblClickEntries.size() > 5 && env.dblClickEntries[5].rfind("lock", 0) == 0;
     action = lock ? 5 : 6;
   }
   integer("DblClickAction", action);
@@ -256,7 +262,8 @@ bool IsNTPlatform(SettingsStore& store, const SystemInfo& system) {
   if (!key) return true;
   if (auto nt = key->readInteger("NT")) return *nt != 0;
   const bool nt = system.isNTFamily();
-  if (auto writable = store.openKey(kSettingsKeyPath, true)) writable->writeInteger("NT", nt ? 1 : 0);
+  if (auto writable = store.openKey(kSettingsKeyPath, true))
+    writable->writeInteger("NT", nt ? 1 : 0);
   return nt;
 }
 

@@ -17,8 +17,8 @@ bool SaveSettings(SettingsStore& store, const Settings& settings,
                   const SettingsEnvironment& environment);
 
 // SaveSettings, then tells the companion to read the settings again ("SkelderRRMessage").
-void SaveSettingsAndNotify(SettingsStore& store, Broadcaster& broadcaster,
-                           const Settings& settings, const SettingsEnvironment& environment);
+void SaveSettingsAndNotify(SettingsStore& store, Broadcaster& broadcaster, const Settings& settings,
+                           const SettingsEnvironment& environment);
 
 // "NT" from the settings key, asking the system once when it is missing; true when
 // there is no settings key.

@@ -75,7 +75,8 @@ void StartCompanionIfNeeded(StartupServices& services) {
 }
 
 bool HandOverFile(const std::string& path, StartupServices& services) {
-  const std::string folder = EnsureProgramFolder(services.programFolder, "Temp_TTL", services.dialogs);
+  const std::string folder =
+      EnsureProgramFolder(services.programFolder, "Temp_TTL", services.dialogs);
   if (folder.empty()) {
     services.dialogs.error("Failed to create temporary folder. The file cannot be imported.");
     return false;
@@ -109,7 +110,8 @@ bool MatchesWildcard(const std::string& name, const std::string& pattern) {
   // Iterative match with one backtracking point for the last "*".
   size_t n = 0, p = 0, starP = std::string::npos, starN = 0;
   auto same = [](char a, char b) {
-    return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
+    return std::toupper(static_cast<unsigned char>(a)) ==
+           std::toupper(static_cast<unsigned char>(b));
   };
   while (n < name.size()) {
     if (p < pattern.size() && (pattern[p] == '?' || same(pattern[p], name[n]))) {

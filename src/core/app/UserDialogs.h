@@ -31,14 +31,11 @@ class UserDialogs {
   virtual std::optional<std::string> openFile(const FileRequest& request) = 0;
   virtual std::optional<std::string> saveFile(const FileRequest& request) = 0;
   // The typed text, or nothing when the box was cancelled.
-  virtual std::optional<std::string> inputBox(const std::string& caption,
-                                              const std::string& prompt,
+  virtual std::optional<std::string> inputBox(const std::string& caption, const std::string& prompt,
                                               const std::string& initial) = 0;
 
   // Shorthand for the many error boxes with one OK button.
-  void error(const std::string& text) {
-    messageBox(MessageKind::Error, MessageButtons::Ok, text);
-  }
+  void error(const std::string& text) { messageBox(MessageKind::Error, MessageButtons::Ok, text); }
 };
 
 // The answer a box gives when nobody chooses: its first button.

@@ -17,8 +17,7 @@ BroadcastListener::BroadcastListener(const std::vector<std::string>& names, QObj
 }
 
 void BroadcastListener::deliver() {
-  for (const auto& name : receiver_->takeMessages())
-    emit received(QString::fromStdString(name));
+  for (const auto& name : receiver_->takeMessages()) emit received(QString::fromStdString(name));
 }
 
 }  // namespace skelder

@@ -94,17 +94,49 @@ Commands::Commands(QObject* o) {
   checkUpdates = Make(o, "MnCheckUpdates", "Check for updates");
   about = Make(o, "MnAbout", "About Skelder");
 
-  showSpecialChars = Make(o, "BtnShowSpecialChars", "Show special characters", {},
-                          "Show special characters");
+  showSpecialChars =
+      Make(o, "BtnShowSpecialChars", "Show special characters", {}, "Show special characters");
   showSpecialChars->setCheckable(true);
 
   // Commands whose behaviour comes later stay disabled until then.
-  for (QAction* later :
-       {importConnection, exportConnection, importMacro, exportMacro, backup, restore, info,
-        printerSetup, printPreview, print, cut, copy, paste, selectAll, find, findNext,
-        findPrevious, replace, addChild, addSibling, duplicate, deleteSelected, addSeparator,
-        moveUp, moveDown, expandAll, collapseAll, apply, selectFromRoot, runToCursor, run,
-        runBranchToCursor, runBranch, runAllSelected, help, macroHelp, checkUpdates, about})
+  for (QAction* later : {importConnection,
+                         exportConnection,
+                         importMacro,
+                         exportMacro,
+                         backup,
+                         restore,
+                         info,
+                         printerSetup,
+                         printPreview,
+                         print,
+                         cut,
+                         copy,
+                         paste,
+                         selectAll,
+                         find,
+                         findNext,
+                         findPrevious,
+                         replace,
+                         addChild,
+                         addSibling,
+                         duplicate,
+                         deleteSelected,
+                         addSeparator,
+                         moveUp,
+                         moveDown,
+                         expandAll,
+                         collapseAll,
+                         apply,
+                         selectFromRoot,
+                         runToCursor,
+                         run,
+                         runBranchToCursor,
+                         runBranch,
+                         runAllSelected,
+                         help,
+                         macroHelp,
+                         checkUpdates,
+                         about})
     later->setEnabled(false);
 }
 

@@ -1,6 +1,7 @@
 #include "gui/app/GuiStartupHost.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include "gui/app/MainWindow.h"
 #include "gui/app/SplashWindow.h"
@@ -28,9 +29,14 @@ int GuiStartupHost::runWindows(bool updateCheckMode) {
   }
   splash_.reset();
   window->show();
+  if (!context_.screenshotPath.empty()) {
+    QTimer::singleShot(1500, window.get(), [&window, this] {
+      window->grab().save(QString::fromLocal8Bit(context_.screenshotPath.c_str()), "PNG");
+      window->close();
+    });
+  }
   TerminationSignals termination;  // a polite end (SIGTERM, SIGINT) closes the window
-  QObject::connect(&termination, &TerminationSignals::requested, window.get(),
-                   &QWidget::close);
+  QObject::connect(&termination, &TerminationSignals::requested, window.get(), &QWidget::close);
   return QApplication::exec();
 }
 

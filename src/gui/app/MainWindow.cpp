@@ -1,5 +1,6 @@
 #include "gui/app/MainWindow.h"
 
+#include <Qsci/qsciscintilla.h>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -12,7 +13,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <Qsci/qsciscintilla.h>
 #include <filesystem>
 
 #include "core/app/ProgramFolder.h"
@@ -91,7 +91,9 @@ MainWindow::MainWindow(ProgramContext& context, QWidget* parent)
     QTimer* timer;
     const char* name;
     int interval;
-  } timers[] = {{Timer1, "Timer1", 200}, {Timer3, "Timer3", 500}, {Timer4, "Timer4", 500},
+  } timers[] = {{Timer1, "Timer1", 200},
+                {Timer3, "Timer3", 500},
+                {Timer4, "Timer4", 500},
                 {Timer5, "Timer5", 5000}};
   for (const auto& t : timers) {
     t.timer->setObjectName(QLatin1String(t.name));
@@ -225,8 +227,8 @@ void MainWindow::buildMenus() {
   view->setObjectName(QStringLiteral("MnView"));
   QMenu* settings = view->addMenu(QStringLiteral("Settings"));
   settings->setObjectName(QStringLiteral("MnViewSettings"));
-  settings->addActions({c.viewGeneral, c.viewUserData, c.viewMacroEditor, c.viewHighlighter,
-                        c.viewNewConnections});
+  settings->addActions(
+      {c.viewGeneral, c.viewUserData, c.viewMacroEditor, c.viewHighlighter, c.viewNewConnections});
   view->addActions({c.viewMacro, c.viewPopup, c.viewColors, c.viewSchedule});
   view->addSeparator();
   QMenu* layout = view->addMenu(QStringLiteral("Connection Tree"));
@@ -279,11 +281,10 @@ void MainWindow::buildMenus() {
   pmTV->addActions({c.run, c.runBranch});
   pmTV->addSeparator();
   pmTV->addAction(c.apply);
-  for (QWidget* target :
-       std::initializer_list<QWidget*>{VT, Memo1, Memo2, settingsPages_->edtName,
-                                       settingsPages_->edtEmail, settingsPages_->edtPhone,
-                                       settingsPages_->edtMobile, settingsPages_->edtPager,
-                                       settingsPages_->edtPath2Templates}) {
+  for (QWidget* target : std::initializer_list<QWidget*>{
+           VT, Memo1, Memo2, settingsPages_->edtName, settingsPages_->edtEmail,
+           settingsPages_->edtPhone, settingsPages_->edtMobile, settingsPages_->edtPager,
+           settingsPages_->edtPath2Templates}) {
     target->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(target, &QWidget::customContextMenuRequested, this,
             [pmTV, target](const QPoint& at) { pmTV->popup(target->mapToGlobal(at)); });
@@ -295,6 +296,7 @@ void MainWindow::buildToolBar() {
   CBar = addToolBar(QStringLiteral("Toolbar"));
   CBar->setObjectName(QStringLiteral("CBar"));
   CBar->setMovable(false);
+  CBar->setIconSize(QSize(16, 16));
   QStyle* style = QApplication::style();
   c.newTable->setIcon(style->standardIcon(QStyle::SP_FileIcon));
   c.open->setIcon(style->standardIcon(QStyle::SP_DialogOpenButton));
@@ -317,18 +319,32 @@ void MainWindow::buildToolBar() {
   c.runBranchToCursor->setIcon(style->standardIcon(QStyle::SP_MediaSkipForward));
   c.runBranch->setIcon(style->standardIcon(QStyle::SP_MediaVolume));
 
-  const QList<QList<QAction*>> groups = {
-      {c.newTable, c.open, c.save, c.saveAs},
-      {c.addChild, c.addSibling, c.deleteSelected},
-      {c.moveUp, c.moveDown},
-      {c.undo, c.cut, c.copy, c.paste},
-      {c.showSpecialChars},
-      {c.print, c.printPreview},
-      {c.runToCursor, c.run, c.runBranchToCursor, c.runBranch}};
-  const char* names[] = {"BtnNew", "BtnOpen", "BtnSave", "BtnSaveAs", "BtnAddChild",
-                         "BtnAddSibling", "BtnDelete", "BtnMoveUp", "BtnMoveDown", "BtnUndo",
-                         "BtnCut", "BtnCopy", "BtnPaste", "BtnShowSpecialChars", "BtnPrint",
-                         "BtnPrintPreview", "BtnRunToCursor", "BtnRun", "BtnRunBranchToCursor",
+  const QList<QList<QAction*>> groups = {{c.newTable, c.open, c.save, c.saveAs},
+                                         {c.addChild, c.addSibling, c.deleteSelected},
+                                         {c.moveUp, c.moveDown},
+                                         {c.undo, c.cut, c.copy, c.paste},
+                                         {c.showSpecialChars},
+                                         {c.print, c.printPreview},
+                                         {c.runToCursor, c.run, c.runBranchToCursor, c.runBranch}};
+  const char* names[] = {"BtnNew",
+                         "BtnOpen",
+                         "BtnSave",
+                         "BtnSaveAs",
+                         "BtnAddChild",
+                         "BtnAddSibling",
+                         "BtnDelete",
+                         "BtnMoveUp",
+                         "BtnMoveDown",
+                         "BtnUndo",
+                         "BtnCut",
+                         "BtnCopy",
+                         "BtnPaste",
+                         "BtnShowSpecialChars",
+                         "BtnPrint",
+                         "BtnPrintPreview",
+                         "BtnRunToCursor",
+                         "BtnRun",
+                         "BtnRunBranchToCursor",
                          "BtnRunBranch"};
   int n = 0;
   for (const auto& group : groups) {
@@ -507,7 +523,9 @@ void MainWindow::SetPendingEdits(bool on) {
   statusBar_->setText(3, on && !tree_.loading() ? QStringLiteral("Modified") : QString());
 }
 
-bool MainWindow::HasPendingEdits() const { return statusBar_->text(3) == QLatin1String("Modified"); }
+bool MainWindow::HasPendingEdits() const {
+  return statusBar_->text(3) == QLatin1String("Modified");
+}
 
 int MainWindow::FocusArea() const {
   const QWidget* focus = QApplication::focusWidget();
@@ -551,10 +569,10 @@ MessageAnswer MainWindow::AskSaveChanges() {
   const std::string fileName = currentFile_.empty() ? "Noname.SKD" : FileNameOf(currentFile_);
   const TreeNode* current = tree_.currentNode();
   if (HasPendingEdits() && current && current->data.Level > 0) {
-    const MessageAnswer apply = context_.dialogs.messageBox(
-        MessageKind::Warning, MessageButtons::YesNoCancel,
-        "Do you want to apply the changes made to " + std::string(" '") + current->data.Name +
-            "' ?");
+    const MessageAnswer apply =
+        context_.dialogs.messageBox(MessageKind::Warning, MessageButtons::YesNoCancel,
+                                    "Do you want to apply the changes made to " +
+                                        std::string(" '") + current->data.Name + "' ?");
     if (apply == MessageAnswer::Cancel) return MessageAnswer::Cancel;
     if (apply == MessageAnswer::Yes)
       ApplyNodeProperties();
@@ -590,7 +608,6 @@ bool MainWindow::readTable(const std::string& path, bool import) {
 }
 
 bool MainWindow::OpenTableFile(const std::string& path) {
-  ResetTree(tree_);
   const bool ok = readTable(path, false);
   if (ok) {
     recent_.Add(path);
@@ -602,8 +619,7 @@ bool MainWindow::OpenTableFile(const std::string& path) {
 void MainWindow::ImportFile(const std::string& /*path*/) {}
 
 void MainWindow::Open() {
-  const auto path = context_.dialogs.openFile(
-      {"Open Skelder file", kTableFilter, "skd", ""});
+  const auto path = context_.dialogs.openFile({"Open Skelder file", kTableFilter, "skd", ""});
   if (path && NewTable()) {
     OpenTableFile(*path);
     saveSettingsAndNotify();
@@ -629,8 +645,8 @@ void MainWindow::Save() {
 }
 
 void MainWindow::SaveAs() {
-  const auto path = context_.dialogs.saveFile(
-      {"Save Skelder file as", kTableFilter, "skd", currentFile_});
+  const auto path =
+      context_.dialogs.saveFile({"Save Skelder file as", kTableFilter, "skd", currentFile_});
   if (!path) return;
   currentFile_ = *path;
   Save();
@@ -643,9 +659,9 @@ void MainWindow::OpenRecentFile(int index) {
   const std::string path = recent_.entries()[static_cast<size_t>(index)];
   if (!FileExists(path)) {
     recent_.Remove(path);
-    context_.dialogs.messageBox(MessageKind::Warning, MessageButtons::Ok,
-                                "The file '" + context_.platform.system->shellDisplayName(path) +
-                                    "' does not exist.");
+    context_.dialogs.messageBox(
+        MessageKind::Warning, MessageButtons::Ok,
+        "The file '" + context_.platform.system->shellDisplayName(path) + "' does not exist.");
     redrawRecentFiles();
     return;
   }
@@ -695,10 +711,10 @@ bool MainWindow::QueryClose() {
   } else {
     const MessageAnswer answer = AskSaveChanges();
     if (answer == MessageAnswer::Cancel) {
-      StartupServices services{*context_.platform.settings, *context_.platform.flags,
+      StartupServices services{*context_.platform.settings,    *context_.platform.flags,
                                *context_.platform.broadcaster, *context_.platform.starter,
-                               *context_.platform.system, context_.dialogs,
-                               context_.programFolder, ""};
+                               *context_.platform.system,      context_.dialogs,
+                               context_.programFolder,         ""};
       StartCompanionIfNeeded(services);
     } else if (answer == MessageAnswer::No) {
       allowed = true;
@@ -724,9 +740,9 @@ void MainWindow::Undo() {
 }
 
 void MainWindow::ShowPopup() {
-  context_.dialogs.messageBox(MessageKind::Information, MessageButtons::OkCancel,
-                              Memo2->text().toLocal8Bit().toStdString() +
-                                  "\rPress Ok to continue.");
+  context_.dialogs.messageBox(
+      MessageKind::Information, MessageButtons::OkCancel,
+      Memo2->text().toLocal8Bit().toStdString() + "\rPress Ok to continue.");
 }
 
 void MainWindow::ShowCaretPosition(bool show, int editor) {
@@ -744,7 +760,8 @@ bool MainWindow::insertMode() const { return insertMode_->insertMode(); }
 void MainWindow::ShowInsertMode(bool force) {
   const int area = FocusArea();
   if (force || (area >= 1 && area <= 10) || (area >= 12 && area <= 14))
-    statusBar_->setText(4, insertMode_->insertMode() ? QStringLiteral("INS") : QStringLiteral("OVR"));
+    statusBar_->setText(4,
+                        insertMode_->insertMode() ? QStringLiteral("INS") : QStringLiteral("OVR"));
   else
     statusBar_->setText(4, QString());
 }

@@ -67,7 +67,7 @@ class MainWindow : public QMainWindow {
   void MaximizeTree();
   void RestoreTree();
 
-  // Reads a table file as the document; true on success.
+  // Reads a table file as the document into the freshly reset tree; true on success.
   bool OpenTableFile(const std::string& path);
   // Imports a table file into the open table. (The import plugs in here.)
   void ImportFile(const std::string& path);

@@ -14,6 +14,9 @@ struct ProgramContext {
   UserDialogs& dialogs;
   std::string programFolder;  // with its trailing separator
   std::vector<std::string> arguments;
+  // Scripted runs: where to save a picture of the main window once it is shown (the
+  // window then closes); empty normally.
+  std::string screenshotPath;
 };
 
 }  // namespace skelder

@@ -1,11 +1,11 @@
 #include "gui/app/SettingsPages.h"
 
+#include <Qsci/qsciscintilla.h>
 #include <QButtonGroup>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
-#include <Qsci/qsciscintilla.h>
 
 #include "core/properties/ColorSchemas.h"
 
@@ -57,18 +57,18 @@ QWidget* SettingsPages::buildGeneral() {
   for (const auto& action : DoubleClickActions()) cbDoubleClickAction->addItem(FromLocal(action));
   top->addRow(QStringLiteral("On double click at Tray Icon"), cbDoubleClickAction);
   cbUpdateInterval = Named(new QComboBox, "cbUpdateInterval");
-  cbUpdateInterval->addItems({"every day", "every 3 days", "every 7 days", "every 14 days",
-                              "every 30 days", "never"});
+  cbUpdateInterval->addItems(
+      {"every day", "every 3 days", "every 7 days", "every 14 days", "every 30 days", "never"});
   top->addRow(QStringLiteral("Check for updated versions"), cbUpdateInterval);
   layout->addLayout(top);
   cbSelectlast = Named(
       new QCheckBox(QStringLiteral("Auto select last executed connection in Configuration window")),
       "cbSelectlast");
-  cbAutoSave = Named(new QCheckBox(QStringLiteral("Save changes on Close without prompting")),
-                     "cbAutoSave");
+  cbAutoSave =
+      Named(new QCheckBox(QStringLiteral("Save changes on Close without prompting")), "cbAutoSave");
   cbRunOnStart = Named(new QCheckBox(QStringLiteral("Run at log on to Windows")), "cbRunOnStart");
-  cbAssociateExt = Named(new QCheckBox(QStringLiteral("Associate extention SKD with ")),
-                         "cbAssociateExt");
+  cbAssociateExt =
+      Named(new QCheckBox(QStringLiteral("Associate extention SKD with ")), "cbAssociateExt");
   cbRunOnStart->setEnabled(false);
   cbAssociateExt->setEnabled(false);
   for (QWidget* w : {static_cast<QWidget*>(cbSelectlast), static_cast<QWidget*>(cbAutoSave),
@@ -87,16 +87,17 @@ QWidget* SettingsPages::buildGeneral() {
   delayRow->addStretch();
   runLayout->addLayout(delayRow);
   cbDoNotTile = Named(new QCheckBox(QStringLiteral("Do not tile")), "cbDoNotTile");
-  cbDoNotPrompt = Named(new QCheckBox(QStringLiteral("Do not prompt on disconnect")), "cbDoNotPrompt");
+  cbDoNotPrompt =
+      Named(new QCheckBox(QStringLiteral("Do not prompt on disconnect")), "cbDoNotPrompt");
   runLayout->addWidget(cbDoNotTile);
   runLayout->addWidget(cbDoNotPrompt);
   layout->addWidget(runAll);
 
   auto* menu = new QGroupBox(QStringLiteral(" Menu properties: "));
   auto* menuLayout = new QVBoxLayout(menu);
-  cbFullPathMRU = Named(
-      new QCheckBox(QStringLiteral("Show full path in the most recently used file list")),
-      "cbFullPathMRU");
+  cbFullPathMRU =
+      Named(new QCheckBox(QStringLiteral("Show full path in the most recently used file list")),
+            "cbFullPathMRU");
   Button4 = Named(new QPushButton(QStringLiteral("Change Font...")), "Button4");
   Button4->setEnabled(false);
   menuLayout->addWidget(cbFullPathMRU);
@@ -136,11 +137,11 @@ QWidget* SettingsPages::buildMacroEditor() {
   auto* group = new QGroupBox(QStringLiteral(" Macro editor properties: "));
   auto* g = new QVBoxLayout(group);
   cbNoColors = Named(new QCheckBox(QStringLiteral("Disable color support")), "cbNoColors");
-  cbSameBkgr = Named(
-      new QCheckBox(QStringLiteral("The same background for Nomal, Bold, Blink and URL")),
-      "cbSameBkgr");
-  rbUseColorInEditor = Named(new QRadioButton(QStringLiteral("Connection colors")),
-                             "rbUseColorInEditor");
+  cbSameBkgr =
+      Named(new QCheckBox(QStringLiteral("The same background for Nomal, Bold, Blink and URL")),
+            "cbSameBkgr");
+  rbUseColorInEditor =
+      Named(new QRadioButton(QStringLiteral("Connection colors")), "rbUseColorInEditor");
   rbSyntax = Named(new QRadioButton(QStringLiteral("Syntax highlighting")), "rbSyntax");
   auto* colouring = new QButtonGroup(this);
   colouring->addButton(rbUseColorInEditor);
@@ -176,7 +177,8 @@ QWidget* SettingsPages::buildMacroEditor() {
   fontRow->addWidget(Button3);
   fontRow->addWidget(Note(QStringLiteral("NOTE: This font will also appear in Popup editor")));
   g->addLayout(fontRow);
-  cbUseAsTTFont = Named(new QCheckBox(QStringLiteral("Use this font in TeraTerm ")), "cbUseAsTTFont");
+  cbUseAsTTFont =
+      Named(new QCheckBox(QStringLiteral("Use this font in TeraTerm ")), "cbUseAsTTFont");
   g->addWidget(cbUseAsTTFont);
   layout->addWidget(group);
 
@@ -184,7 +186,8 @@ QWidget* SettingsPages::buildMacroEditor() {
   auto* t = new QHBoxLayout(templates);
   edtPath2Templates = Named(new QLineEdit, "edtPath2Templates");
   btnBrowse = Named(new QPushButton(QStringLiteral("Browse...")), "btnBrowse");
-  btnReloadTemplates = Named(new QPushButton(QStringLiteral("Reload Templates")), "btnReloadTemplates");
+  btnReloadTemplates =
+      Named(new QPushButton(QStringLiteral("Reload Templates")), "btnReloadTemplates");
   btnBrowse->setEnabled(false);
   btnReloadTemplates->setEnabled(false);
   t->addWidget(new QLabel(QStringLiteral("File name:")));
@@ -231,7 +234,8 @@ QWidget* SettingsPages::buildHighlighter() {
     a->addWidget(box);
   }
   right->addWidget(attributes);
-  btnChangeTTMColors = Named(new QPushButton(QStringLiteral("&Change Color...")), "btnChangeTTMColors");
+  btnChangeTTMColors =
+      Named(new QPushButton(QStringLiteral("&Change Color...")), "btnChangeTTMColors");
   Button2 = Named(new QPushButton(QStringLiteral("&Reset to defaults")), "Button2");
   btnChangeTTMColors->setEnabled(false);
   Button2->setEnabled(false);

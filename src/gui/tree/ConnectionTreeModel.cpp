@@ -30,7 +30,10 @@ QModelIndex ConnectionTreeModel::index(int row, int column, const QModelIndex& p
   if (column != 0 || row < 0) return {};
   const TreeNode* parentNode = nodeOf(parent);
   TreeNode* node = parentNode ? parentNode->child(row) : tree_.topLevel(row);
-  return node ? createIndex(row, 0, node) : QModelIndex();
+  if (!node) return {};
+  // A node shown for the first time takes its level from its place in the tree.
+  tree_.initNode(node);
+  return createIndex(row, 0, node);
 }
 
 QModelIndex ConnectionTreeModel::parent(const QModelIndex& child) const {

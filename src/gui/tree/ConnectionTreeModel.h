@@ -48,7 +48,8 @@ class ConnectionTreeModel : public QAbstractItemModel, public TreeObserver {
   void nodesInserted(const TreeNode* parent, int first, int last) override;
   void nodesAboutToBeRemoved(const TreeNode* parent, int first, int last) override;
   void nodesRemoved(const TreeNode* parent, int first, int last) override;
-  void nodeAboutToBeMoved(const TreeNode* node, const TreeNode* newParent, int destinationRow) override;
+  void nodeAboutToBeMoved(const TreeNode* node, const TreeNode* newParent,
+                          int destinationRow) override;
   void nodeMoved(const TreeNode* node) override;
   void aboutToBeCleared() override;
   void cleared() override;

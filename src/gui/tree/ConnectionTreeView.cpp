@@ -34,7 +34,8 @@ ConnectionTreeView::ConnectionTreeView(ConnectionTreeModel& model, QWidget* pare
           &ConnectionTreeView::userSelectionChanged);
   connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current, const QModelIndex&) { userCurrentChanged(current); });
-  connect(this, &QTreeView::expanded, this, [this](const QModelIndex& i) { userExpanded(i, true); });
+  connect(this, &QTreeView::expanded, this,
+          [this](const QModelIndex& i) { userExpanded(i, true); });
   connect(this, &QTreeView::collapsed, this,
           [this](const QModelIndex& i) { userExpanded(i, false); });
   connect(&model_, &ConnectionTreeModel::rebuilt, this, &ConnectionTreeView::mirrorAll);

@@ -72,11 +72,10 @@ QPixmap Stack() {
 const std::vector<QIcon>& TreeImages() {
   static const std::vector<QIcon> images = [] {
     const QColor ink(50, 50, 50), grey(165, 165, 165);
-    return std::vector<QIcon>{QIcon(Monitor()),          QIcon(Page(false, ink)),
-                              QIcon(Page(true, ink)),    QIcon(Separator(ink)),
-                              QIcon(Stack()),            QIcon(Page(false, grey)),
-                              QIcon(Page(true, grey)),   QIcon(Separator(grey)),
-                              QIcon(Blank())};
+    return std::vector<QIcon>{
+        QIcon(Monitor()),        QIcon(Page(false, ink)), QIcon(Page(true, ink)),
+        QIcon(Separator(ink)),   QIcon(Stack()),          QIcon(Page(false, grey)),
+        QIcon(Page(true, grey)), QIcon(Separator(grey)),  QIcon(Blank())};
   }();
   return images;
 }

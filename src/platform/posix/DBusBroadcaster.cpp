@@ -45,8 +45,8 @@ DBusBroadcastReceiver::DBusBroadcastReceiver(const std::vector<std::string>& nam
   connection_ = OpenSessionBus();
   if (!connection_) return;
   for (const auto& name : names_) {
-    const std::string rule = std::string("type='signal',interface='") + kBroadcastInterface +
-                             "',member='" + name + "'";
+    const std::string rule =
+        std::string("type='signal',interface='") + kBroadcastInterface + "',member='" + name + "'";
     dbus_bus_add_match(connection_, rule.c_str(), nullptr);
   }
   dbus_connection_flush(connection_);

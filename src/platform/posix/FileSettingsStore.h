@@ -3,9 +3,9 @@
 // replaces the file atomically (a temporary file in the same folder, flushed, renamed
 // over the old one), so a crash leaves the old content or the new, never a mix. Changes
 // by other processes are picked up: the file is read again whenever it changed on disk.
+#include <sys/types.h>
 #include <map>
 #include <string>
-#include <sys/types.h>
 
 #include "platform/SettingsStore.h"
 #include "platform/posix/RegFile.h"

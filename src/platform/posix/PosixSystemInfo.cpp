@@ -10,8 +10,7 @@
 namespace skelder {
 
 std::string PosixSystemInfo::userName() const {
-  if (const passwd* entry = ::getpwuid(::geteuid()); entry && entry->pw_name)
-    return entry->pw_name;
+  if (const passwd* entry = ::getpwuid(::geteuid()); entry && entry->pw_name) return entry->pw_name;
   if (const char* user = std::getenv("USER")) return user;
   return {};
 }

@@ -33,7 +33,8 @@ static std::string HexBytes(const std::string& text) {
   std::string out = "hex(1):";
   char buf[4];
   for (size_t i = 0; i <= text.size(); ++i) {  // with the terminating zero
-    std::snprintf(buf, sizeof buf, "%02x", i < text.size() ? static_cast<unsigned char>(text[i]) : 0);
+    std::snprintf(buf, sizeof buf, "%02x",
+                  i < text.size() ? static_cast<unsigned char>(text[i]) : 0);
     if (i) out += ',';
     out += buf;
   }
