@@ -11,6 +11,8 @@ packages=(
   nlohmann-json3-dev
   libdbus-1-dev dbus dbus-bin
   xvfb xauth
+  # The Windows build: MinGW-w64 for 32-bit Windows, its tests run under Wine.
+  g++-mingw-w64-i686-posix wine wine32:i386
 )
 
 missing=()
@@ -25,6 +27,10 @@ if [ ${#missing[@]} -gt 0 ]; then
   sudo_cmd=()
   [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
   export DEBIAN_FRONTEND=noninteractive
+  # wine32 is an i386 package.
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo_cmd[@]}" dpkg --add-architecture i386
+  fi
   "${sudo_cmd[@]}" apt-get update -qq
   "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
