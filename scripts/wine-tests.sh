@@ -9,6 +9,7 @@ build="$root/build-win32"
 export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=-all
 # No prompts to install Mono or Gecko into the prefix.
 export WINEDLLOVERRIDES="mscoree,mshtml="
+wineserver --kill 2>/dev/null || true  # a server left over from an interrupted run
 rm -rf "$WINEPREFIX"
 wineboot --init >/dev/null 2>&1
 wineserver --wait
