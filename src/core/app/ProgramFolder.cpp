@@ -1,5 +1,6 @@
 #include "core/app/ProgramFolder.h"
 
+#include <cctype>
 #include <filesystem>
 #include <system_error>
 
@@ -38,6 +39,25 @@ std::string FolderOf(const std::string& filePath) {
 std::string FileNameOf(const std::string& path) {
   const auto cut = path.find_last_of("/\\");
   return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+}  // namespace skelder
+
+namespace skelder {
+
+std::string FindProgramFile(const std::string& programFolder, const std::string& name) {
+  const std::string exact = ProgramFilePath(programFolder, name);
+  std::error_code ec;
+  if (fs::exists(exact, ec)) return exact;
+  auto upper = [](std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+  };
+  const std::string wanted = upper(name);
+  for (fs::directory_iterator it(ProgramFilePath(programFolder, ""), ec), end; !ec && it != end;
+       it.increment(ec))
+    if (upper(it->path().filename().string()) == wanted) return it->path().string();
+  return exact;
 }
 
 }  // namespace skelder

@@ -22,3 +22,12 @@ std::string FolderOf(const std::string& filePath);
 std::string FileNameOf(const std::string& path);
 
 }  // namespace skelder
+
+namespace skelder {
+
+// ProgramFilePath(name), or the path of a file in the program folder whose name differs
+// from it only in letter case (Windows names files without regard to case; Tera Term
+// installs "TERATERM.INI" that the program reads as "teraterm.ini").
+std::string FindProgramFile(const std::string& programFolder, const std::string& name);
+
+}  // namespace skelder

@@ -100,8 +100,8 @@ bool ConfirmDelete(const ConnectionTree& tree, UserDialogs& dialogs) {
     const TreeNode* node = connections.front();
     std::string text;
     if (node->childCount() > 0)
-      text = "Connection '" + node->data.Name + "' with" +
-             " all descendants and associated data" + " will be deleted.";
+      text = "Connection '" + node->data.Name + "' with" + " all descendants and associated data" +
+             " will be deleted.";
     else if (!node->data.Macro.empty() || !node->data.Popup.empty())
       text = "Connection '" + node->data.Name + "' with" + " associated data" + " will be deleted.";
     if (!text.empty())
@@ -148,7 +148,8 @@ bool ValidateName(const std::string& name, const TreeNode* node, UserDialogs& di
                        "Connection name cannot contain '&' character.");
     return false;
   }
-  for (const TreeNode* sibling = node->previousSibling(); sibling; sibling = sibling->previousSibling())
+  for (const TreeNode* sibling = node->previousSibling(); sibling;
+       sibling = sibling->previousSibling())
     if (sibling->data.Name == name) {
       dialogs.messageBox(MessageKind::Warning, MessageButtons::Ok,
                          "Connection name has to be unique among its sibling connections.");
@@ -168,7 +169,8 @@ RenameResult VTNewText(ConnectionTree& tree, TreeNode* node, const std::string& 
   const std::string name = TrimName(text);
   rVTNodeData& data = node->data;
   if (name.empty()) {
-    dialogs.messageBox(MessageKind::Warning, MessageButtons::Ok, "Connection name cannot be empty.");
+    dialogs.messageBox(MessageKind::Warning, MessageButtons::Ok,
+                       "Connection name cannot be empty.");
     return RenameResult::Unchanged;
   }
   if (name[0] == '-') {

@@ -14,8 +14,8 @@ enum class AddKind { Child = 0, Duplicate = 1, Separator = 2, Sibling = 3 };
 
 // What new connections directly below the ComputerNode get.
 struct NewConnectionDefaults {
-  std::string colors;        // the colour string of the default schema
-  bool startLogging = false;  // "Start logging" on the "New Connections" page
+  std::string colors;          // the colour string of the default schema
+  bool startLogging = false;   // "Start logging" on the "New Connections" page
   std::string teraTermColors;  // TeraTermIniColors, for separator lines
 };
 

@@ -18,6 +18,7 @@
 #include "core/app/ProgramFolder.h"
 #include "core/app/SettingsStorage.h"
 #include "core/app/Startup.h"
+#include "core/tree/NodeKinds.h"
 #include "core/tree/TableFileHost.h"
 #include "core/tree/TableReader.h"
 #include "core/tree/TableWriter.h"
@@ -26,8 +27,11 @@
 #include "gui/app/Commands.h"
 #include "gui/app/SettingsPages.h"
 #include "gui/app/StatusPanels.h"
+#include "gui/properties/ConnectionPages.h"
+#include "gui/properties/PropertyPages.h"
 #include "gui/tree/ConnectionTreeModel.h"
 #include "gui/tree/ConnectionTreeView.h"
+#include "gui/tree/TreeCommands.h"
 #include "gui/ui/InsertModeFilter.h"
 
 namespace skelder {
@@ -115,6 +119,9 @@ MainWindow::MainWindow(ProgramContext& context, QWidget* parent)
 
 MainWindow::~MainWindow() {
   Shutdown();
+  // The application's signals must not reach a window that is half destroyed.
+  disconnect(qApp, nullptr, this, nullptr);
+  qApp->removeEventFilter(this);
   tree_.removeObserver(model_);
 }
 
@@ -131,18 +138,14 @@ void MainWindow::buildLayout() {
   PG->setMinimumSize(kPageAreaMinimumWidth, kPageAreaMinimumHeight);
   settingsPages_ = new SettingsPages(PG);
   PG->addTab(settingsPages_, QStringLiteral("Settings"));
-  Memo1 = new QsciScintilla;
-  Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo2 = new QsciScintilla;
-  Memo2->setObjectName(QStringLiteral("Memo2"));
-  PG->addTab(Memo1, QStringLiteral("Macro"));
-  PG->addTab(Memo2, QStringLiteral("Popup"));
-  auto* colors = new QWidget;
-  colors->setObjectName(QStringLiteral("TabColors"));
-  PG->addTab(colors, QStringLiteral("Colors"));
-  auto* schedule = new QWidget;
-  schedule->setObjectName(QStringLiteral("TabSchedule"));
-  PG->addTab(schedule, QStringLiteral("Schedule"));
+  pages_ = std::make_unique<ConnectionPages>(PG);
+  Memo1 = pages_->Memo1;
+  Memo2 = pages_->Memo2;
+  PG->addTab(pages_->macroPage, QStringLiteral("Macro"));
+  PG->addTab(pages_->popupPage, QStringLiteral("Popup"));
+  PG->addTab(pages_->colorsPage, QStringLiteral("Colors"));
+  PG->addTab(pages_->schedulePage, QStringLiteral("Schedule"));
+  properties_ = new PropertyPages(*this, *pages_);
   splitter_->addWidget(VT);
   splitter_->addWidget(PG);
   splitter_->setStretchFactor(0, 0);
@@ -158,6 +161,7 @@ void MainWindow::buildLayout() {
        {settingsPages_->edtName, settingsPages_->edtEmail, settingsPages_->edtPhone,
         settingsPages_->edtMobile, settingsPages_->edtPager, settingsPages_->edtPath2Templates})
     field->installEventFilter(insertMode_);
+  for (QLineEdit* field : pages_->scheduleFields) field->installEventFilter(insertMode_);
   insertMode_->toggled = [this] { ShowInsertMode(false); };
 
   connect(PG, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
@@ -178,10 +182,18 @@ void MainWindow::buildLayout() {
     ShowInsertMode(false);
     RequestCommandRefresh();
   });
+  VT->focusChangeAllowed = [this](TreeNode* node) { return properties_->FocusChangeAllowed(node); };
   connect(VT, &ConnectionTreeView::focusedNodeChanged, this, [this](TreeNode* node) {
-    if (!tree_.loading()) tree_.setCurrentNode(node);
+    if (tree_.loading()) return;
+    tree_.setCurrentNode(node);
+    ShowNodeProperties();
     RequestCommandRefresh();
   });
+  connect(VT, &ConnectionTreeView::editorCreated, this, [this](QWidget* editor) {
+    editor->installEventFilter(insertMode_);
+    ShowInsertMode(false);
+  });
+  treeCommands_ = new TreeCommands(*this, *VT);
   qApp->installEventFilter(this);
 }
 
@@ -378,6 +390,7 @@ void MainWindow::connectCommands() {
   connect(c.close, &QAction::triggered, this, &QWidget::close);
   connect(c.undo, &QAction::triggered, this, &MainWindow::Undo);
   connect(c.showPopup, &QAction::triggered, this, &MainWindow::ShowPopup);
+  connect(c.apply, &QAction::triggered, this, &MainWindow::Apply);
   const std::pair<QAction*, std::pair<int, int>> pages[] = {
       {c.viewGeneral, {0, 0}},     {c.viewUserData, {0, 1}},       {c.viewMacroEditor, {0, 2}},
       {c.viewHighlighter, {0, 3}}, {c.viewNewConnections, {0, 4}}, {c.viewMacro, {1, -1}},
@@ -537,6 +550,8 @@ int MainWindow::FocusArea() const {
   if (focus == p.edtName) return 3;
   if (focus == p.edtEmail) return 4;
   if (focus == p.edtPhone) return 5;
+  for (size_t i = 0; i < pages_->scheduleFields.size(); ++i)
+    if (focus == pages_->scheduleFields[i]) return 6 + static_cast<int>(i);
   if (focus == p.edtMobile) return 12;
   if (focus == p.edtPager) return 13;
   if (focus == p.edtPath2Templates) return 14;
@@ -553,16 +568,29 @@ void MainWindow::RequestCommandRefresh() {
     refreshCommands();
 }
 
-// The commands this window has so far; the full rules of availability come with them.
+// Which commands apply now. (The finer rules of availability build on these.)
 void MainWindow::refreshCommands() {
   Timer1->stop();
   Commands& c = *commands_;
-  const bool hasConnections = tree_.computerNode() && tree_.computerNode()->childCount() > 0;
+  const TreeNode* computer = tree_.computerNode();
+  const TreeNode* focused = tree_.focusedNode();
+  const bool hasConnections = computer && computer->childCount() > 0;
+  const bool single = tree_.selectedCount() == 1 && focused && focused->isSelected();
+  const bool onComputer = focused == computer;
   c.newTable->setEnabled(modified_ || !currentFile_.empty() || hasConnections);
   c.save->setEnabled(modified_ || currentFile_.empty());
-  const int area = FocusArea();
-  c.undo->setEnabled(area > 0);
+  c.undo->setEnabled(FocusArea() > 0);
   c.showPopup->setEnabled(true);
+  c.addChild->setEnabled(single && CanHaveChildren(focused));
+  c.addSibling->setEnabled(single && !onComputer);
+  c.duplicate->setEnabled(single && !onComputer);
+  c.addSeparator->setEnabled(single);
+  c.deleteSelected->setEnabled(tree_.selectedCount() > 0 && !(computer && computer->isSelected()));
+  c.moveUp->setEnabled(single && !onComputer && focused->previousSibling());
+  c.moveDown->setEnabled(single && !onComputer && focused->nextSibling());
+  for (QAction* always : {c.expandAll, c.collapseAll, c.selectFromRoot}) always->setEnabled(true);
+  c.apply->setEnabled(HasPendingEdits() && focused);
+  ShowNodeProperties();
 }
 
 MessageAnswer MainWindow::AskSaveChanges() {
@@ -773,9 +801,13 @@ void MainWindow::ShowLockKeys() {
   statusBar_->setText(7, keys && keys->scroll ? QStringLiteral("SCROLL") : QString());
 }
 
-// The property pages come with the connection pages; until then nothing is pending.
-void MainWindow::ApplyNodeProperties() { SetPendingEdits(false); }
-void MainWindow::ShowNodeProperties() {}
+void MainWindow::ApplyNodeProperties() { properties_->ApplyNodeProperties(tree_.focusedNode()); }
+void MainWindow::ShowNodeProperties() { properties_->ShowNodeProperties(); }
+
+void MainWindow::Apply() {
+  commands_->apply->setEnabled(false);
+  ApplyNodeProperties();
+}
 
 // --- Pages and the tree layout -------------------------------------------------------------
 
@@ -786,7 +818,8 @@ void MainWindow::ShowPage(int page, int settingsPage) {
   RequestCommandRefresh();
 }
 
-void MainWindow::pageChanged(int) {
+void MainWindow::pageChanged(int page) {
+  properties_->UpdateActivePanel(page);
   focusFirstControl();
   RequestCommandRefresh();
 }
@@ -801,10 +834,17 @@ void MainWindow::focusFirstControl() {
       break;
     }
     case 1:
-      Memo1->setFocus();
+      (pages_->macroPage->isCovered() ? static_cast<QWidget*>(VT) : Memo1)->setFocus();
       break;
     case 2:
-      Memo2->setFocus();
+      (pages_->popupPage->isCovered() ? static_cast<QWidget*>(VT) : Memo2)->setFocus();
+      break;
+    case 3:
+      (pages_->colorsPage->isCovered() ? static_cast<QWidget*>(VT) : pages_->cbSchema)->setFocus();
+      break;
+    case 4:
+      (pages_->schedulePage->isCovered() ? static_cast<QWidget*>(VT) : pages_->cbSchedule)
+          ->setFocus();
       break;
     default:
       VT->setFocus();
@@ -923,5 +963,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
   }
 }
+
+}  // namespace skelder
+
+namespace skelder {
+
+const Clock& MainWindow::clock() const {
+  static const SystemClock system;
+  return context_.clock ? *context_.clock : system;
+}
+
+int MainWindow::currentPage() const { return PG->currentIndex(); }
 
 }  // namespace skelder

@@ -29,6 +29,10 @@ class ConnectionTreeView;
 class InsertModeFilter;
 class SettingsPages;
 class StatusPanels;
+class PropertyPages;
+class TreeCommands;
+struct ConnectionPages;
+class Clock;
 class MainWindowTableHost;
 
 class MainWindow : public QMainWindow {
@@ -62,6 +66,8 @@ class MainWindow : public QMainWindow {
   void OpenRecentFile(int index);
   void Undo();
   void ShowPopup();
+  // "Apply changes": the pages written into the focused node.
+  void Apply();
   void ShowPage(int page, int settingsPage = -1);
   void HideTree();
   void MaximizeTree();
@@ -84,6 +90,14 @@ class MainWindow : public QMainWindow {
   bool importQuestionArmed() const { return importArmed_; }
   int treeWidth() const;
   StatusPanels& statusPanels() { return *statusBar_; }
+  SettingsPages& settingsPages() { return *settingsPages_; }
+  ConnectionPages& connectionPages() { return *pages_; }
+  PropertyPages& propertyPages() { return *properties_; }
+  TreeCommands& treeCommands() { return *treeCommands_; }
+  UserDialogs& dialogs() { return context_.dialogs; }
+  const Clock& clock() const;
+  const std::string& programFolder() const { return context_.programFolder; }
+  int currentPage() const;
   bool insertMode() const;
 
  protected:
@@ -113,7 +127,11 @@ class MainWindow : public QMainWindow {
   void pageChanged(int page);
   void focusFirstControl();
   void ApplyNodeProperties();
+
+ public:
   void ShowNodeProperties();
+
+ private:
   void keepTreeWidth();
   bool readTable(const std::string& path, bool import);
 
@@ -135,6 +153,9 @@ class MainWindow : public QMainWindow {
   QSplitter* splitter_;
   QTabWidget* PG;
   SettingsPages* settingsPages_;
+  std::unique_ptr<ConnectionPages> pages_;
+  PropertyPages* properties_;
+  TreeCommands* treeCommands_;
   QsciScintilla* Memo1;
   QsciScintilla* Memo2;
   StatusPanels* statusBar_;

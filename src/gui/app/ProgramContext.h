@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/Clock.h"
 #include "core/app/UserDialogs.h"
 #include "platform/Platform.h"
 
@@ -17,6 +18,8 @@ struct ProgramContext {
   // Scripted runs: where to save a picture of the main window once it is shown (the
   // window then closes); empty normally.
   std::string screenshotPath;
+  // The clock of the time stamps; the system's when none is given.
+  const Clock* clock = nullptr;
 };
 
 }  // namespace skelder

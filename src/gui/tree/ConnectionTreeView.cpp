@@ -1,6 +1,8 @@
 #include "gui/tree/ConnectionTreeView.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QStyledItemDelegate>
 
 namespace skelder {
 
@@ -17,8 +19,33 @@ void Guarded(bool& guard, F f) {
 
 }  // namespace
 
+namespace {
+
+// The in-place name editor: created for one node, it tells the window about itself so
+// that the shared insert mode and its overwrite rule apply to it.
+class NodeNameDelegate : public QStyledItemDelegate {
+ public:
+  NodeNameDelegate(ConnectionTreeView* view) : QStyledItemDelegate(view), view_(view) {}
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override {
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    editor->setObjectName(QStringLiteral("VTEditor"));
+    emit view_->editorCreated(editor);
+    return editor;
+  }
+
+ private:
+  ConnectionTreeView* view_;
+};
+
+}  // namespace
+
 ConnectionTreeView::ConnectionTreeView(ConnectionTreeModel& model, QWidget* parent)
-    : QTreeView(parent), model_(model), tree_(model.tree()) {
+    : QTreeView(parent), model_(model), tree_(model.tree()), timer7_(new QTimer(this)) {
+  timer7_->setObjectName(QStringLiteral("Timer7"));
+  timer7_->setSingleShot(true);
+  timer7_->setInterval(300);
+  setItemDelegate(new NodeNameDelegate(this));
   setObjectName(QStringLiteral("VT"));
   setModel(&model_);
   header()->hide();
@@ -46,7 +73,31 @@ ConnectionTreeView::ConnectionTreeView(ConnectionTreeModel& model, QWidget* pare
   connect(&model_, &ConnectionTreeModel::focusMirrored, this, &ConnectionTreeView::mirrorFocus);
 }
 
-void ConnectionTreeView::focusInEvent(QFocusEvent* event) { QTreeView::focusInEvent(event); }
+void ConnectionTreeView::focusInEvent(QFocusEvent* event) {
+  timer7_->start();
+  QTreeView::focusInEvent(event);
+}
+
+void ConnectionTreeView::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F2) timer7_->stop();
+  QTreeView::keyPressEvent(event);
+}
+
+// VTEditing: never the ComputerNode; a click just after the tree got the focus only
+// focuses it.
+bool ConnectionTreeView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+  const TreeNode* node = ConnectionTreeModel::nodeOf(index);
+  if (!node || node == tree_.computerNode()) return false;
+  if (trigger == QAbstractItemView::SelectedClicked && timer7_->isActive()) return false;
+  return QTreeView::edit(index, trigger, event);
+}
+
+void ConnectionTreeView::startRename(const TreeNode* node) {
+  timer7_->stop();
+  const QModelIndex index = model_.indexOf(node);
+  scrollTo(index);
+  edit(index, QAbstractItemView::EditKeyPressed, nullptr);
+}
 
 void ConnectionTreeView::userSelectionChanged(const QItemSelection& selected,
                                               const QItemSelection& deselected) {
@@ -62,6 +113,15 @@ void ConnectionTreeView::userSelectionChanged(const QItemSelection& selected,
 void ConnectionTreeView::userCurrentChanged(const QModelIndex& current) {
   if (mirroring_) return;
   TreeNode* node = ConnectionTreeModel::nodeOf(current);
+  TreeNode* old = tree_.focusedNode();
+  if (node != old && focusChangeAllowed && !focusChangeAllowed(node)) {
+    // Refused: the old node is selected and focused again.
+    tree_.clearSelection();
+    if (old) tree_.setSelected(old, true);
+    tree_.setFocusedNode(old);
+    mirrorFocus(old);
+    return;
+  }
   Guarded(mirroring_, [&] { tree_.setFocusedNode(node); });
   emit focusedNodeChanged(node);
 }
@@ -72,6 +132,7 @@ void ConnectionTreeView::userExpanded(const QModelIndex& index, bool expanded) {
   bool done = true;
   Guarded(mirroring_, [&] { done = tree_.setExpanded(node, expanded); });
   if (!done) Guarded(mirroring_, [&] { setExpanded(index, node->isExpanded()); });
+  if (done && !expanded) emit nodeCollapsed(node);
 }
 
 void ConnectionTreeView::mirrorSelection(const TreeNode* node) {

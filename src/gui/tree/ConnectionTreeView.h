@@ -2,7 +2,9 @@
 // The tree control VT. It shows the ConnectionTree through a ConnectionTreeModel and
 // passes the user's selection, focus and expand/collapse requests on to the tree, which
 // keeps that state; changes the program makes to the tree are mirrored back here.
+#include <QTimer>
 #include <QTreeView>
+#include <functional>
 
 #include "gui/tree/ConnectionTreeModel.h"
 
@@ -15,11 +17,22 @@ class ConnectionTreeView : public QTreeView {
 
   ConnectionTreeModel& treeModel() const { return model_; }
 
+  // Asked before the user moves the focus to another node; false keeps the old node.
+  std::function<bool(TreeNode*)> focusChangeAllowed;
+  // Starts the in-place rename of the node at once (as F2 does).
+  void startRename(const TreeNode* node);
+  // Until Timer7 fires after the tree got the focus, a click does not start a rename.
+  QTimer* Timer7() const { return timer7_; }
+
  signals:
   void focusedNodeChanged(TreeNode* node);
+  void nodeCollapsed(TreeNode* node);
+  void editorCreated(QWidget* editor);
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
  private:
   void userSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
@@ -33,6 +46,7 @@ class ConnectionTreeView : public QTreeView {
   ConnectionTreeModel& model_;
   ConnectionTree& tree_;
   bool mirroring_ = false;
+  QTimer* timer7_;
 };
 
 }  // namespace skelder

@@ -1,0 +1,70 @@
+#include "core/properties/NodeProperties.h"
+
+#include <cstdio>
+
+#include "core/tree/NodeKinds.h"
+#include "core/tree/NodeTextEncoding.h"
+
+namespace skelder {
+
+std::string TrimText(const std::string& text) {
+  size_t begin = 0, end = text.size();
+  while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') ++begin;
+  while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
+  return text.substr(begin, end - begin);
+}
+
+const LocaleNames& EnglishNames() {
+  static const LocaleNames names{
+      {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"},
+      {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"}};
+  return names;
+}
+
+std::string FormatLastUpdated(const LocalTime& t, const LocaleNames& names) {
+  char numbers[64];
+  std::snprintf(numbers, sizeof numbers, "%02d-%s-%04d %02d:%02d:%02d", t.day,
+                names.months.at(static_cast<size_t>(t.month - 1)).c_str(), t.year, t.hour, t.minute,
+                t.second);
+  return names.days.at(static_cast<size_t>(t.dayOfWeek)) + ", " + numbers;
+}
+
+std::string PagesCoverText(const ConnectionTree& tree) {
+  const int selected = tree.selectedCount();
+  if (selected == 0) return "Node not selected";
+  if (selected > 1) return "Multiple nodes selected";
+  const TreeNode* node = tree.selectedNodes().front();
+  if (node != tree.focusedNode() || node == tree.computerNode() || IsSeparator(node->data))
+    return "Node not selected";
+  return {};
+}
+
+std::string BuildScheduleString(const std::array<std::string, 5>& fields) {
+  std::string schedule = "=";
+  for (size_t i = 0; i < fields.size(); ++i) schedule += (i ? " " : "") + TrimText(fields[i]);
+  return schedule;
+}
+
+std::array<std::string, 5> SplitScheduleString(const std::string& schedule) {
+  std::array<std::string, 5> fields;
+  size_t field = 0;
+  for (size_t i = 1; i < schedule.size() && field < fields.size(); ++i) {
+    if (schedule[i] == ' ')
+      ++field;
+    else
+      fields[field] += schedule[i];
+  }
+  return fields;
+}
+
+void ApplyPageContents(rVTNodeData& data, const PageContents& pages, const std::string& stamp) {
+  data.Colors = pages.colors;
+  data.Macro = EncodeNodeText(TrimText(pages.macroText), true);
+  data.Popup = EncodeNodeText(TrimText(pages.popupText), true);
+  data.LastUpdated = stamp;
+  data.Schedule = pages.scheduled ? BuildScheduleString(pages.scheduleFields) : std::string();
+  data.StartLogging = pages.startLogging ? 1 : 0;
+  data.NodeKind = TrimText(data.Macro).empty() ? 1 : 2;
+}
+
+}  // namespace skelder

@@ -1,0 +1,246 @@
+#include "gui/properties/PropertyPages.h"
+
+#include <Qsci/qsciscintilla.h>
+#include <QLocale>
+
+#include "core/app/ProgramFolder.h"
+#include "core/properties/ColorSchemas.h"
+#include "core/properties/NodeProperties.h"
+#include "core/tree/ConnectionTree.h"
+#include "core/tree/NodeTextEncoding.h"
+#include "core/tree/TreeState.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/SettingsPages.h"
+#include "gui/app/StatusPanels.h"
+
+namespace skelder {
+
+namespace {
+
+QString FromLocal(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
+std::string ToLocal(const QString& text) { return text.toLocal8Bit().toStdString(); }
+
+// The locale's day and month names for the time stamps.
+LocaleNames SystemLocaleNames() {
+  const QLocale locale = QLocale::system();
+  LocaleNames names;
+  for (int day = 0; day < 7; ++day)
+    names.days[static_cast<size_t>(day)] =
+        ToLocal(locale.dayName(day == 0 ? 7 : day, QLocale::LongFormat));
+  for (int month = 1; month <= 12; ++month)
+    names.months[static_cast<size_t>(month - 1)] =
+        ToLocal(locale.monthName(month, QLocale::ShortFormat));
+  return names;
+}
+
+// Sets an editor's text without the change counting as the user's.
+void LoadEditor(QsciScintilla* editor, const QString& text) {
+  const bool blocked = editor->blockSignals(true);
+  editor->setText(text);
+  editor->blockSignals(blocked);
+}
+
+}  // namespace
+
+PropertyPages::PropertyPages(MainWindow& window, ConnectionPages& pages)
+    : QObject(&window), window_(window), pages_(pages) {
+  window_.tree().addObserver(this);
+  for (QsciScintilla* editor : {pages_.Memo1, pages_.Memo2})
+    connect(editor, &QsciScintilla::textChanged, this, [this, editor] { userEdit(editor); });
+  connect(pages_.cbLogSession, &QCheckBox::clicked, this,
+          [this] { userEdit(pages_.cbLogSession); });
+  connect(pages_.cbSchedule, &QCheckBox::clicked, this, [this] { userEdit(pages_.cbSchedule); });
+  for (QLineEdit* field : pages_.scheduleFields)
+    connect(field, &QLineEdit::textEdited, this, [this, field] { userEdit(field); });
+}
+
+PropertyPages::~PropertyPages() { window_.tree().removeObserver(this); }
+
+// An edit counts only when the user made it: the control has the keyboard focus.
+void PropertyPages::userEdit(QWidget* control) {
+  if (!control->hasFocus()) return;
+  window_.SetPendingEdits(true);
+  window_.RequestCommandRefresh();
+}
+
+std::string PropertyPages::teraTermColors() const {
+  return TeraTermIniColors(FindProgramFile(window_.programFolder(), "teraterm.ini"));
+}
+
+void PropertyPages::loadColors(const std::string& colors) {
+  if (!ParseColorString(colors, working_)) ParseColorString(teraTermColors(), working_);
+  ShowColors();
+}
+
+void PropertyPages::showLastUpdated(const std::string& stamp) {
+  StatusPanels& status = window_.statusPanels();
+  if (!stamp.empty() && !status.text(1).contains(FromLocal(stamp)))
+    status.setText(1, QStringLiteral("  Last updated: ") + FromLocal(stamp));
+}
+
+void PropertyPages::ShowNodeProperties() {
+  ConnectionTree& tree = window_.tree();
+  if (tree.loading() || window_.HasPendingEdits()) return;
+  window_.statusPanels().setText(1, QString());
+  coverText_ = FromLocal(PagesCoverText(tree));
+  covered_ = !coverText_.isEmpty();
+  if (!covered_) {
+    const TreeNode* node = tree.focusedNode();
+    const rVTNodeData& data = node->data;
+    const QString macro = FromLocal(TrimText(DecodeNodeText(data.Macro)));
+    if (macro != pages_.Memo1->text()) {
+      SetEditorColors();
+      LoadEditor(pages_.Memo1, macro);
+    }
+    showLastUpdated(data.LastUpdated);
+    if (pages_.cbLogSession->isChecked() != (data.StartLogging != 0))
+      pages_.cbLogSession->setChecked(data.StartLogging != 0);
+    const QString popup = FromLocal(DecodeNodeText(data.Popup));
+    if (popup != pages_.Memo2->text()) LoadEditor(pages_.Memo2, popup);
+    loadColors(data.Colors);
+    const bool scheduled = data.Schedule.rfind('=', 0) == 0;
+    pages_.cbSchedule->setChecked(scheduled);
+    pages_.bValidate->setEnabled(false);
+    const auto fields =
+        scheduled ? SplitScheduleString(data.Schedule) : std::array<std::string, 5>{};
+    for (size_t i = 0; i < fields.size(); ++i)
+      pages_.scheduleFields[i]->setText(FromLocal(fields[i]));
+  }
+  for (CoverablePage* page : {pages_.macroPage, pages_.popupPage, pages_.schedulePage})
+    page->setPanelText(coverText_);
+  const bool noColors = window_.settingsPages().cbNoColors->isChecked();
+  pages_.colorsPage->setPanelText(noColors ? QStringLiteral("Color support is disabled")
+                                           : coverText_);
+  UpdateActivePanel(window_.currentPage());
+}
+
+void PropertyPages::UpdateActivePanel(int page) {
+  switch (page) {
+    case 1:
+      pages_.macroPage->setCovered(covered_);
+      break;
+    case 2:
+      pages_.popupPage->setCovered(covered_);
+      break;
+    case 3:
+      pages_.colorsPage->setCovered(covered_ || window_.settingsPages().cbNoColors->isChecked());
+      break;
+    case 4:
+      pages_.schedulePage->setCovered(covered_);
+      break;
+    default:
+      break;
+  }
+}
+
+void PropertyPages::ApplyNodeProperties(TreeNode* node) {
+  if (!node) return;
+  PageContents contents;
+  contents.macroText = ToLocal(pages_.Memo1->text());
+  contents.popupText = ToLocal(pages_.Memo2->text());
+  contents.colors = FormatColorString(working_);
+  contents.scheduled = pages_.cbSchedule->isChecked();
+  for (size_t i = 0; i < contents.scheduleFields.size(); ++i)
+    contents.scheduleFields[i] = ToLocal(pages_.scheduleFields[i]->text());
+  contents.startLogging = pages_.cbLogSession->isChecked();
+  const std::string stamp = FormatLastUpdated(window_.clock().now(), SystemLocaleNames());
+  ApplyPageContents(node->data, contents, stamp);
+  showLastUpdated(node->data.LastUpdated);
+  window_.tree().notifyChanged(node);
+  window_.UpdateCaption(true);
+  window_.SetPendingEdits(false);
+  SetEditorColors();
+  window_.RequestCommandRefresh();
+}
+
+MessageAnswer PropertyPages::askApply(const std::string& name) {
+  const MessageAnswer answer = window_.dialogs().messageBox(
+      MessageKind::Warning, MessageButtons::YesNoCancel,
+      "Do you want to apply the changes made to " + std::string(" '") + name + "' ?");
+  lastCancelled_ = answer == MessageAnswer::Cancel;
+  return answer;
+}
+
+bool PropertyPages::FocusChangeAllowed(TreeNode* newNode) {
+  ConnectionTree& tree = window_.tree();
+  if (tree.loading() || newNode == tree.currentNode() || !window_.HasPendingEdits()) return true;
+  TreeNode* old = tree.currentNode();
+  const QString macro = pages_.Memo1->text();
+  const QString popup = pages_.Memo2->text();
+  const bool logging = pages_.cbLogSession->isChecked();
+  const std::string colors = FormatColorString(working_);
+  switch (askApply(old ? old->data.Name : std::string())) {
+    case MessageAnswer::Yes:
+      ApplyNodeProperties(tree.focusedNode());
+      return true;
+    case MessageAnswer::No:
+      window_.SetPendingEdits(false);
+      return true;
+    default:
+      break;
+  }
+  // Cancel: the old node stays, with its unapplied edits.
+  for (auto [editor, text] : {std::pair{pages_.Memo1, macro}, std::pair{pages_.Memo2, popup}}) {
+    editor->setEnabled(false);
+    LoadEditor(editor, text);
+    editor->setEnabled(true);
+  }
+  pages_.cbLogSession->setChecked(logging);
+  if (old) showLastUpdated(old->data.LastUpdated);
+  loadColors(colors);
+  SetEditorColors();
+  return false;
+}
+
+bool PropertyPages::collapseAllowed(const TreeNode* node) {
+  ConnectionTree& tree = window_.tree();
+  if (!SubtreeHoldsCurrentNode(tree, node, window_.HasPendingEdits())) return true;
+  switch (askApply(tree.currentNode()->data.Name)) {
+    case MessageAnswer::Yes:
+      ApplyNodeProperties(tree.focusedNode());
+      return true;
+    case MessageAnswer::No:
+      window_.SetPendingEdits(false);
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The samples, the scroll bars and the schema of the working colour set.
+void PropertyPages::ShowColors() {
+  const std::string colors = FormatColorString(working_);
+  int schema = -1;
+  for (int i = 0; i < kBuiltInSchemaCount && schema < 0; ++i)
+    if (BuiltInColorString(i) == colors) schema = i;
+  if (schema < 0 && teraTermColors() == colors) schema = kTeraTermIniSchema;
+  pages_.cbSchema->setCurrentIndex(schema);
+  auto colour = [this](int index) {
+    return QColor(working_.bytes[static_cast<size_t>(index)],
+                  working_.bytes[static_cast<size_t>(index + 1)],
+                  working_.bytes[static_cast<size_t>(index + 2)]);
+  };
+  for (int a = 0; a < 4; ++a) {
+    QPalette palette = pages_.samples[static_cast<size_t>(a)]->palette();
+    palette.setColor(QPalette::WindowText, colour(6 * a));
+    palette.setColor(QPalette::Window, colour(6 * a + 3));
+    pages_.samples[static_cast<size_t>(a)]->setPalette(palette);
+  }
+  const int first = 6 * std::max(0, pages_.CB->currentIndex()) + (pages_.RB4->isChecked() ? 3 : 0);
+  QScrollBar* bars[] = {pages_.S1, pages_.S2, pages_.S3};
+  QLabel* labels[] = {pages_.lRed, pages_.lGreen, pages_.lBlue};
+  const char* prefixes[] = {"R: ", "G: ", "B: "};
+  for (int i = 0; i < 3; ++i) {
+    const int value = working_.bytes[static_cast<size_t>(first + i)];
+    const bool blocked = bars[i]->blockSignals(true);
+    bars[i]->setValue(value);
+    bars[i]->blockSignals(blocked);
+    labels[i]->setText(QLatin1String(prefixes[i]) + QString::number(value));
+  }
+}
+
+// The macro editor's colouring follows the settings; the connection colours come with
+// the colour page's own behaviour.
+void PropertyPages::SetEditorColors() {}
+
+}  // namespace skelder

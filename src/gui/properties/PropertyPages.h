@@ -1,0 +1,53 @@
+#pragma once
+// The four connection pages as a working copy of the focused node: filled from the node
+// (ShowNodeProperties), counted as pending edits while the user changes them, written
+// back on Apply (ApplyNodeProperties), and guarded by a question before unapplied edits
+// would be lost to a focus change or a collapse.
+#include <QObject>
+
+#include "core/app/UserDialogs.h"
+#include "core/properties/ColorSet.h"
+#include "core/tree/TreeObserver.h"
+#include "gui/properties/ConnectionPages.h"
+
+namespace skelder {
+
+class MainWindow;
+class TreeNode;
+
+class PropertyPages : public QObject, public TreeObserver {
+  Q_OBJECT
+ public:
+  PropertyPages(MainWindow& window, ConnectionPages& pages);
+  ~PropertyPages() override;
+
+  void ShowNodeProperties();
+  void ApplyNodeProperties(TreeNode* node);
+  // Asked before the tree's focus moves to newNode; false when the user cancelled.
+  bool FocusChangeAllowed(TreeNode* newNode);
+  bool lastQuestionCancelled() const { return lastCancelled_; }
+
+  ColorSet& workingColors() { return working_; }
+  void ShowColors();
+  void SetEditorColors();
+  // Brings the panel of the page now showing in line (after a page change).
+  void UpdateActivePanel(int page);
+
+ private:
+  bool collapseAllowed(const TreeNode* node) override;
+  // The question whether to apply the pending edits, naming the node.
+  MessageAnswer askApply(const std::string& name);
+  void userEdit(QWidget* control);
+  void showLastUpdated(const std::string& stamp);
+  void loadColors(const std::string& colors);
+  std::string teraTermColors() const;
+
+  MainWindow& window_;
+  ConnectionPages& pages_;
+  ColorSet working_;
+  bool covered_ = true;
+  QString coverText_;
+  bool lastCancelled_ = false;
+};
+
+}  // namespace skelder
