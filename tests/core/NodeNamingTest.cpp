@@ -133,8 +133,8 @@ int ReferenceMakeUnique(TreeNode* node) {
 }  // namespace
 
 TEST(MakeChildNamesUnique, AgreesWithTheJoinedListRuleOnRandomTrees) {
-  const std::vector<std::string> pool = {"Web", "Copy of Web", "Copy (2) of Web",
-                                         "Copy (3) of Web", "A", "", "-sep", "Copy of A"};
+  const std::vector<std::string> pool = {
+      "Web", "Copy of Web", "Copy (2) of Web", "Copy (3) of Web", "A", "", "-sep", "Copy of A"};
   unsigned seed = 12345;
   auto next = [&seed](unsigned bound) {
     seed = seed * 1103515245u + 12345u;
