@@ -8,9 +8,11 @@
 
 #include "platform/Broadcaster.h"
 #include "platform/ExistenceFlags.h"
+#include "platform/ProgramPaths.h"
 #include "platform/ProgramStarter.h"
 #include "platform/SettingsStore.h"
 #include "platform/SystemInfo.h"
+#include "platform/WindowArranger.h"
 
 namespace skelder {
 
@@ -20,6 +22,9 @@ struct Platform {
   std::unique_ptr<Broadcaster> broadcaster;
   std::unique_ptr<ProgramStarter> starter;
   std::unique_ptr<SystemInfo> system;
+  // Both default to the plain behaviour: paths as they are, arranging does nothing.
+  std::unique_ptr<ProgramPaths> paths = std::make_unique<ProgramPaths>();
+  std::unique_ptr<WindowArranger> windows = std::make_unique<WindowArranger>();
 };
 
 Platform CreatePlatform();

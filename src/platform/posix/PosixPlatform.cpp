@@ -7,6 +7,7 @@
 #include "platform/posix/FlockExistenceFlags.h"
 #include "platform/posix/PosixProgramStarter.h"
 #include "platform/posix/PosixSystemInfo.h"
+#include "platform/posix/WineProgramPaths.h"
 
 namespace skelder {
 
@@ -28,6 +29,7 @@ Platform CreatePlatform() {
   platform.broadcaster = std::make_unique<DBusBroadcaster>();
   platform.starter = std::make_unique<PosixProgramStarter>();
   platform.system = std::make_unique<PosixSystemInfo>();
+  platform.paths = std::make_unique<WineProgramPaths>();
   return platform;
 }
 

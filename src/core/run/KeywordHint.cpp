@@ -1,0 +1,98 @@
+#include "core/run/KeywordHint.h"
+
+#include <algorithm>
+
+#include "core/run/MacroAssembly.h"
+
+namespace skelder {
+
+namespace {
+
+const char* const kNotSet = "[Not set]";
+
+std::string Lower(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+std::string Upper(std::string text) {
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return text;
+}
+
+std::string FirstWord(const std::string& name) { return name.substr(0, name.find(' ')); }
+
+bool IsComputerNode(const TreeNode* node) { return node->parent() == nullptr; }
+
+// The names of the node and its ancestors below the ComputerNode, outermost first, each
+// non-empty one followed by "_".
+std::string FullBranchName(const TreeNode& node) {
+  std::string branch;
+  for (const TreeNode* n = &node; !IsComputerNode(n); n = n->parent())
+    if (!n->data.Name.empty()) branch = n->data.Name + "_" + branch;
+  return branch;
+}
+
+// The values that need no node.
+std::string UserKeywordValue(const std::string& word, const HintValues& values) {
+  if (word == "$USER$") return Upper(values.userName);
+  if (word == "$User$") return values.userName;
+  if (word == "$user$") return Lower(values.userName);
+  const std::string lower = Lower(word);
+  const UserData& data = values.userData;
+  if (lower == "$name$") return data.name;
+  if (lower == "$email$") return data.email;
+  if (lower == "$phone$") return data.phone;
+  if (lower == "$mobile$") return data.mobile;
+  if (lower == "$pager$") return data.pager;
+  if (lower == "$logdir$") return values.logsFolder ? values.logsFolder() : std::string();
+  if (lower == "$logit$") return "[Opens log file]";
+  if (lower == "$ttdir$") return values.programFolder;
+  if (lower == "$windir$") return values.windowsFolder;
+  return kNotSet;
+}
+
+}  // namespace
+
+const std::vector<std::string>& SkelderKeywords() {
+  static const std::vector<std::string> keywords = [] {
+    std::vector<std::string> list = {"$connection$", "$parent$"};
+    for (const SubstitutionKeyword& keyword : SubstitutionKeywords()) {
+      const std::string lower = Lower(keyword.text);
+      if (std::find(list.begin(), list.end(), lower) == list.end()) list.push_back(lower);
+    }
+    return list;
+  }();
+  return keywords;
+}
+
+bool IsSkelderKeyword(const std::string& word) {
+  const std::vector<std::string>& keywords = SkelderKeywords();
+  return std::find(keywords.begin(), keywords.end(), Lower(word)) != keywords.end();
+}
+
+std::string KeywordValueText(const std::string& word, const TreeNode* focused,
+                             const HintValues& values, const Clock& clock) {
+  std::string text;
+  const std::string lower = Lower(word);
+  if (focused && word == "$connection$") {
+    text = FirstWord(focused->data.Name);
+  } else if (focused && word == "$CONNECTION$") {
+    text = focused->data.Name;
+  } else if (focused && lower == "$logfilename$") {
+    text = SafeFileName(FullBranchName(*focused)) + TimeStamp(clock.now()) + ".log";
+    if (word == "$LOGFILENAME$")
+      text = (values.logsFolder ? values.logsFolder() : std::string()) + text;
+  } else if (focused && lower == "$parent$" && !IsComputerNode(focused) &&
+             !IsComputerNode(focused->parent())) {
+    const std::string& name = focused->parent()->data.Name;
+    text = word == "$parent$" ? FirstWord(name) : name;
+  } else {
+    text = UserKeywordValue(word, values);
+  }
+  return text.empty() ? kNotSet : text;
+}
+
+}  // namespace skelder
