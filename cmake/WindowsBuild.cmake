@@ -33,19 +33,3 @@ function(skelder_windows_test_files target)
     SKELDER_PLAIN_SAMPLE="$<TARGET_FILE:plain_sample>")
 endfunction()
 
-# Tests whose expectations are still written for POSIX paths and names ('/' between
-# folder and file, an executable without ".exe"); they run on Linux, and under Wine
-# again once their expectations use the system's separator and suffix.
-file(WRITE ${CMAKE_BINARY_DIR}/CTestCustom.cmake "set(CTEST_CUSTOM_TESTS_IGNORE
-  StartupTest.AFirstStartShowsTheSplashAndRunsTheWindows
-  StartupTest.TheUpdateCheckArgumentShowsNoSplash
-  StartupTest.ASecondStartHandsItsFileOverThroughTheTemporaryFolder
-  StartupTest.AFailingInstanceFlagCountsAsFirstInstance
-  StartupTest.TheCompanionIsStartedWhenItIsNotRunning
-  StartupTest.AMissingCompanionIsReportedAndStartUpGoesOn
-  StartupTest.TheExecutableMustHaveItsOriginalName
-  StartupTest.WithoutTeraTermTheProgramEnds
-  StartupTest.AStoreThatWasSetAsideIsReportedOnce
-  StartupTest.CleanTemporaryFilesRemovesOnlyTheRunFiles
-  ProgramFolder.FormsPathsInTheProgramFolder)
-")

@@ -5,6 +5,7 @@
 #include "core/app/ProgramFolder.h"
 #include "core/app/SettingsStorage.h"
 #include "core/app/Startup.h"
+#include "platform/Platform.h"
 #include "support/FakePlatform.h"
 #include "support/MemorySettingsStore.h"
 #include "support/ScriptedDialogs.h"
@@ -15,6 +16,9 @@ namespace skelder::testing {
 namespace fs = std::filesystem;
 
 namespace {
+
+const std::string kSep(1, PathSeparator());
+const std::string kOwnName = std::string("Skelderc") + ExecutableSuffix();
 
 class RecordingHost : public StartupHost {
  public:
@@ -31,14 +35,14 @@ class RecordingHost : public StartupHost {
 class StartupTest : public ::testing::Test {
  protected:
   StartupTest()
-      : program(folder.path() + "/tt/"), services{store,       flags,
+      : program(folder.path() + kSep + "tt" + kSep), services{store,       flags,
                                                   broadcaster, starter,
                                                   system,      dialogs,
-                                                  program,     program + "Skelderc"} {
+                                                  program,     program + kOwnName} {
     fs::create_directory(program);
     WriteFileBytes(program + "ttermpro.exe", "MZ");
     WriteFileBytes(program + "Skelder.exe", "MZ");
-    system.executable = program + "Skelderc";
+    system.executable = program + kOwnName;
     flags.heldElsewhere.insert("SkelderSemaphore");  // the companion runs
   }
   int start(std::vector<std::string> arguments) { return RunStartup(arguments, services, host); }
@@ -89,7 +93,7 @@ TEST_F(StartupTest, ASecondStartHandsItsFileOverThroughTheTemporaryFolder) {
   const std::string file = folder.file("Routers.SKD");
   WriteFileBytes(file, "SKD21 table bytes");
   start({file});
-  const std::string copy = program + "Temp_TTL/~Routers.SKD";
+  const std::string copy = program + "Temp_TTL" + kSep + "~Routers.SKD";
   EXPECT_EQ(ReadFileBytes(copy), "SKD21 table bytes");
   EXPECT_EQ(ReadParamName(store), copy);
   EXPECT_EQ(broadcaster.sent, std::vector<std::string>{"SkeldercMessage"});
@@ -142,14 +146,14 @@ TEST_F(StartupTest, TheExecutableMustHaveItsOriginalName) {
   for (const auto& c : cases) {
     dialogs.clear();
     host.calls.clear();
-    services.executablePath = program + c.name;
+    services.executablePath = program + c.name + ExecutableSuffix();
     start({});
     EXPECT_EQ(!host.calls.empty() && host.calls.back() == "windows", c.accepted) << c.name;
     if (!c.accepted)
       EXPECT_EQ(dialogs.boxes(),
                 std::vector<RecordedBox>{
                     ErrorBox("This application cannot be executed unless having the original "
-                             "name.\rPlease rename it to 'Skelderc'")});
+                             "name.\rPlease rename it to '" + kOwnName + "'")});
   }
 }
 
@@ -158,7 +162,7 @@ TEST_F(StartupTest, WithoutTeraTermTheProgramEnds) {
   start({});
   EXPECT_EQ(dialogs.boxes(),
             std::vector<RecordedBox>{ErrorBox(
-                "TTERMPRO.EXE not found.\rPlease move Skelderc into TeraTerm directory.")});
+                "TTERMPRO.EXE not found.\rPlease move " + kOwnName + " into TeraTerm directory.")});
   EXPECT_EQ(host.calls, (std::vector<std::string>{"splash", "paint"}));
 }
 
@@ -173,7 +177,7 @@ TEST_F(StartupTest, AStoreThatWasSetAsideIsReportedOnce) {
 }
 
 TEST_F(StartupTest, CleanTemporaryFilesRemovesOnlyTheRunFiles) {
-  const std::string temp = program + "Temp_TTL/";
+  const std::string temp = program + "Temp_TTL" + kSep;
   fs::create_directory(temp);
   for (const char* name :
        {"~macroC1.ttl", "~macroC128.ttl", "~MACROC7.TTL", "~TTiniC3.ini", "~ttinic12.INI",
@@ -217,7 +221,8 @@ TEST(MatchesWildcard, MatchesLikeTheFileSearch) {
 
 TEST(ProgramFolder, FormsPathsInTheProgramFolder) {
   EXPECT_EQ(ProgramFilePath("/opt/tt/", "ttermpro.exe"), "/opt/tt/ttermpro.exe");
-  EXPECT_EQ(ProgramFilePath("/opt/tt", "ttermpro.exe"), "/opt/tt/ttermpro.exe");
+  EXPECT_EQ(ProgramFilePath("/opt/tt", "ttermpro.exe"), "/opt/tt" + kSep + "ttermpro.exe");
+  EXPECT_EQ(ProgramFilePath("C:\\TT\\", "ttermpro.exe"), "C:\\TT\\ttermpro.exe");
   EXPECT_EQ(ProgramFilePath("/opt/tt/", ""), "/opt/tt/");
   EXPECT_EQ(FileNameOf("/a/b/~Routers.SKD"), "~Routers.SKD");
   EXPECT_EQ(FolderOf("/a/b/c.SKD"), "/a/b/");
