@@ -139,6 +139,9 @@ TEST(IniFileTest, AddedLinesFollowTheFilesOwnLineEnds) {
       {"[A]\nx=1\n\n[B]\ny=2\n", "A", "k", "v", "[A]\nx=1\nk=v\n\n[B]\ny=2\n"},
       {"[A]\nx=1", "A", "k", "v", "[A]\nx=1\nk=v\n"},
       {"[A]\r\nx=1", "B", "k", "v", "[A]\r\nx=1\r\n[B]\r\nk=v\r\n"},
+      // Lines ended by a lone CR are lines too: the key is found and replaced.
+      {"[A]\rk=1\rx=2\r", "A", "k", "v", "[A]\rk=v\rx=2\r"},
+      {"[A]\rk=1", "A", "n", "v", "[A]\rk=1\rn=v\r"},
       {"[A]\r\n; only a comment\r\n", "a", "k", "v", "[A]\r\nk=v\r\n; only a comment\r\n"},
       {"[A]\n  Key = old ; note\n", "A", "KEY", "new", "[A]\n  Key=new\n"},
       {"[A]\nk=1\n", "A", "k", "two\r\nlines", "[A]\nk=two\n"},

@@ -10,6 +10,7 @@ namespace skelder {
 
 namespace {
 
+bool EndsLine(char c) { return c == '\n' || c == '\r'; }
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
 
 std::size_t SkipBlanks(const std::string& s, std::size_t from, std::size_t end) {
@@ -94,10 +95,13 @@ void IniFile::parse() {
   while (begin < bytes_.size()) {
     Line line;
     line.begin = begin;
-    const std::size_t newline = bytes_.find('\n', begin);
-    line.next = newline == std::string::npos ? bytes_.size() : newline + 1;
-    line.end = newline == std::string::npos ? bytes_.size() : newline;
-    if (line.end > begin && bytes_[line.end - 1] == '\r') --line.end;
+    // A line ends with CR LF, LF or a lone CR, as the profile functions read it.
+    const std::size_t lineBreak = bytes_.find_first_of("\r\n", begin);
+    line.end = lineBreak == std::string::npos ? bytes_.size() : lineBreak;
+    line.next = lineBreak == std::string::npos ? bytes_.size() : lineBreak + 1;
+    if (lineBreak != std::string::npos && bytes_[lineBreak] == '\r' &&
+        lineBreak + 1 < bytes_.size() && bytes_[lineBreak + 1] == '\n')
+      ++line.next;
     const std::size_t index = lines_.size();
     const std::size_t text = SkipBlanks(bytes_, begin, line.end);
     line.content = text < line.end && bytes_[text] != ';';
@@ -165,10 +169,12 @@ std::int32_t IniFile::readInteger(const std::string& section, const std::string&
   return ParseDecimal(text, value) ? value : defaultValue;
 }
 
+// The file's own line end (that of its first line), CR LF for a file without one.
 std::string IniFile::lineEnd() const {
-  const std::size_t newline = bytes_.find('\n');
-  if (newline != std::string::npos && (newline == 0 || bytes_[newline - 1] != '\r')) return "\n";
-  return "\r\n";
+  const std::size_t lineBreak = bytes_.find_first_of("\r\n");
+  if (lineBreak == std::string::npos) return "\r\n";
+  if (bytes_[lineBreak] == '\n') return "\n";
+  return lineBreak + 1 < bytes_.size() && bytes_[lineBreak + 1] == '\n' ? "\r\n" : "\r";
 }
 
 void IniFile::writeString(const std::string& section, const std::string& key,
@@ -183,11 +189,11 @@ void IniFile::writeString(const std::string& section, const std::string& key,
   } else if (const auto s = sections_.find(Fold(cleanSection)); s != sections_.end()) {
     const Line& after = lines_[s->second.lastContent];
     std::string added = cleanKey + "=" + cleanValue + eol;
-    if (after.next == bytes_.size() && bytes_.back() != '\n') added.insert(0, eol);
+    if (after.next == bytes_.size() && !EndsLine(bytes_.back())) added.insert(0, eol);
     bytes_.insert(after.next, added);
   } else {
     std::string added;
-    if (!bytes_.empty() && bytes_.back() != '\n') added += eol;
+    if (!bytes_.empty() && !EndsLine(bytes_.back())) added += eol;
     added += "[" + cleanSection + "]" + eol + cleanKey + "=" + cleanValue + eol;
     bytes_ += added;
   }

@@ -40,6 +40,7 @@ std::vector<CorpusFile> Corpus() {
        "min=-2147483648\r\n"},
       {"comments.ini", ";c\r\n[S]\r\n;k=v\r\nk=v\r\n# hash=1\r\nnoequals\r\n"},
       {"noend.ini", "[N]\r\na=1\r\nlast=end"},
+      {"cr-only.ini", "[C]\ra=1\rb=2\r[D]\rc=3"},
       {"lfonly.ini", "[F]\na=1\nb=2\n"},
       {"plain.ini",
        "[Tera Term]\r\n; colours\r\nVTColor=0,0,0,255,255,255\r\n[BG]\r\nBGEnable=off\r\n"},
@@ -237,7 +238,6 @@ TEST(IniDifferential, LinesReadDifferently) {
     std::string why, bytes, section, key;
     std::string program, windows;
   } cases[] = {
-      {"CR-only line ends", "[C]\ra=1\rb=2\r", "C", "a", "DEF", "1"},
       {"section header without ]", "[S]\r\nk=v\r\n[Open\r\nx=2\r\n", "S", "x", "DEF", "2"},
       {"section header without ]", "[S]\r\nk=v\r\n[Open\r\nx=2\r\n", "Open", "x", "2", "DEF"},
   };
