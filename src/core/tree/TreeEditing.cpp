@@ -111,7 +111,8 @@ bool ConfirmDelete(const ConnectionTree& tree, UserDialogs& dialogs) {
   return true;
 }
 
-bool DeleteSelected(ConnectionTree& tree, UserDialogs& dialogs, bool& pendingEdits) {
+bool DeleteSelected(ConnectionTree& tree, UserDialogs& dialogs, bool pendingEdits,
+                    const std::function<void()>& discardPendingEdits) {
   TreeNode* focused = tree.focusedNode();
   // The focused node's ancestors, nearest first: the first one that survives takes the focus.
   std::vector<TreeNode*> ancestors;
@@ -124,7 +125,7 @@ bool DeleteSelected(ConnectionTree& tree, UserDialogs& dialogs, bool& pendingEdi
                            "Do you want to discard all data assosiated with '" + name + "' ?") !=
         MessageAnswer::Yes)
       return false;
-    pendingEdits = false;
+    discardPendingEdits();
   } else if (!ConfirmDelete(tree, dialogs)) {
     return false;
   }

@@ -2,6 +2,7 @@
 // The commands that change the shape and the names of the connection tree, with their
 // questions. They change the tree's records, selection and focus; marking the table
 // modified and starting the in-place rename are the window's part.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,8 +31,9 @@ bool ConfirmDelete(const ConnectionTree& tree, UserDialogs& dialogs);
 // "Delete selected": with pending edits only asks whether to discard them. Returns
 // whether nodes were deleted; then the focus is on the remembered parent of the focused
 // node, or on its nearest surviving ancestor when that parent was deleted too.
-// pendingEdits is cleared when the user agreed to discard them.
-bool DeleteSelected(ConnectionTree& tree, UserDialogs& dialogs, bool& pendingEdits);
+// discardPendingEdits runs, before anything is deleted, when the user agreed to drop them.
+bool DeleteSelected(ConnectionTree& tree, UserDialogs& dialogs, bool pendingEdits,
+                    const std::function<void()>& discardPendingEdits);
 
 // The "&" and sibling checks of a rename.
 bool ValidateName(const std::string& name, const TreeNode* node, UserDialogs& dialogs);

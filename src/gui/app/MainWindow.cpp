@@ -122,7 +122,12 @@ MainWindow::~MainWindow() {
   // The application's signals must not reach a window that is half destroyed.
   disconnect(qApp, nullptr, this, nullptr);
   qApp->removeEventFilter(this);
-  tree_.removeObserver(model_);
+  // The widgets and the tree's observers go while the tree still exists; an open name
+  // editor closes without renaming anything.
+  model_->blockSignals(true);
+  delete splitter_;
+  delete properties_;
+  delete model_;
 }
 
 // --- Layout -------------------------------------------------------------------------

@@ -60,10 +60,8 @@ void TreeCommands::AddNode(AddKind kind) {
 
 void TreeCommands::DeleteSelected() {
   window_.commands().deleteSelected->setEnabled(false);
-  bool pending = window_.HasPendingEdits();
-  const bool hadPending = pending;
-  if (skelder::DeleteSelected(window_.tree(), window_.dialogs(), pending)) {
-    if (hadPending && !pending) window_.SetPendingEdits(false);
+  if (skelder::DeleteSelected(window_.tree(), window_.dialogs(), window_.HasPendingEdits(),
+                              [this] { window_.SetPendingEdits(false); })) {
     window_.tree().setCurrentNode(window_.tree().focusedNode());
     window_.UpdateCaption(true);
     window_.ShowNodeProperties();
