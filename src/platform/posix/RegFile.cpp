@@ -46,7 +46,8 @@ std::string FormatRegFile(const RegDocument& document, const std::string& root) 
   for (const auto& key : document.keys) {
     out += "\r\n[" + root + "\\" + key.path + "]\r\n";
     for (const auto& entry : key.values) {
-      out += Quote(entry.name) + "=";
+      out += (entry.name.empty() ? std::string("@") : Quote(entry.name)) +
+             "=";  // @: the default value
       if (const auto* text = std::get_if<std::string>(&entry.value)) {
         out += NeedsHex(*text) ? HexBytes(*text) : Quote(*text);
       } else {
@@ -149,7 +150,13 @@ std::optional<RegDocument> ParseRegFile(const std::string& text, const std::stri
     }
     if (document.keys.empty()) return std::nullopt;
     size_t at = 0;
-    auto name = Unquote(line, at);
+    std::optional<std::string> name;
+    if (line[0] == '@') {
+      name = std::string();
+      at = 1;
+    } else {
+      name = Unquote(line, at);
+    }
     if (!name || at >= line.size() || line[at] != '=') return std::nullopt;
     auto value = ParseValue(line.substr(at + 1));
     if (!value) return std::nullopt;

@@ -38,6 +38,7 @@ TEST(FileSettingsStore, WritesTheRegistryExportFormat) {
   key->writeInteger("WinTop", 10);
   key->writeInteger("NT", -1);
   key->writeString("Two", "a\r\nb");
+  key->writeString("", "default");
   EXPECT_EQ(ReadFileBytes(folder.file("Skelder.reg")),
             "REGEDIT4\r\n"
             "\r\n[HKEY_CURRENT_USER\\Software]\r\n"
@@ -46,7 +47,10 @@ TEST(FileSettingsStore, WritesTheRegistryExportFormat) {
             "\"VarName\"=\"A \\\"B\\\"\"\r\n"
             "\"WinTop\"=dword:0000000a\r\n"
             "\"NT\"=dword:ffffffff\r\n"
-            "\"Two\"=hex(1):61,0d,0a,62,00\r\n");
+            "\"Two\"=hex(1):61,0d,0a,62,00\r\n"
+            "@=\"default\"\r\n");
+  EXPECT_EQ(FileSettingsStore(folder.file("Skelder.reg")).openKey(kKey, false)->readString(""),
+            "default");
 }
 
 TEST(FileSettingsStore, SeesWhatAnotherProcessWrote) {
