@@ -2,13 +2,17 @@
 //
 //   skeldertool dump TABLE        prints the table as JSON, reading it as an import does
 //   skeldertool build JSON TABLE  writes a table from such JSON, as Save does
+//   skeldertool macro ...         prints or exports the macro a run would execute
+//   skeldertool run ...           runs connections in Tera Term (tool/RunCommands.h)
 //
 // Exit status 0 on success, 1 when the table cannot be read or written (the reader's or
 // writer's own message on standard error), 2 for a wrong command line.
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <vector>
 
 #include "core/tree/ConnectionTree.h"
 #include "core/tree/TableFileHost.h"
@@ -17,6 +21,7 @@
 #include "core/tree/TableWriter.h"
 #include "core/tree/TreeState.h"
 #include "platform/Platform.h"
+#include "tool/RunCommands.h"
 #include "tool/StderrDialogs.h"
 #include "tool/TableJson.h"
 
@@ -31,7 +36,11 @@ constexpr bool kCodePageBytes = false;
 
 int Usage() {
   std::cerr << "usage: skeldertool dump TABLE\n"
-               "       skeldertool build JSON TABLE\n";
+               "       skeldertool build JSON TABLE\n"
+               "       skeldertool macro TABLE PATH [--branch] [--to-line N] [--export FILE]\n"
+               "                         [--var N=VALUE]... [--folder DIR]\n"
+               "       skeldertool run TABLE PATH... [--branch] [--var N=VALUE]... [--folder DIR]\n"
+               "                       [--count N] [--delay SECONDS]\n";
   return 2;
 }
 
@@ -93,5 +102,9 @@ int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
   if (command == "dump" && argc == 3) return skelder::Dump(argv[2]);
   if (command == "build" && argc == 4) return skelder::Build(argv[2], argv[3]);
-  return skelder::Usage();
+  const std::vector<std::string> arguments(argv + std::min(argc, 2), argv + argc);
+  int status = 2;
+  if (command == "macro") status = skelder::MacroSubcommand(arguments);
+  if (command == "run") status = skelder::RunSubcommand(arguments);
+  return status == 2 ? skelder::Usage() : status;
 }

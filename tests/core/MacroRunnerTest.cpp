@@ -285,7 +285,8 @@ TEST_F(MacroRunnerTest, ABatchRunsEverySelectedNodeWithItsOwnSettings) {
   inputs.logSession = false;  // the page shows the focused node, which is not the batch's
   inputs.terminal.doNotPrompt = true;
   std::vector<bool> batchFlags;
-  runner.RunAllSelected(tree, inputs, [&] { batchFlags.push_back(runner.batchRunning()); });
+  EXPECT_EQ(
+      runner.RunAllSelected(tree, inputs, [&] { batchFlags.push_back(runner.batchRunning()); }), 3);
   EXPECT_EQ(starter.started, (std::vector<std::string>{started(1), started(2), started(3)}));
   EXPECT_EQ(batchFlags, (std::vector<bool>{true, true, true}));
   EXPECT_FALSE(runner.batchRunning());
@@ -309,12 +310,13 @@ TEST_F(MacroRunnerTest, ABatchSkipsNodesDeletedWhileItWaits) {
   for (TreeNode* node : {a, b, c}) tree.setSelected(node, true);
   inputs.doNotTile = true;
   int waits = 0;
-  runner.RunAllSelected(tree, inputs, [&] {
+  const int runs = runner.RunAllSelected(tree, inputs, [&] {
     if (++waits == 1) {
       tree.deleteNodes({c});
-      runner.RunAllSelected(tree, inputs, [] {});  // one batch at a time
+      EXPECT_EQ(runner.RunAllSelected(tree, inputs, [] {}), 0);  // one batch at a time
     }
   });
+  EXPECT_EQ(runs, 2);
   EXPECT_EQ(starter.started, (std::vector<std::string>{started(1), started(2)}));
   EXPECT_EQ(waits, 2);
   EXPECT_TRUE(windows.calls.empty());
@@ -324,7 +326,7 @@ TEST_F(MacroRunnerTest, ABatchOfMoreThan128IsRefused) {
   for (int i = 0; i < 128; ++i) tree.setSelected(tree.appendChild(c, Connection("n", "x")), true);
   tree.setSelected(c, true);
   int waits = 0;
-  runner.RunAllSelected(tree, inputs, [&] { ++waits; });
+  EXPECT_EQ(runner.RunAllSelected(tree, inputs, [&] { ++waits; }), 0);
   EXPECT_EQ(dialogs.boxes(), (std::vector<RecordedBox>{InformationBox(
                                  "You can not run more than 128 connections at the same time.")}));
   EXPECT_EQ(waits, 0);
@@ -335,7 +337,9 @@ TEST_F(MacroRunnerTest, ABatchOfMoreThan128IsRefused) {
 TEST_F(MacroRunnerTest, TheKeywordHintUsesTheRunsValues) {
   EXPECT_EQ(runner.KeywordHint("$TTDIR$", b, {}), program);
   EXPECT_EQ(runner.KeywordHint("$parent$", b, {}), "Site");
-  EXPECT_EQ(runner.KeywordHint("$name$", b, {"Ann"}), "Ann");
+  UserData user;
+  user.name = "Ann";
+  EXPECT_EQ(runner.KeywordHint("$name$", b, user), "Ann");
   EXPECT_FALSE(fs::exists(program + "Logs"));
   EXPECT_EQ(runner.KeywordHint("$LOGDIR$", b, {}), program + "Logs" + kSeparator);
   EXPECT_TRUE(fs::is_directory(program + "Logs"));

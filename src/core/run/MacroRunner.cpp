@@ -94,25 +94,27 @@ std::string MacroRunner::MacroText(bool wholeMacro, bool withAncestors, const Tr
   return assemble(wholeMacro, withAncestors, false, node, inputs, values);
 }
 
-void MacroRunner::RunAllSelected(ConnectionTree& tree, const RunInputs& inputs,
-                                 const std::function<void()>& waitDelay) {
-  if (batch_) return;
+int MacroRunner::RunAllSelected(ConnectionTree& tree, const RunInputs& inputs,
+                                const std::function<void()>& waitDelay) {
+  if (batch_) return 0;
   if (tree.selectedCount() > kMaxBatch) {
     services_.dialogs.messageBox(MessageKind::Information, MessageButtons::Ok,
                                  "You can not run more than " + std::to_string(kMaxBatch) +
                                      " connections at the same time.");
-    return;
+    return 0;
   }
   if (!inputs.doNotTile) services_.windows.minimizeAll();
+  int started = 0;
   {
     FlagScope batch(batch_);
     BatchNodes nodes(tree);
     while (const TreeNode* node = nodes.takeNext()) {
-      RunMacro(true, true, "", *node, tree, inputs);
+      if (RunMacro(true, true, "", *node, tree, inputs)) ++started;
       if (waitDelay) waitDelay();
     }
   }
   if (!inputs.doNotTile) services_.windows.tileHorizontally();
+  return started;
 }
 
 std::string MacroRunner::KeywordHint(const std::string& word, const TreeNode* focused,

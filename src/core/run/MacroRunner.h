@@ -56,8 +56,9 @@ class MacroRunner {
   // ancestors, each start followed by waitDelay (the gui's timer, which keeps the window
   // responsive). Refuses more than kMaxBatch nodes with its box; minimises the windows
   // before and tiles them after unless "Do not tile" is ticked. Nodes deleted during the
-  // batch are skipped; a batch asked for while one runs does nothing.
-  void RunAllSelected(ConnectionTree& tree, const RunInputs& inputs,
+  // batch are skipped; a batch asked for while one runs does nothing. Returns the number
+  // of runs that started Tera Term.
+  int RunAllSelected(ConnectionTree& tree, const RunInputs& inputs,
                       const std::function<void()>& waitDelay);
 
   // Whether a "Run all selected" batch is under way.
