@@ -1,5 +1,6 @@
 #include "gui/app/BroadcastListener.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include "platform/Platform.h"
@@ -9,11 +10,26 @@ namespace skelder {
 BroadcastListener::BroadcastListener(const std::vector<std::string>& names, QObject* parent)
     : QObject(parent), receiver_(CreateBroadcastReceiver(names)) {
   const int fd = receiver_->descriptor();
-  if (fd < 0) return;  // no session bus: nothing will arrive
+  if (fd < 0) {
+    QCoreApplication::instance()->installNativeEventFilter(this);
+    return;
+  }
   notifier_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
   connect(notifier_, &QSocketNotifier::activated, this, &BroadcastListener::deliver);
   // Messages may already be buffered before the notifier exists.
   QTimer::singleShot(0, this, &BroadcastListener::deliver);
+}
+
+BroadcastListener::~BroadcastListener() {
+  if (auto* app = QCoreApplication::instance()) app->removeNativeEventFilter(this);
+}
+
+bool BroadcastListener::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+  if (eventType == "windows_generic_MSG") {
+    const std::string name = receiver_->nameOfNativeMessage(message);
+    if (!name.empty()) emit received(QString::fromStdString(name));
+  }
+  return false;
 }
 
 void BroadcastListener::deliver() {
