@@ -59,7 +59,7 @@ class MacroRunner {
   // batch are skipped; a batch asked for while one runs does nothing. Returns the number
   // of runs that started Tera Term.
   int RunAllSelected(ConnectionTree& tree, const RunInputs& inputs,
-                      const std::function<void()>& waitDelay);
+                     const std::function<void()>& waitDelay);
 
   // Whether a "Run all selected" batch is under way.
   bool batchRunning() const { return batch_; }
