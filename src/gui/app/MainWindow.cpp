@@ -314,6 +314,8 @@ void MainWindow::buildToolBar() {
   CBar->setObjectName(QStringLiteral("CBar"));
   CBar->setMovable(false);
   CBar->setIconSize(QSize(16, 16));
+  // Compact buttons, so that the whole bar fits the window's minimum width.
+  CBar->setStyleSheet(QStringLiteral("QToolButton { padding: 0px; margin: 0px; }"));
   QStyle* style = QApplication::style();
   c.newTable->setIcon(style->standardIcon(QStyle::SP_FileIcon));
   c.open->setIcon(style->standardIcon(QStyle::SP_DialogOpenButton));
@@ -374,12 +376,17 @@ void MainWindow::buildToolBar() {
     }
     CBar->addSeparator();
   }
+  // "Apply" carries its own caption; it follows the command's availability.
   auto* apply = new QToolButton(CBar);
   apply->setObjectName(QStringLiteral("BtnApply"));
-  apply->setDefaultAction(c.apply);
   apply->setToolButtonStyle(Qt::ToolButtonTextOnly);
   apply->setText(QStringLiteral("Apply"));
   apply->setToolTip(QStringLiteral("Apply changes (F12)"));
+  apply->setEnabled(c.apply->isEnabled());
+  connect(apply, &QToolButton::clicked, c.apply, &QAction::trigger);
+  connect(c.apply, &QAction::changed, apply, [apply, action = c.apply] {
+    apply->setEnabled(action->isEnabled());
+  });
   CBar->addWidget(apply);
 }
 
