@@ -18,6 +18,7 @@
 #include "core/app/ProgramFolder.h"
 #include "core/app/SettingsStorage.h"
 #include "core/app/Startup.h"
+#include "core/run/TerminalSettings.h"
 #include "core/tree/NodeKinds.h"
 #include "core/tree/TableFileHost.h"
 #include "core/tree/TableReader.h"
@@ -29,6 +30,7 @@
 #include "gui/app/StatusPanels.h"
 #include "gui/properties/ConnectionPages.h"
 #include "gui/properties/PropertyPages.h"
+#include "gui/run/RunCommands.h"
 #include "gui/tree/ConnectionTreeModel.h"
 #include "gui/tree/ConnectionTreeView.h"
 #include "gui/tree/TreeCommands.h"
@@ -88,17 +90,13 @@ MainWindow::MainWindow(ProgramContext& context, QWidget* parent)
       Timer1(new QTimer(this)),
       Timer3(new QTimer(this)),
       Timer4(new QTimer(this)),
-      Timer5(new QTimer(this)),
       listener_(new BroadcastListener({"SkeldercMessage"}, this)) {
   setObjectName(QStringLiteral("MainWindow"));
   const struct {
     QTimer* timer;
     const char* name;
     int interval;
-  } timers[] = {{Timer1, "Timer1", 200},
-                {Timer3, "Timer3", 500},
-                {Timer4, "Timer4", 500},
-                {Timer5, "Timer5", 5000}};
+  } timers[] = {{Timer1, "Timer1", 200}, {Timer3, "Timer3", 500}, {Timer4, "Timer4", 500}};
   for (const auto& t : timers) {
     t.timer->setObjectName(QLatin1String(t.name));
     t.timer->setSingleShot(true);
@@ -199,6 +197,7 @@ void MainWindow::buildLayout() {
     ShowInsertMode(false);
   });
   treeCommands_ = new TreeCommands(*this, *VT);
+  runCommands_ = new RunCommands(*this);
   qApp->installEventFilter(this);
 }
 
@@ -384,9 +383,8 @@ void MainWindow::buildToolBar() {
   apply->setToolTip(QStringLiteral("Apply changes (F12)"));
   apply->setEnabled(c.apply->isEnabled());
   connect(apply, &QToolButton::clicked, c.apply, &QAction::trigger);
-  connect(c.apply, &QAction::changed, apply, [apply, action = c.apply] {
-    apply->setEnabled(action->isEnabled());
-  });
+  connect(c.apply, &QAction::changed, apply,
+          [apply, action = c.apply] { apply->setEnabled(action->isEnabled()); });
   CBar->addWidget(apply);
 }
 
@@ -421,7 +419,8 @@ void MainWindow::createInOrder() {
   setMinimumWidth(kMinimumWidth);
   setMinimumHeight(kPageAreaMinimumHeight + 3 * CBar->sizeHint().height());
   // Trim the double-click actions: Cygwin needs cygterm.exe, the lock entry an NT system.
-  const bool cygwin = FileExists(ProgramFilePath(context_.programFolder, "cygterm.exe"));
+  const bool cygwin = FileExists(ProgramFilePath(context_.programFolder, "cygterm.exe")) &&
+                      CygwinAvailable(context_.programFolder);
   settingsPages_->TrimDoubleClickActions(
       cygwin, IsNTPlatform(*context_.platform.settings, *context_.platform.system));
   recent_.Load(*context_.platform.settings);
@@ -431,7 +430,7 @@ void MainWindow::createInOrder() {
   tree_.setLoading(true);
   settings_ = LoadSettings(*context_.platform.settings, settingsEnvironment());
   settingsPages_->ShowSettings(settings_);
-  Timer5->setInterval(settings_.multiStartSeconds() * 1000);
+  runCommands_->Timer5()->setInterval(settings_.multiStartSeconds() * 1000);
   setGeometry(settings_.window.left, settings_.window.top, settings_.window.width,
               settings_.window.height);
   windowStateTracker_ = settings_.winMaximized ? 1 : 0;
@@ -602,6 +601,7 @@ void MainWindow::refreshCommands() {
   c.moveDown->setEnabled(single && !onComputer && focused->nextSibling());
   for (QAction* always : {c.expandAll, c.collapseAll, c.selectFromRoot}) always->setEnabled(true);
   c.apply->setEnabled(HasPendingEdits() && focused);
+  runCommands_->RefreshAvailability();
   ShowNodeProperties();
 }
 

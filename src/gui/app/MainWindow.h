@@ -31,6 +31,7 @@ class SettingsPages;
 class StatusPanels;
 class PropertyPages;
 class TreeCommands;
+class RunCommands;
 struct ConnectionPages;
 class Clock;
 class MainWindowTableHost;
@@ -94,6 +95,8 @@ class MainWindow : public QMainWindow {
   ConnectionPages& connectionPages() { return *pages_; }
   PropertyPages& propertyPages() { return *properties_; }
   TreeCommands& treeCommands() { return *treeCommands_; }
+  RunCommands& runCommands() { return *runCommands_; }
+  Platform& platform() { return context_.platform; }
   UserDialogs& dialogs() { return context_.dialogs; }
   const Clock& clock() const;
   const std::string& programFolder() const { return context_.programFolder; }
@@ -156,6 +159,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<ConnectionPages> pages_;
   PropertyPages* properties_;
   TreeCommands* treeCommands_;
+  RunCommands* runCommands_;
   QsciScintilla* Memo1;
   QsciScintilla* Memo2;
   StatusPanels* statusBar_;
@@ -167,7 +171,6 @@ class MainWindow : public QMainWindow {
   QTimer* Timer1;
   QTimer* Timer3;
   QTimer* Timer4;
-  QTimer* Timer5;
   BroadcastListener* listener_;
 };
 

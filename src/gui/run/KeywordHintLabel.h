@@ -1,0 +1,35 @@
+#pragma once
+// The keyword hint of the macro editor (stLabel): Ctrl and a mouse press on a keyword
+// show its value for the focused connection for three seconds (Timer6).
+#include <QLabel>
+#include <QTimer>
+#include <functional>
+#include <string>
+
+class QsciScintilla;
+
+namespace skelder {
+
+class KeywordHintLabel : public QLabel {
+  Q_OBJECT
+ public:
+  // valueText gives the hint's text for a word ("[Not set]" without a value); it is asked
+  // only for Skelder keywords.
+  KeywordHintLabel(QsciScintilla* editor, std::function<std::string(const std::string&)> valueText);
+
+  QTimer* Timer6() const { return timer6_; }
+  // The word of the editor at a point of its viewport (keyword characters included).
+  std::string WordAt(const QPoint& point) const;
+  // What a press with Ctrl at the point does.
+  void ShowFor(const QPoint& point);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QsciScintilla* editor_;
+  std::function<std::string(const std::string&)> valueText_;
+  QTimer* timer6_;
+};
+
+}  // namespace skelder

@@ -1,0 +1,104 @@
+#include "gui/run/RunCommands.h"
+
+#include <Qsci/qsciscintilla.h>
+#include <QEventLoop>
+#include <QScreen>
+
+#include "core/properties/NodeProperties.h"
+#include "core/tree/NodeKinds.h"
+#include "gui/app/Commands.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/SettingsPages.h"
+#include "gui/properties/ConnectionPages.h"
+#include "gui/properties/PropertyPages.h"
+#include "gui/run/KeywordHintLabel.h"
+
+namespace skelder {
+
+RunCommands::RunCommands(MainWindow& window)
+    : QObject(&window), window_(window), timer5_(new QTimer(this)) {
+  Platform& platform = window_.platform();
+  runner_ = std::make_unique<MacroRunner>(
+      RunServices{window_.dialogs(), *platform.starter, *platform.paths, *platform.windows,
+                  *platform.system, window_.clock(), window_.programFolder()});
+  timer5_->setObjectName(QStringLiteral("Timer5"));
+  timer5_->setSingleShot(true);
+  timer5_->setInterval(5000);
+  Commands& c = window_.commands();
+  const std::pair<QAction*, RunCommand> commands[] = {
+      {c.runToCursor, RunCommand::RunToCursor},
+      {c.run, RunCommand::Run},
+      {c.runBranchToCursor, RunCommand::RunBranchToCursor},
+      {c.runBranch, RunCommand::RunBranch}};
+  for (const auto& [action, command] : commands)
+    connect(action, &QAction::triggered, this, [this, command = command] { Run(command); });
+  connect(c.runAllSelected, &QAction::triggered, this, &RunCommands::RunAllSelected);
+  hint_ = new KeywordHintLabel(window_.connectionPages().Memo1, [this](const std::string& word) {
+    return runner_->KeywordHint(word, window_.tree().focusedNode(), Inputs().userData);
+  });
+}
+
+RunInputs RunCommands::Inputs() const {
+  MainWindow& window = window_;
+  Settings settings = window.settings();
+  window.settingsPages().ReadSettings(settings);
+  QsciScintilla* memo = window.connectionPages().Memo1;
+  const QScreen* screen = window.screen();
+  const int dpi = screen ? static_cast<int>(screen->logicalDotsPerInchY()) : 96;
+  RunInputs inputs =
+      RunInputsFromSettings(settings, FontHeightFromPoints(memo->font().pointSize(), dpi));
+  inputs.terminal.fontName = memo->font().family().toLocal8Bit().toStdString();
+  inputs.pendingEdits = window.HasPendingEdits();
+  inputs.editorText = memo->text().toLocal8Bit().toStdString();
+  int line = 0, column = 0;
+  memo->getCursorPosition(&line, &column);
+  inputs.caretLine = line;
+  inputs.logSession = window.connectionPages().cbLogSession->isChecked();
+  inputs.workingColors = window.propertyPages().workingColors();
+  return inputs;
+}
+
+void RunCommands::Run(RunCommand command) {
+  runner_->RunFocused(command, window_.tree(), Inputs());
+  window_.RequestCommandRefresh();
+}
+
+void RunCommands::RunAllSelected() {
+  timer5_->setInterval(window_.settingsPages().CBDelay->currentIndex() * 1000 + 2000);
+  // Between two starts the window keeps running until Timer5 fires once.
+  runner_->RunAllSelected(window_.tree(), Inputs(), [this] {
+    QEventLoop wait;
+    connect(timer5_, &QTimer::timeout, &wait, &QEventLoop::quit);
+    timer5_->start();
+    wait.exec();
+  });
+  window_.RequestCommandRefresh();
+}
+
+void RunCommands::RefreshAvailability() {
+  Commands& c = window_.commands();
+  const ConnectionTree& tree = window_.tree();
+  const TreeNode* focused = tree.focusedNode();
+  QsciScintilla* memo = window_.connectionPages().Memo1;
+  const bool single = tree.selectedCount() == 1 && focused && focused->isSelected();
+  const bool run = single && focused != tree.computerNode() && !IsSeparator(focused->data) &&
+                   !TrimText(memo->text().toLocal8Bit().toStdString()).empty();
+  const bool toCursor = run && memo->hasFocus();
+  bool ancestorMacro = false;
+  for (const TreeNode* up = focused ? focused->parent() : nullptr; up && !ancestorMacro;
+       up = up->parent())
+    ancestorMacro = !up->data.Macro.empty();
+  const bool branch = run && focused->data.Level >= 2 && ancestorMacro;
+  c.run->setEnabled(run);
+  c.runToCursor->setEnabled(toCursor);
+  c.runBranch->setEnabled(branch);
+  c.runBranchToCursor->setEnabled(branch && toCursor);
+
+  bool all = tree.selectedCount() > 1 && !window_.HasPendingEdits() && !runner_->batchRunning();
+  for (const TreeNode* node : all ? tree.selectedNodes() : std::vector<TreeNode*>{})
+    all =
+        all && node != tree.computerNode() && !IsSeparator(node->data) && !node->data.Macro.empty();
+  c.runAllSelected->setEnabled(all);
+}
+
+}  // namespace skelder
