@@ -44,6 +44,10 @@ class SettingsStore {
   virtual bool endBatch() { return true; }
 };
 
+// A key path with repeated, leading and trailing separators folded away, as the registry
+// takes it ("\\A\\\\B\\" gives "A\\B").
+std::string NormaliseKeyPath(const std::string& path);
+
 // The program's settings key below the current user's root.
 inline constexpr const char* kSettingsKeyPath = "Software\\Vantrell Solutions\\Skelder";
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "core/app/ProgramFolder.h"
+#include "core/text/DecimalNumber.h"
 
 namespace skelder {
 
@@ -32,15 +33,6 @@ std::string Trim(const std::string& text) {
   auto begin = std::find_if_not(text.begin(), text.end(), blank);
   auto end = std::find_if_not(text.rbegin(), text.rend(), blank).base();
   return begin < end ? std::string(begin, end) : std::string();
-}
-
-// The decimal number of a whole text, as a strict conversion gives it.
-std::optional<long> ToNumber(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  char* end = nullptr;
-  const long value = std::strtol(text.c_str(), &end, 10);
-  if (*end || std::isspace(static_cast<unsigned char>(text[0]))) return std::nullopt;
-  return value;
 }
 
 // Reads values from an open key; each reader leaves its target alone when the value
@@ -129,8 +121,8 @@ Settings LoadSettings(SettingsStore& store, const SettingsEnvironment& env) {
 
   s.delayIndex = 3;
   if (auto interval = read.text("MultiStartInterval")) {
-    if (auto n = ToNumber(*interval); n && *n - 2 >= 0)
-      s.delayIndex = static_cast<int>(std::min<long>(*n - 2, kLastDelayIndex));
+    std::int32_t n = 0;
+    if (ParseDecimal(*interval, n) && n - 2 >= 0) s.delayIndex = std::min(n - 2, kLastDelayIndex);
   }
   read.integer("PrintPreviewScale", s.printPreviewScale);
   read.text("LastSKDFile", s.lastSKDFile);

@@ -1,5 +1,7 @@
 #include "core/properties/ColorSet.h"
 
+#include "core/text/DecimalNumber.h"
+
 #include <cstdint>
 
 namespace skelder {
@@ -7,24 +9,6 @@ namespace skelder {
 namespace {
 
 constexpr std::size_t kShortestColorString = 47;  // 24 one-digit numbers, 23 separators
-
-// A decimal integer with an optional sign that fits 32 bits, nothing else.
-bool ConvertDecimal(const std::string& text, std::int32_t& value) {
-  std::size_t i = 0;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  if (i == text.size()) return false;
-  std::int64_t number = 0;
-  for (; i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9') return false;
-    number = number * 10 + (text[i] - '0');
-    if (number > 2147483648LL) return false;
-  }
-  if (negative) number = -number;
-  if (number > INT32_MAX || number < INT32_MIN) return false;
-  value = static_cast<std::int32_t>(number);
-  return true;
-}
 
 }  // namespace
 
@@ -50,7 +34,7 @@ bool ParseColorString(const std::string& text, ColorSet& colors) {
       part = rest;
     }
     std::int32_t value = 0;
-    if (ConvertDecimal(part, value)) {
+    if (ParseDecimal(part, value)) {
       colors.bytes[static_cast<std::size_t>(field)] = static_cast<std::uint8_t>(value & 0xFF);
     } else {
       valid = false;

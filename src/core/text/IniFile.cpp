@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <system_error>
 
+#include "core/text/DecimalNumber.h"
 #include "core/text/FileBytes.h"
 
 namespace skelder {
@@ -32,23 +33,6 @@ std::string Fold(std::string text) {
 std::string Trimmed(const std::string& s) {
   const std::size_t begin = SkipBlanks(s, 0, s.size());
   return s.substr(begin, TrimEnd(s, begin, s.size()) - begin);
-}
-
-bool ParseDecimal(const std::string& text, std::int32_t& value) {
-  std::size_t i = 0;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  if (i == text.size()) return false;
-  std::int64_t number = 0;
-  for (; i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9') return false;
-    number = number * 10 + (text[i] - '0');
-    if (number > 2147483648LL) return false;
-  }
-  if (negative) number = -number;
-  if (number > INT32_MAX) return false;
-  value = static_cast<std::int32_t>(number);
-  return true;
 }
 
 // Up to eight hexadecimal digits; values above 0x7FFFFFFF wrap to negative numbers.

@@ -608,17 +608,9 @@ void MainWindow::refreshCommands() {
 MessageAnswer MainWindow::AskSaveChanges() {
   const std::string fileName = currentFile_.empty() ? "Noname.SKD" : FileNameOf(currentFile_);
   const TreeNode* current = tree_.currentNode();
-  if (HasPendingEdits() && current && current->data.Level > 0) {
-    const MessageAnswer apply =
-        context_.dialogs.messageBox(MessageKind::Warning, MessageButtons::YesNoCancel,
-                                    "Do you want to apply the changes made to " +
-                                        std::string(" '") + current->data.Name + "' ?");
-    if (apply == MessageAnswer::Cancel) return MessageAnswer::Cancel;
-    if (apply == MessageAnswer::Yes)
-      ApplyNodeProperties();
-    else
-      SetPendingEdits(false);
-  }
+  if (HasPendingEdits() && current && current->data.Level > 0 &&
+      !properties_->resolvePendingEdits(current->data.Name))
+    return MessageAnswer::Cancel;
   if (!modified_) return MessageAnswer::No;
   return context_.dialogs.messageBox(MessageKind::Warning, MessageButtons::YesNoCancel,
                                      "Do you want to save the changes made to " + fileName + "?");

@@ -153,12 +153,14 @@ void PropertyPages::ApplyNodeProperties(TreeNode* node) {
   window_.RequestCommandRefresh();
 }
 
-MessageAnswer PropertyPages::askApply(const std::string& name) {
+bool PropertyPages::resolvePendingEdits(const std::string& name) {
   const MessageAnswer answer = window_.dialogs().messageBox(
       MessageKind::Warning, MessageButtons::YesNoCancel,
       "Do you want to apply the changes made to " + std::string(" '") + name + "' ?");
   lastCancelled_ = answer == MessageAnswer::Cancel;
-  return answer;
+  if (answer == MessageAnswer::Yes) ApplyNodeProperties(window_.tree().focusedNode());
+  if (answer == MessageAnswer::No) window_.SetPendingEdits(false);
+  return !lastCancelled_;
 }
 
 bool PropertyPages::FocusChangeAllowed(TreeNode* newNode) {
@@ -169,16 +171,7 @@ bool PropertyPages::FocusChangeAllowed(TreeNode* newNode) {
   const QString popup = pages_.Memo2->text();
   const bool logging = pages_.cbLogSession->isChecked();
   const std::string colors = FormatColorString(working_);
-  switch (askApply(old ? old->data.Name : std::string())) {
-    case MessageAnswer::Yes:
-      ApplyNodeProperties(tree.focusedNode());
-      return true;
-    case MessageAnswer::No:
-      window_.SetPendingEdits(false);
-      return true;
-    default:
-      break;
-  }
+  if (resolvePendingEdits(old ? old->data.Name : std::string())) return true;
   // Cancel: the old node stays, with its unapplied edits.
   for (auto [editor, text] : {std::pair{pages_.Memo1, macro}, std::pair{pages_.Memo2, popup}}) {
     editor->setEnabled(false);
@@ -195,16 +188,7 @@ bool PropertyPages::FocusChangeAllowed(TreeNode* newNode) {
 bool PropertyPages::collapseAllowed(const TreeNode* node) {
   ConnectionTree& tree = window_.tree();
   if (!SubtreeHoldsCurrentNode(tree, node, window_.HasPendingEdits())) return true;
-  switch (askApply(tree.currentNode()->data.Name)) {
-    case MessageAnswer::Yes:
-      ApplyNodeProperties(tree.focusedNode());
-      return true;
-    case MessageAnswer::No:
-      window_.SetPendingEdits(false);
-      return true;
-    default:
-      return false;
-  }
+  return resolvePendingEdits(tree.currentNode()->data.Name);
 }
 
 // The samples, the scroll bars and the schema of the working colour set.

@@ -26,6 +26,9 @@ class PropertyPages : public QObject, public TreeObserver {
   // Asked before the tree's focus moves to newNode; false when the user cancelled.
   bool FocusChangeAllowed(TreeNode* newNode);
   bool lastQuestionCancelled() const { return lastCancelled_; }
+  // Asks whether to apply the pending edits, naming the node: Yes applies them to the
+  // focused node, No drops them; false for Cancel.
+  bool resolvePendingEdits(const std::string& name);
 
   ColorSet& workingColors() { return working_; }
   void ShowColors();
@@ -35,8 +38,6 @@ class PropertyPages : public QObject, public TreeObserver {
 
  private:
   bool collapseAllowed(const TreeNode* node) override;
-  // The question whether to apply the pending edits, naming the node.
-  MessageAnswer askApply(const std::string& name);
   void userEdit(QWidget* control);
   void showLastUpdated(const std::string& stamp);
   void loadColors(const std::string& colors);

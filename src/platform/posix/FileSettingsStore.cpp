@@ -16,16 +16,6 @@ namespace skelder {
 
 namespace {
 
-std::string NormalisePath(const std::string& path) {
-  std::string out;
-  for (char c : path) {
-    if (c == '\\' && (out.empty() || out.back() == '\\')) continue;
-    out += c;
-  }
-  while (!out.empty() && out.back() == '\\') out.pop_back();
-  return out;
-}
-
 std::string ParentOf(const std::string& path) {
   const auto cut = path.rfind('\\');
   return cut == std::string::npos ? std::string() : path.substr(0, cut);
@@ -172,7 +162,7 @@ void FileSettingsStore::refresh() {
     return;
   }
   for (auto& key : document->keys) {
-    const std::string path = NormalisePath(key.path);
+    const std::string path = NormaliseKeyPath(key.path);
     addWithParents(keys_, path);
     auto& target = keys_[FoldCase(path)].values;
     for (auto& entry : key.values) {
@@ -248,7 +238,7 @@ bool FileSettingsStore::endBatch() {
 }
 
 std::unique_ptr<RegistryKey> FileSettingsStore::openKey(const std::string& path, bool create) {
-  const std::string normal = NormalisePath(path);
+  const std::string normal = NormaliseKeyPath(path);
   const std::string folded = FoldCase(normal);
   refresh();
   if (!keys_.count(folded)) {
@@ -268,7 +258,7 @@ std::unique_ptr<RegistryKey> FileSettingsStore::openKey(const std::string& path,
 }
 
 bool FileSettingsStore::deleteKey(const std::string& path) {
-  const std::string folded = FoldCase(NormalisePath(path));
+  const std::string folded = FoldCase(NormaliseKeyPath(path));
   bool found = false;
   update([&](KeyMap& keys) {
     for (auto it = keys.begin(); it != keys.end();) {

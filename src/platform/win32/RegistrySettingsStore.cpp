@@ -15,17 +15,6 @@ HKEY RootKey(RegistryRoot root) {
   return root == RegistryRoot::ClassesRoot ? HKEY_CLASSES_ROOT : HKEY_CURRENT_USER;
 }
 
-// Folds repeated, leading and trailing separators: the registry refuses them.
-std::string NormalisePath(const std::string& path) {
-  std::string out;
-  for (char c : path) {
-    if (c == '\\' && (out.empty() || out.back() == '\\')) continue;
-    out += c;
-  }
-  while (!out.empty() && out.back() == '\\') out.pop_back();
-  return out;
-}
-
 // The bytes of a value of the given type; nothing when it is missing or of another type.
 bool QueryValue(HKEY key, const std::string& name, DWORD wanted, std::vector<BYTE>& data) {
   for (int attempt = 0; attempt < 8; ++attempt) {
@@ -115,10 +104,10 @@ class Win32RegistryKey : public RegistryKey {
 }  // namespace
 
 RegistrySettingsStore::RegistrySettingsStore(RegistryRoot root, std::string base)
-    : root_(root), base_(NormalisePath(base)) {}
+    : root_(root), base_(NormaliseKeyPath(base)) {}
 
 std::string RegistrySettingsStore::fullPath(const std::string& path) const {
-  const std::string relative = NormalisePath(path);
+  const std::string relative = NormaliseKeyPath(path);
   if (base_.empty()) return relative;
   return relative.empty() ? base_ : base_ + "\\" + relative;
 }
@@ -142,7 +131,7 @@ std::unique_ptr<RegistryKey> RegistrySettingsStore::openKey(const std::string& p
 
 bool RegistrySettingsStore::deleteKey(const std::string& path) {
   // An empty path would name the root (or the base) itself: never delete that.
-  if (NormalisePath(path).empty()) return false;
+  if (NormaliseKeyPath(path).empty()) return false;
   return SHDeleteKeyA(RootKey(root_), fullPath(path).c_str()) == ERROR_SUCCESS;
 }
 
