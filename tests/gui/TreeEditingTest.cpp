@@ -81,6 +81,25 @@ TEST_F(TreeEditing, AddChildTakesTheFirstFreeNumberAndTheNewConnectionDefaults) 
   EXPECT_EQ(window.tree().focusedNode()->data.StartLogging, 1);
 }
 
+TEST_F(TreeEditing, AddingWithPendingEditsSettlesThemFirst) {
+  auto& window = open();
+  TreeNode* web = add(window, window.tree().computerNode(), "Web");
+  focus(window, web);
+  window.SetPendingEdits(true);
+  dialogs.answer("Cancel");
+  trigger(window.commands().addSibling);
+  EXPECT_EQ(dialogs.boxes(),
+            (std::vector<RecordedBox>{{"warning", "Yes,No,Cancel",
+                                       "Do you want to apply the changes made to  'Web' ?"}}));
+  EXPECT_EQ(window.tree().computerNode()->childCount(), 1);
+  EXPECT_TRUE(window.HasPendingEdits());
+  dialogs.answer("No");
+  trigger(window.commands().addSibling);
+  EXPECT_EQ(window.tree().computerNode()->childCount(), 2);
+  EXPECT_FALSE(window.HasPendingEdits());
+  EXPECT_EQ(web->data.Name, "Web");
+}
+
 TEST_F(TreeEditing, DuplicatesTakeTheNextCopyNameAndSeparatorsStaySeparators) {
   auto& window = open();
   TreeNode* computer = window.tree().computerNode();

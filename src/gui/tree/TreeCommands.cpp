@@ -7,6 +7,7 @@
 #include "gui/app/Commands.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/SettingsPages.h"
+#include "gui/properties/PropertyPages.h"
 #include "gui/tree/ConnectionTreeView.h"
 
 namespace skelder {
@@ -45,6 +46,13 @@ void TreeCommands::finish() { window_.RequestCommandRefresh(); }
 
 void TreeCommands::AddNode(AddKind kind) {
   ConnectionTree& tree = window_.tree();
+  // The new node takes the focus: unapplied edits of the current one are settled first,
+  // so that they can never be applied to the new node.
+  if (window_.HasPendingEdits() && tree.currentNode() &&
+      !window_.propertyPages().resolvePendingEdits(tree.currentNode()->data.Name)) {
+    finish();
+    return;
+  }
   duplicating_ = kind == AddKind::Duplicate;
   TreeNode* added = skelder::AddNode(tree, kind, newConnectionDefaults());
   duplicating_ = false;
