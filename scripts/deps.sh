@@ -9,7 +9,7 @@ packages=(
   libqscintilla2-qt6-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   nlohmann-json3-dev
-  libdbus-1-dev dbus dbus-bin
+  libdbus-1-dev dbus dbus-bin libx11-dev
   xvfb xauth
   # The Windows build: MinGW-w64 for 32-bit Windows, its tests run under Wine.
   g++-mingw-w64-i686-posix wine wine32:i386

@@ -259,6 +259,23 @@ TEST_F(DocumentCommands, StatusPanelsShowTheirStates) {
   EXPECT_EQ(panels.text(5) + panels.text(6) + panels.text(7), "");
 }
 
+TEST_F(DocumentCommands, TheLockKeyPanelsFollowTheKeysWhenReleased) {
+  auto& window = create();
+  window.show();
+  window.activateWindow();
+  QApplication::setActiveWindow(&window);
+  auto& system = static_cast<FakeSystem&>(*platform.system);
+  system.locks = LockKeys{false, true, false};
+  QTest::keyRelease(&window, Qt::Key_CapsLock);
+  EXPECT_EQ(window.statusPanels().text(6), "CAPS");
+  EXPECT_EQ(window.statusPanels().text(5), "");
+  system.locks = LockKeys{true, false, true};
+  QTest::keyRelease(&window, Qt::Key_NumLock);
+  EXPECT_EQ(window.statusPanels().text(5), "NUM");
+  EXPECT_EQ(window.statusPanels().text(6), "");
+  EXPECT_EQ(window.statusPanels().text(7), "SCROLL");
+}
+
 TEST_F(DocumentCommands, TheInformationItemNamesTheTable) {
   auto& window = create({table("Net.SKD")});
   auto* file = window.findChild<QMenu*>("MnFile");

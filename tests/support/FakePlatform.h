@@ -60,7 +60,9 @@ class FakeSystem : public SystemInfo {
   }
   bool isNTFamily() const override { return nt; }
   std::string executablePath() const override { return executable; }
+  std::optional<LockKeys> lockKeys() const override { return locks; }
   bool nt = true;
+  std::optional<LockKeys> locks;
   std::string executable = "/opt/tt/Skelderc";
 };
 

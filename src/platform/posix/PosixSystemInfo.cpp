@@ -5,6 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+
 #include <cstdlib>
 
 namespace skelder {
@@ -43,6 +46,25 @@ std::string PosixSystemInfo::executablePath() const {
   char buffer[PATH_MAX + 1] = {};
   const ssize_t n = ::readlink("/proc/self/exe", buffer, PATH_MAX);
   return n > 0 ? std::string(buffer, static_cast<size_t>(n)) : std::string();
+}
+
+std::optional<LockKeys> PosixSystemInfo::lockKeys() const {
+  const char* name = std::getenv("DISPLAY");
+  if (!name || !*name) return std::nullopt;
+  Display* display = XOpenDisplay(name);
+  if (!display) return std::nullopt;
+  auto indicator = [display](const char* indicatorName) {
+    Bool on = False;
+    const Atom atom = XInternAtom(display, indicatorName, True);
+    return atom != None && XkbGetNamedIndicator(display, atom, nullptr, &on, nullptr, nullptr) &&
+           on;
+  };
+  LockKeys keys;
+  keys.num = indicator("Num Lock");
+  keys.caps = indicator("Caps Lock");
+  keys.scroll = indicator("Scroll Lock");
+  XCloseDisplay(display);
+  return keys;
 }
 
 }  // namespace skelder
