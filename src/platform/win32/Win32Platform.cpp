@@ -2,6 +2,7 @@
 #include "platform/win32/RegistrySettingsStore.h"
 #include "platform/win32/SemaphoreExistenceFlags.h"
 #include "platform/win32/ShellProgramStarter.h"
+#include "platform/win32/ShellWindowArranger.h"
 #include "platform/win32/Win32SystemInfo.h"
 #include "platform/win32/WindowMessageBroadcaster.h"
 #include "platform/win32/WindowMessageReceiver.h"
@@ -15,6 +16,7 @@ Platform CreatePlatform() {
   platform.broadcaster = std::make_unique<WindowMessageBroadcaster>();
   platform.starter = std::make_unique<ShellProgramStarter>();
   platform.system = std::make_unique<Win32SystemInfo>();
+  platform.windows = std::make_unique<ShellWindowArranger>();
   return platform;
 }
 
