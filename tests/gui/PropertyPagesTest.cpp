@@ -1,4 +1,5 @@
 #include <Qsci/qsciscintilla.h>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <QToolButton>
@@ -207,6 +208,59 @@ TEST_F(PropertyPagesTest, CollapsingTheBranchOfPendingEditsAsksFirst) {
   dialogs.answer("No");
   EXPECT_TRUE(tree.setExpanded(nodeWeb, false));
   EXPECT_FALSE(window.HasPendingEdits());
+}
+
+}  // namespace skelder::testing
+
+namespace skelder::testing {
+
+TEST_F(PropertyPagesTest, TheScheduleIsCorrectedOnApplyAndByVerifyValues) {
+  auto& window = open();
+  nodeWeb->data.Schedule = "=0 8 * * 1,2,3,4,5";
+  focus(window, nodeWeb);
+  ConnectionPages& pages = window.connectionPages();
+  window.ShowPage(4);
+  std::vector<std::string> shown;
+  for (QLineEdit* field : pages.scheduleFields) shown.push_back(field->text().toStdString());
+  EXPECT_EQ(shown, (std::vector<std::string>{"0", "8", "*", "*", "1,2,3,4,5"}));
+  EXPECT_TRUE(pages.cbSchedule->isChecked());
+  EXPECT_FALSE(pages.bValidate->isEnabled());
+
+  // Typing: other characters are dropped, a star makes the whole field "*".
+  QLineEdit* minute = pages.scheduleFields[0];
+  minute->setFocus();
+  minute->clear();
+  QTest::keyClicks(minute, "7a5");
+  EXPECT_EQ(minute->text().toStdString(), "75");
+  EXPECT_TRUE(window.HasPendingEdits());
+  EXPECT_TRUE(pages.bValidate->isEnabled());
+  QLineEdit* hour = pages.scheduleFields[1];
+  hour->setFocus();
+  QTest::keyClicks(hour, ",*");
+  EXPECT_EQ(hour->text().toStdString(), "*");
+
+  // Apply corrects silently and stores the corrected fields.
+  window.Apply();
+  EXPECT_TRUE(dialogs.boxes().empty());
+  EXPECT_EQ(nodeWeb->data.Schedule, "=59 * * * 1,2,3,4,5");
+  EXPECT_EQ(minute->text().toStdString(), "59");
+
+  // The button says what it corrected.
+  QLineEdit* month = pages.scheduleFields[3];
+  month->setFocus();
+  month->selectAll();
+  QTest::keyClicks(month, "0");
+  pages.bValidate->click();
+  EXPECT_EQ(dialogs.boxes(),
+            std::vector<RecordedBox>{InformationBox("1 invalid entry corrected.")});
+  EXPECT_EQ(pages.scheduleFields[3]->text().toStdString(), "1");
+
+  // Unticking empties the fields; Apply then stores no schedule.
+  pages.cbSchedule->click();
+  EXPECT_EQ(pages.scheduleFields[0]->text().toStdString(), "");
+  EXPECT_FALSE(pages.scheduleFields[0]->isEnabled());
+  window.Apply();
+  EXPECT_EQ(nodeWeb->data.Schedule, "");
 }
 
 }  // namespace skelder::testing

@@ -45,18 +45,6 @@ std::string BuildScheduleString(const std::array<std::string, 5>& fields) {
   return schedule;
 }
 
-std::array<std::string, 5> SplitScheduleString(const std::string& schedule) {
-  std::array<std::string, 5> fields;
-  size_t field = 0;
-  for (size_t i = 1; i < schedule.size() && field < fields.size(); ++i) {
-    if (schedule[i] == ' ')
-      ++field;
-    else
-      fields[field] += schedule[i];
-  }
-  return fields;
-}
-
 void ApplyPageContents(rVTNodeData& data, const PageContents& pages, const std::string& stamp) {
   data.Colors = pages.colors;
   data.Macro = EncodeNodeText(TrimText(pages.macroText), true);

@@ -26,8 +26,6 @@ std::string PagesCoverText(const ConnectionTree& tree);
 
 // "=" + the five fields trimmed and joined by single blanks.
 std::string BuildScheduleString(const std::array<std::string, 5>& fields);
-// The five fields of a schedule string beginning with "="; missing fields stay empty.
-std::array<std::string, 5> SplitScheduleString(const std::string& schedule);
 
 // The page contents written into a node by Apply.
 struct PageContents {

@@ -12,6 +12,7 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/SettingsPages.h"
 #include "gui/app/StatusPanels.h"
+#include "gui/properties/SchedulePage.h"
 
 namespace skelder {
 
@@ -49,9 +50,7 @@ PropertyPages::PropertyPages(MainWindow& window, ConnectionPages& pages)
     connect(editor, &QsciScintilla::textChanged, this, [this, editor] { userEdit(editor); });
   connect(pages_.cbLogSession, &QCheckBox::clicked, this,
           [this] { userEdit(pages_.cbLogSession); });
-  connect(pages_.cbSchedule, &QCheckBox::clicked, this, [this] { userEdit(pages_.cbSchedule); });
-  for (QLineEdit* field : pages_.scheduleFields)
-    connect(field, &QLineEdit::textEdited, this, [this, field] { userEdit(field); });
+  schedule_ = new SchedulePage(window_, pages_);
 }
 
 PropertyPages::~PropertyPages() { window_.tree().removeObserver(this); }
@@ -98,13 +97,7 @@ void PropertyPages::ShowNodeProperties() {
     const QString popup = FromLocal(DecodeNodeText(data.Popup));
     if (popup != pages_.Memo2->text()) LoadEditor(pages_.Memo2, popup);
     loadColors(data.Colors);
-    const bool scheduled = data.Schedule.rfind('=', 0) == 0;
-    pages_.cbSchedule->setChecked(scheduled);
-    pages_.bValidate->setEnabled(false);
-    const auto fields =
-        scheduled ? SplitScheduleString(data.Schedule) : std::array<std::string, 5>{};
-    for (size_t i = 0; i < fields.size(); ++i)
-      pages_.scheduleFields[i]->setText(FromLocal(fields[i]));
+    schedule_->Load(data.Schedule);
   }
   for (CoverablePage* page : {pages_.macroPage, pages_.popupPage, pages_.schedulePage})
     page->setPanelText(coverText_);
@@ -139,9 +132,9 @@ void PropertyPages::ApplyNodeProperties(TreeNode* node) {
   contents.macroText = ToLocal(pages_.Memo1->text());
   contents.popupText = ToLocal(pages_.Memo2->text());
   contents.colors = FormatColorString(working_);
-  contents.scheduled = pages_.cbSchedule->isChecked();
-  for (size_t i = 0; i < contents.scheduleFields.size(); ++i)
-    contents.scheduleFields[i] = ToLocal(pages_.scheduleFields[i]->text());
+  contents.scheduled = schedule_->scheduled();
+  if (contents.scheduled) schedule_->Verify(false);  // corrected silently before storing
+  contents.scheduleFields = schedule_->fields();
   contents.startLogging = pages_.cbLogSession->isChecked();
   const std::string stamp = FormatLastUpdated(window_.clock().now(), SystemLocaleNames());
   ApplyPageContents(node->data, contents, stamp);

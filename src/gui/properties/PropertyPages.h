@@ -13,6 +13,7 @@
 namespace skelder {
 
 class MainWindow;
+class SchedulePage;
 class TreeNode;
 
 class PropertyPages : public QObject, public TreeObserver {
@@ -31,6 +32,7 @@ class PropertyPages : public QObject, public TreeObserver {
   bool resolvePendingEdits(const std::string& name);
 
   ColorSet& workingColors() { return working_; }
+  SchedulePage& schedulePage() { return *schedule_; }
   void ShowColors();
   void SetEditorColors();
   // Brings the panel of the page now showing in line (after a page change).
@@ -46,6 +48,7 @@ class PropertyPages : public QObject, public TreeObserver {
   MainWindow& window_;
   ConnectionPages& pages_;
   ColorSet working_;
+  SchedulePage* schedule_;
   bool covered_ = true;
   QString coverText_;
   bool lastCancelled_ = false;

@@ -1,0 +1,103 @@
+#include "gui/properties/SchedulePage.h"
+
+#include <QKeyEvent>
+
+#include "core/properties/ScheduleFields.h"
+#include "gui/app/MainWindow.h"
+#include "gui/properties/ConnectionPages.h"
+
+namespace skelder {
+
+SchedulePage::SchedulePage(MainWindow& window, ConnectionPages& pages)
+    : QObject(&window), window_(window), pages_(pages) {
+  for (int i = 0; i < 5; ++i) {
+    QLineEdit* field = pages_.scheduleFields[static_cast<size_t>(i)];
+    field->installEventFilter(this);
+    connect(field, &QLineEdit::textEdited, this, [this, i] { userChanged(i); });
+  }
+  connect(pages_.cbSchedule, &QCheckBox::clicked, this, [this] { SetScheduleEnabled(true); });
+  connect(pages_.bValidate, &QPushButton::clicked, this, [this] { Verify(true); });
+}
+
+bool SchedulePage::scheduled() const { return pages_.cbSchedule->isChecked(); }
+
+std::array<std::string, 5> SchedulePage::fields() const {
+  std::array<std::string, 5> texts;
+  for (size_t i = 0; i < texts.size(); ++i)
+    texts[i] = pages_.scheduleFields[i]->text().toLocal8Bit().toStdString();
+  return texts;
+}
+
+void SchedulePage::Load(const std::string& schedule) {
+  pages_.cbSchedule->setChecked(schedule.rfind('=', 0) == 0);
+  SetScheduleEnabled(false);
+  if (scheduled()) {
+    const auto texts = LoadScheduleFields(schedule);
+    for (size_t i = 0; i < texts.size(); ++i)
+      pages_.scheduleFields[i]->setText(QString::fromLocal8Bit(texts[i].c_str()));
+  }
+  pages_.bValidate->setEnabled(false);
+}
+
+void SchedulePage::SetScheduleEnabled(bool byUser) {
+  const bool on = scheduled();
+  for (QLineEdit* field : pages_.scheduleFields) {
+    field->setEnabled(on);
+    if (!on)
+      field->clear();
+    else if (field->text().trimmed().isEmpty())
+      field->setText(QStringLiteral("*"));
+  }
+  pages_.bValidate->setEnabled(on);
+  if (byUser) {
+    window_.SetPendingEdits(true);
+    window_.RequestCommandRefresh();
+  }
+}
+
+void SchedulePage::ValidateField(int field, int& corrections) {
+  QLineEdit* edit = pages_.scheduleFields.at(static_cast<size_t>(field - 1));
+  const std::string corrected = ValidateScheduleField(
+      edit->text().toLocal8Bit().toStdString(), static_cast<ScheduleField>(field), corrections);
+  edit->setText(QString::fromLocal8Bit(corrected.c_str()));
+}
+
+int SchedulePage::Verify(bool byButton) {
+  int corrections = 0;
+  for (int field = 1; field <= 5; ++field) ValidateField(field, corrections);
+  if (byButton) {
+    window_.dialogs().messageBox(MessageKind::Information, MessageButtons::Ok,
+                                 VerificationMessage(corrections));
+    pages_.bValidate->setEnabled(false);
+    window_.RequestCommandRefresh();
+  }
+  return corrections;
+}
+
+void SchedulePage::userChanged(int field) {
+  QLineEdit* edit = pages_.scheduleFields.at(static_cast<size_t>(field));
+  if (edit->text().contains(QLatin1Char('*')) && edit->text() != QLatin1String("*")) {
+    edit->setText(QStringLiteral("*"));
+    edit->setCursorPosition(1);
+  }
+  pages_.bValidate->setEnabled(true);
+  window_.SetPendingEdits(true);
+  window_.RequestCommandRefresh();
+}
+
+// Typed characters other than digits, "*", "," and backspace are dropped; a field left
+// empty becomes "*".
+bool SchedulePage::eventFilter(QObject* watched, QEvent* event) {
+  auto* field = qobject_cast<QLineEdit*>(watched);
+  if (!field) return false;
+  if (event->type() == QEvent::KeyPress) {
+    const QString text = static_cast<QKeyEvent*>(event)->text();
+    if (text.size() == 1 && text[0].isPrint() && !QStringLiteral("0123456789*,").contains(text[0]))
+      return true;
+  } else if (event->type() == QEvent::FocusOut && field->text().isEmpty() && field->isEnabled()) {
+    field->setText(QStringLiteral("*"));
+  }
+  return false;
+}
+
+}  // namespace skelder
