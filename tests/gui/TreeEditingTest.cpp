@@ -36,6 +36,7 @@ class TreeEditing : public MainWindowFixture {
     window.tree().setSelected(node, true);
     window.tree().setFocusedNode(node);
     window.tree().setCurrentNode(node);
+    window.findChild<QTreeView*>("VT")->setFocus();  // the tree's commands need its focus
     window.RequestCommandRefresh();
     QApplication::processEvents();
   }
@@ -266,7 +267,7 @@ TEST_F(TreeEditing, MoveUpToTheTopDisablesMoveUp) {
   add(window, computer, "A");
   TreeNode* b = add(window, computer, "B");
   focus(window, b);
-  ASSERT_TRUE(window.commands().moveUp->isEnabled());
+  QTRY_VERIFY_WITH_TIMEOUT(window.commands().moveUp->isEnabled(), 2000);
   trigger(window.commands().moveUp);
   EXPECT_EQ(childNames(computer), (std::vector<std::string>{"B", "A"}));
   EXPECT_FALSE(window.commands().moveUp->isEnabled());

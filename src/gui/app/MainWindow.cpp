@@ -25,6 +25,7 @@
 #include "core/tree/TableWriter.h"
 #include "core/tree/TreeState.h"
 #include "gui/app/BroadcastListener.h"
+#include "gui/app/CommandRefresh.h"
 #include "gui/app/Commands.h"
 #include "gui/app/SettingsPages.h"
 #include "gui/app/StatusPanels.h"
@@ -198,6 +199,7 @@ void MainWindow::buildLayout() {
   });
   treeCommands_ = new TreeCommands(*this, *VT);
   runCommands_ = new RunCommands(*this);
+  commandRefresh_ = std::make_unique<CommandRefresh>(*this);
   qApp->installEventFilter(this);
 }
 
@@ -287,16 +289,38 @@ void MainWindow::buildMenus() {
   pmTV->addAction(c.selectAll);
   pmTV->addSeparator()->setVisible(false);
   pmTV->addAction(c.copyNodePath);
+  // The tree's items are the menu's own, shown only while the tree has the focus; they
+  // give their commands to the main actions.
+  auto treeItem = [this, pmTV](QAction* command) {
+    auto* item = new QAction(command->text(), pmTV);
+    item->setObjectName(command->objectName() + QStringLiteral("Popup"));
+    item->setShortcut(command->shortcut());
+    item->setShortcutContext(Qt::WidgetShortcut);  // shown only; the main action has the key
+    connect(item, &QAction::triggered, command, &QAction::trigger);
+    treeItems_.append(qMakePair(item, command));
+    return item;
+  };
   pmTV->addSeparator();
-  pmTV->addActions({c.addChild, c.addSibling, c.duplicate, c.deleteSelected});
+  for (QAction* command : {c.addChild, c.addSibling, c.duplicate, c.deleteSelected})
+    pmTV->addAction(treeItem(command));
   pmTV->addSeparator();
-  pmTV->addAction(c.addSeparator);
+  pmTV->addAction(treeItem(c.addSeparator));
   pmTV->addSeparator();
-  pmTV->addActions({c.moveUp, c.moveDown});
+  for (QAction* command : {c.moveUp, c.moveDown}) pmTV->addAction(treeItem(command));
   pmTV->addSeparator();
   pmTV->addActions({c.run, c.runBranch});
   pmTV->addSeparator();
   pmTV->addAction(c.apply);
+  connect(pmTV, &QMenu::aboutToShow, this, [this] {
+    refreshCommands();
+    const bool treeFocused = FocusArea() == 0;
+    for (const auto& [item, command] : treeItems_) {
+      item->setVisible(treeFocused);
+      item->setEnabled(command->isEnabled());
+    }
+  });
+  for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+    connect(menu, &QMenu::aboutToShow, this, &MainWindow::refreshCommands);
   for (QWidget* target : std::initializer_list<QWidget*>{
            VT, Memo1, Memo2, settingsPages_->edtName, settingsPages_->edtEmail,
            settingsPages_->edtPhone, settingsPages_->edtMobile, settingsPages_->edtPager,
@@ -579,31 +603,13 @@ void MainWindow::RequestCommandRefresh() {
     refreshCommands();
 }
 
-// Which commands apply now. (The finer rules of availability build on these.)
 void MainWindow::refreshCommands() {
   Timer1->stop();
-  Commands& c = *commands_;
-  const TreeNode* computer = tree_.computerNode();
-  const TreeNode* focused = tree_.focusedNode();
-  const bool hasConnections = computer && computer->childCount() > 0;
-  const bool single = tree_.selectedCount() == 1 && focused && focused->isSelected();
-  const bool onComputer = focused == computer;
-  c.newTable->setEnabled(modified_ || !currentFile_.empty() || hasConnections);
-  c.save->setEnabled(modified_ || currentFile_.empty());
-  c.undo->setEnabled(FocusArea() > 0);
-  c.showPopup->setEnabled(true);
-  c.addChild->setEnabled(single && CanHaveChildren(focused));
-  c.addSibling->setEnabled(single && !onComputer);
-  c.duplicate->setEnabled(single && !onComputer);
-  c.addSeparator->setEnabled(single);
-  c.deleteSelected->setEnabled(tree_.selectedCount() > 0 && !(computer && computer->isSelected()));
-  c.moveUp->setEnabled(single && !onComputer && focused->previousSibling());
-  c.moveDown->setEnabled(single && !onComputer && focused->nextSibling());
-  for (QAction* always : {c.expandAll, c.collapseAll, c.selectFromRoot}) always->setEnabled(true);
-  c.apply->setEnabled(HasPendingEdits() && focused);
-  runCommands_->RefreshAvailability();
-  ShowNodeProperties();
+  commandRefresh_->Refresh();
 }
+
+bool MainWindow::pageAreaVisible() const { return PG->isVisible(); }
+bool MainWindow::treePaneHidden() const { return VT->isHidden(); }
 
 MessageAnswer MainWindow::AskSaveChanges() {
   const std::string fileName = currentFile_.empty() ? "Noname.SKD" : FileNameOf(currentFile_);

@@ -32,6 +32,7 @@ class StatusPanels;
 class PropertyPages;
 class TreeCommands;
 class RunCommands;
+class CommandRefresh;
 struct ConnectionPages;
 class Clock;
 class MainWindowTableHost;
@@ -101,6 +102,8 @@ class MainWindow : public QMainWindow {
   const Clock& clock() const;
   const std::string& programFolder() const { return context_.programFolder; }
   int currentPage() const;
+  bool pageAreaVisible() const;
+  bool treePaneHidden() const;
   bool insertMode() const;
 
  protected:
@@ -160,6 +163,7 @@ class MainWindow : public QMainWindow {
   PropertyPages* properties_;
   TreeCommands* treeCommands_;
   RunCommands* runCommands_;
+  std::unique_ptr<CommandRefresh> commandRefresh_;
   QsciScintilla* Memo1;
   QsciScintilla* Memo2;
   StatusPanels* statusBar_;
@@ -167,6 +171,7 @@ class MainWindow : public QMainWindow {
   QMenu* fileMenu_;
   QAction* recentSeparator_ = nullptr;
   QList<QAction*> recentActions_;
+  QList<QPair<QAction*, QAction*>> treeItems_;  // pmTV's tree items and their commands
   InsertModeFilter* insertMode_;
   QTimer* Timer1;
   QTimer* Timer3;

@@ -75,30 +75,4 @@ void RunCommands::RunAllSelected() {
   window_.RequestCommandRefresh();
 }
 
-void RunCommands::RefreshAvailability() {
-  Commands& c = window_.commands();
-  const ConnectionTree& tree = window_.tree();
-  const TreeNode* focused = tree.focusedNode();
-  QsciScintilla* memo = window_.connectionPages().Memo1;
-  const bool single = tree.selectedCount() == 1 && focused && focused->isSelected();
-  const bool run = single && focused != tree.computerNode() && !IsSeparator(focused->data) &&
-                   !TrimText(memo->text().toLocal8Bit().toStdString()).empty();
-  const bool toCursor = run && memo->hasFocus();
-  bool ancestorMacro = false;
-  for (const TreeNode* up = focused ? focused->parent() : nullptr; up && !ancestorMacro;
-       up = up->parent())
-    ancestorMacro = !up->data.Macro.empty();
-  const bool branch = run && focused->data.Level >= 2 && ancestorMacro;
-  c.run->setEnabled(run);
-  c.runToCursor->setEnabled(toCursor);
-  c.runBranch->setEnabled(branch);
-  c.runBranchToCursor->setEnabled(branch && toCursor);
-
-  bool all = tree.selectedCount() > 1 && !window_.HasPendingEdits() && !runner_->batchRunning();
-  for (const TreeNode* node : all ? tree.selectedNodes() : std::vector<TreeNode*>{})
-    all =
-        all && node != tree.computerNode() && !IsSeparator(node->data) && !node->data.Macro.empty();
-  c.runAllSelected->setEnabled(all);
-}
-
 }  // namespace skelder

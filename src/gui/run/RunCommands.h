@@ -19,8 +19,6 @@ class RunCommands : public QObject {
 
   void Run(RunCommand command);
   void RunAllSelected();
-  // Which of the five commands apply now.
-  void RefreshAvailability();
 
   MacroRunner& runner() { return *runner_; }
   QTimer* Timer5() const { return timer5_; }

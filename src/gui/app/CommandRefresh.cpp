@@ -1,0 +1,120 @@
+#include "gui/app/CommandRefresh.h"
+
+#include <Qsci/qsciscintilla.h>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+
+#include "core/app/CommandAvailability.h"
+#include "core/properties/ColorSet.h"
+#include "gui/app/Commands.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/SettingsPages.h"
+#include "gui/properties/ConnectionPages.h"
+#include "gui/properties/PropertyPages.h"
+#include "gui/run/RunCommands.h"
+
+namespace skelder {
+
+namespace {
+
+std::string ToLocal(const QString& text) { return text.toLocal8Bit().toStdString(); }
+
+FocusKind KindOf(int area) {
+  switch (area) {
+    case 0:
+      return FocusKind::Tree;
+    case 1:
+      return FocusKind::MacroEditor;
+    case 2:
+      return FocusKind::PopupEditor;
+    case 11:
+      return FocusKind::NameEditor;
+    case -1:
+      return FocusKind::None;
+    default:
+      return FocusKind::SingleLineField;
+  }
+}
+
+void Set(QAction* action, bool enabled) {
+  if (action->isEnabled() != enabled) action->setEnabled(enabled);
+}
+
+}  // namespace
+
+WindowState CommandRefresh::Picture() const {
+  MainWindow& w = window_;
+  ConnectionPages& pages = w.connectionPages();
+  WindowState s;
+  s.tree = &w.tree();
+  s.focus = KindOf(w.FocusArea());
+  s.pendingEdits = w.HasPendingEdits();
+  s.tableModified = w.TableModified();
+  s.macroText = ToLocal(pages.Memo1->text());
+  s.popupText = ToLocal(pages.Memo2->text());
+  s.pageColors = FormatColorString(w.propertyPages().workingColors());
+  QWidget* focus = QApplication::focusWidget();
+  if (auto* editor = qobject_cast<QsciScintilla*>(focus)) {
+    s.canUndo = editor->isUndoAvailable();
+    s.hasSelection = editor->hasSelectedText();
+    s.textEmpty = editor->text().isEmpty();
+    s.wholeTextSelected = s.hasSelection && editor->selectedText() == editor->text();
+  } else if (auto* field = qobject_cast<QLineEdit*>(focus)) {
+    s.canUndo = field->isUndoAvailable();
+    s.hasSelection = field->hasSelectedText();
+    s.textEmpty = field->text().isEmpty();
+    s.wholeTextSelected = s.hasSelection && field->selectedText() == field->text();
+  }
+  s.clipboardHasText = !QApplication::clipboard()->text().isEmpty();
+  const int page = w.currentPage();
+  s.highlighterPageShowing = page == 0 && w.settingsPages().currentIndex() == 3;
+  s.macroPageShowing = page == 1;
+  s.macroPageUsable = page == 1 && !pages.macroPage->isCovered();
+  s.popupPageUsable = page == 2 && !pages.popupPage->isCovered();
+  s.pageAreaVisible = w.pageAreaVisible();
+  s.treePaneHidden = w.treePaneHidden();
+  s.backgroundChosen = pages.RB4->isChecked();
+  s.samplesAllSameColour = true;
+  for (QLabel* sample : pages.samples)
+    s.samplesAllSameColour =
+        s.samplesAllSameColour && sample->palette().color(QPalette::Window) ==
+                                      pages.samples[0]->palette().color(QPalette::Window);
+  return s;
+}
+
+void CommandRefresh::Refresh() {
+  CommandStates states;
+  const WindowState picture = Picture();
+  if (!ComputeCommandStates(picture, states)) return;
+  window_.ShowNodeProperties();
+  Commands& c = window_.commands();
+  Set(c.newTable, states.newTable);
+  Set(c.save, states.save);
+  Set(c.saveAs, states.saveAs);
+  Set(c.moveUp, states.moveUp);
+  Set(c.moveDown, states.moveDown);
+  Set(c.deleteSelected, states.deleteSelected);
+  Set(c.undo, states.undo);
+  Set(c.showSpecialChars, states.showSpecialChars);
+  Set(c.run, states.run);
+  Set(c.runToCursor, states.runToCursor);
+  Set(c.runBranch, states.runBranch);
+  Set(c.runBranchToCursor, states.runBranchToCursor);
+  Set(c.apply, states.apply);
+  Set(c.addChild, states.addChild);
+  Set(c.addSibling, states.addSibling);
+  Set(c.duplicate, states.duplicate);
+  Set(c.addSeparator, states.addSeparator);
+  Set(c.collapseAll, states.collapseAll);
+  Set(c.expandAll, states.expandAll);
+  Set(c.showPopup, states.showPopup);
+  Set(c.runAllSelected, states.runAllSelected && !window_.runCommands().runner().batchRunning());
+  ConnectionPages& pages = window_.connectionPages();
+  if (pages.bParentColors->isEnabled() != states.parentColors)
+    pages.bParentColors->setEnabled(states.parentColors);
+  if (pages.bSameBkgrColor->isEnabled() != states.sameBackground)
+    pages.bSameBkgrColor->setEnabled(states.sameBackground);
+}
+
+}  // namespace skelder
