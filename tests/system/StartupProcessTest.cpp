@@ -63,7 +63,14 @@ TEST_F(StartupProcess, AFileGivenToASecondStartIsHandedOverThroughTheTemporaryFo
   EXPECT_EQ(receiver->waitForMessage(5000), "SkeldercMessage");
   const std::string copy = folder.programFolder() + "/Temp_TTL/~Routers.SKD";
   EXPECT_EQ(ReadFileBytes(copy), "SKD21 bytes of a table");
-  EXPECT_EQ(StoredText(folder, "ParamName"), copy);
+  // The running program offers the file, named without the "~" of its copy, and then
+  // empties the mailbox.
+  for (int i = 0; i < 250 && folder.dialogLines().empty(); ++i) usleep(20000);
+  EXPECT_EQ(folder.dialogLines(),
+            std::vector<std::string>{
+                "confirmation|Yes,No|Do you want to import file Routers.SKD into Skelder?"});
+  for (int i = 0; i < 100 && StoredText(folder, "ParamName") != ""; ++i) usleep(20000);
+  EXPECT_EQ(StoredText(folder, "ParamName"), "");
   folder.stop(first);
   EXPECT_TRUE(fs::exists(copy));  // closing does not remove the hand-over copy
 }

@@ -27,6 +27,7 @@
 #include "gui/app/BroadcastListener.h"
 #include "gui/app/CommandRefresh.h"
 #include "gui/app/Commands.h"
+#include "gui/app/CompanionMessages.h"
 #include "gui/app/SettingsPages.h"
 #include "gui/app/StatusPanels.h"
 #include "gui/properties/ConnectionPages.h"
@@ -90,8 +91,7 @@ MainWindow::MainWindow(ProgramContext& context, QWidget* parent)
       insertMode_(new InsertModeFilter(this)),
       Timer1(new QTimer(this)),
       Timer3(new QTimer(this)),
-      Timer4(new QTimer(this)),
-      listener_(new BroadcastListener({"SkeldercMessage"}, this)) {
+      Timer4(new QTimer(this)) {
   setObjectName(QStringLiteral("MainWindow"));
   const struct {
     QTimer* timer;
@@ -106,7 +106,6 @@ MainWindow::MainWindow(ProgramContext& context, QWidget* parent)
   connect(Timer1, &QTimer::timeout, this, &MainWindow::refreshCommands);
   connect(Timer3, &QTimer::timeout, this, &MainWindow::askDelayedImport);
   connect(Timer4, &QTimer::timeout, this, [this] { setWindowState(Qt::WindowMaximized); });
-  connect(listener_, &BroadcastListener::received, this, &MainWindow::onBroadcast);
 
   model_ = new ConnectionTreeModel(tree_, *context_.platform.system, this);
   buildLayout();
@@ -200,6 +199,7 @@ void MainWindow::buildLayout() {
   treeCommands_ = new TreeCommands(*this, *VT);
   runCommands_ = new RunCommands(*this);
   commandRefresh_ = std::make_unique<CommandRefresh>(*this);
+  companion_ = new CompanionMessages(*this);
   qApp->installEventFilter(this);
 }
 
@@ -544,13 +544,8 @@ void MainWindow::askDelayedImport() {
   WriteParamName(store, "");
 }
 
-void MainWindow::onBroadcast(const QString& name) {
-  if (name == QLatin1String("SkeldercMessage")) {
-    if (isMinimized()) showNormal();
-    raise();
-    activateWindow();
-  }
-}
+// Checking for updates comes with the update window; until then there is nothing to show.
+void MainWindow::CheckForUpdates() {}
 
 // --- Document state ---------------------------------------------------------------------
 

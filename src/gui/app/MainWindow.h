@@ -23,6 +23,7 @@ class QsciScintilla;
 namespace skelder {
 
 class BroadcastListener;
+class CompanionMessages;
 struct Commands;
 class ConnectionTreeModel;
 class ConnectionTreeView;
@@ -68,6 +69,8 @@ class MainWindow : public QMainWindow {
   void OpenRecentFile(int index);
   void Undo();
   void ShowPopup();
+  // "Check for updates".
+  void CheckForUpdates();
   // "Apply changes": the pages written into the focused node.
   void Apply();
   void ShowPage(int page, int settingsPage = -1);
@@ -97,6 +100,7 @@ class MainWindow : public QMainWindow {
   PropertyPages& propertyPages() { return *properties_; }
   TreeCommands& treeCommands() { return *treeCommands_; }
   RunCommands& runCommands() { return *runCommands_; }
+  CompanionMessages& companionMessages() { return *companion_; }
   Platform& platform() { return context_.platform; }
   UserDialogs& dialogs() { return context_.dialogs; }
   const Clock& clock() const;
@@ -125,7 +129,6 @@ class MainWindow : public QMainWindow {
   void consumeArgument();
   void selectStartNode();
   void askDelayedImport();
-  void onBroadcast(const QString& name);
   void saveSettingsAndNotify();
   void refreshCommands();
   void redrawRecentFiles();
@@ -176,7 +179,7 @@ class MainWindow : public QMainWindow {
   QTimer* Timer1;
   QTimer* Timer3;
   QTimer* Timer4;
-  BroadcastListener* listener_;
+  CompanionMessages* companion_;
 };
 
 }  // namespace skelder

@@ -1,0 +1,33 @@
+#pragma once
+// The main window's side of the messages exchanged with the tray companion and with a
+// second start of the program: "SkeldercMessage" (wake up and offer the handed-over
+// file), "SkeldercStopMessage" (close) and "SkeldercCheckUpgrade" (check for updates).
+#include <QObject>
+#include <QTimer>
+
+namespace skelder {
+
+class BroadcastListener;
+class MainWindow;
+
+class CompanionMessages : public QObject {
+  Q_OBJECT
+ public:
+  explicit CompanionMessages(MainWindow& window);
+
+  void Received(const QString& name);
+  // Restores a minimized window, else brings it to the front.
+  void BringToFront();
+  // While it runs, further wake-ups are ignored.
+  QTimer* Timer2() const { return timer2_; }
+
+ private:
+  void wakeUp();
+  void stop();
+
+  MainWindow& window_;
+  QTimer* timer2_;
+  BroadcastListener* listener_;
+};
+
+}  // namespace skelder

@@ -1,0 +1,71 @@
+#include <QTimer>
+
+#include "MainWindowFixture.h"
+#include "gui/app/CompanionMessages.h"
+
+namespace skelder::testing {
+
+using CompanionMessagesTest = MainWindowFixture;
+
+TEST_F(CompanionMessagesTest, AWakeUpOffersTheHandedOverFileOnceInFiveSeconds) {
+  auto& window = create();
+  window.show();
+  std::filesystem::create_directory(folder.file("tt/Temp_TTL"));
+  const std::string copy = folder.file("tt/Temp_TTL/~Routers.SKD");
+  WriteFileBytes(copy, kEmptyTable);
+  WriteParamName(*store, copy);
+  CompanionMessages& messages = window.companionMessages();
+
+  dialogs.answer("No");
+  messages.Received("SkeldercMessage");
+  EXPECT_EQ(dialogs.boxes(),
+            std::vector<RecordedBox>{
+                ConfirmBox("Yes,No", "Do you want to import file Routers.SKD into Skelder?")});
+  EXPECT_EQ(ReadParamName(*store), "");
+  EXPECT_TRUE(messages.Timer2()->isActive());
+  EXPECT_EQ(messages.Timer2()->interval(), 5000);
+
+  WriteParamName(*store, copy);
+  messages.Received("SkeldercMessage");  // within five seconds: ignored
+  EXPECT_EQ(dialogs.boxes().size(), 1u);
+  EXPECT_EQ(ReadParamName(*store), copy);
+}
+
+TEST_F(CompanionMessagesTest, AVanishedFileIsReportedAndStaysInTheMailbox) {
+  auto& window = create();
+  const std::string gone = folder.file("tt/Temp_TTL/~Gone.SKD");
+  WriteParamName(*store, gone);
+  window.companionMessages().Received("SkeldercMessage");
+  EXPECT_EQ(dialogs.boxes(),
+            std::vector<RecordedBox>{ErrorBox("Cannot import file Gone.SKD. File not found.")});
+  EXPECT_EQ(ReadParamName(*store), gone);
+}
+
+TEST_F(CompanionMessagesTest, AWakeUpWithoutFileAsksNothing) {
+  auto& window = create();
+  window.showMinimized();
+  window.companionMessages().Received("SkeldercMessage");
+  EXPECT_TRUE(dialogs.boxes().empty());
+  EXPECT_FALSE(window.isMinimized());
+}
+
+TEST_F(CompanionMessagesTest, TheStopMessageClosesAndAsksOnlyAboutUnsavedWork) {
+  flags->heldElsewhere.insert("SkelderSemaphore");  // the companion that sent it runs
+  auto& window = create();
+  window.show();
+  window.UpdateCaption(true);
+  dialogs.answer("Cancel");
+  window.companionMessages().Received("SkeldercStopMessage");
+  EXPECT_EQ(dialogs.boxes(),
+            (std::vector<RecordedBox>{{"warning", "Yes,No,Cancel",
+                                       "Do you want to save the changes made to Noname.SKD?"}}));
+  EXPECT_TRUE(window.isVisible());
+
+  window.UpdateCaption(false);
+  dialogs.clear();
+  window.companionMessages().Received("SkeldercStopMessage");
+  EXPECT_TRUE(dialogs.boxes().empty());
+  EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace skelder::testing
