@@ -7,6 +7,8 @@
 
 #include "MainWindowFixture.h"
 #include "core/tree/TableReader.h"
+#include "core/tree/TableWriter.h"
+#include "core/tree/TreeState.h"
 #include "gui/app/Commands.h"
 #include "gui/app/SettingsPages.h"
 #include "gui/app/StatusPanels.h"
@@ -274,6 +276,36 @@ TEST_F(DocumentCommands, TheLockKeyPanelsFollowTheKeysWhenReleased) {
   EXPECT_EQ(window.statusPanels().text(5), "NUM");
   EXPECT_EQ(window.statusPanels().text(6), "");
   EXPECT_EQ(window.statusPanels().text(7), "SCROLL");
+}
+
+TEST_F(DocumentCommands, ImportAddsTheConnectionsAndSaysWhatWasRenamed) {
+  auto& window = create();
+  ChangeTable(window, "Router");
+  window.UpdateCaption(false);
+  const std::string path = folder.file("More.SKD");
+  // A table holding "Router" and "Switch", written by saving a second window's tree.
+  ConnectionTree other;
+  ResetTree(other);
+  rVTNodeData data;
+  data.Level = 1;
+  data.Name = "Router";
+  other.appendChild(other.computerNode(), data);
+  data.Name = "Switch";
+  other.appendChild(other.computerNode(), data);
+  std::string bytes;
+  EncodeTable(other, true, bytes);
+  WriteFileBytes(path, bytes);
+
+  dialogs.answer("file:" + path);
+  window.commands().importConnection->trigger();
+  EXPECT_EQ(dialogs.boxes().back(),
+            WarningBox("1 imported item was renamed to avoid duplicate names among siblings."));
+  std::vector<std::string> names;
+  for (TreeNode* n = window.tree().computerNode()->firstChild(); n; n = n->nextSibling())
+    names.push_back(n->data.Name);
+  EXPECT_EQ(names, (std::vector<std::string>{"Router", "Copy of Router", "Switch"}));
+  EXPECT_EQ(window.windowTitle(), "Skelder Configuration - [Noname.SKD*]");
+  EXPECT_EQ(window.currentFile(), "");
 }
 
 TEST_F(DocumentCommands, TheInformationItemNamesTheTable) {

@@ -79,7 +79,7 @@ bool ComputeCommandStates(const WindowState& w, CommandStates& s) {
     s.runAllSelected = s.runAllSelected && !IsSeparator(node->data) && !node->data.Macro.empty();
   s.importMacro = w.macroPageUsable;
   s.exportMacro = w.macroPageUsable && !TrimText(w.macroText).empty();
-  s.exportConnection = selected > 1 || (selected == 1 && w.macroPageUsable);
+  s.exportConnection = selected > 1 || (selected == 1 && w.connectionShown);
   s.search = w.macroPageShowing;
   switch (w.focus) {
     case FocusKind::Tree:

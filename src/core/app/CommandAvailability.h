@@ -30,6 +30,7 @@ struct WindowState {
   bool macroPageUsable = false;         // "Macro" page showing, its cover hidden
   bool popupPageUsable = false;         // "Popup" page showing, its cover hidden
   bool macroPageShowing = false;
+  bool connectionShown = false;  // one connection fills the pages (no cover)
   bool pageAreaVisible = true;
   bool treePaneHidden = false;
   bool printerReady = false;

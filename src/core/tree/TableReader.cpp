@@ -9,6 +9,7 @@
 #include "core/properties/ColorSet.h"
 #include "core/text/FileBytes.h"
 #include "core/tree/ConnectionTree.h"
+#include "core/tree/LevelLoader.h"
 #include "core/tree/NodeKinds.h"
 #include "core/tree/NodeRecord.h"
 #include "core/tree/TableFileHost.h"
@@ -23,65 +24,28 @@ namespace {
 
 const char* const kInconsistentData = "Error reading the file. It contains inconsistent data.";
 
-// Reads the records into the tree, choosing each node's parent from the levels.
+// Cleans each record as the table format rules and places it by its level.
 class RecordLoader {
  public:
-  RecordLoader(ConnectionTree& tree, bool oldFormat) : tree_(tree), oldFormat_(oldFormat) {
-    parent_ = tree.computerNode();
-  }
+  RecordLoader(ConnectionTree& tree, bool oldFormat) : levels_(tree), oldFormat_(oldFormat) {}
 
-  TreeNode* remembered() const { return remembered_; }
+  LevelLoader& levels() { return levels_; }
 
   void add(rVTNodeData record) {
     if (record.Name.empty()) return;  // skipped; it still counts towards the total
     const std::int64_t level = record.Level;
-    choose(level);
-    previousLevel_ = level;
-
     if (IsSeparator(record)) record.Name = SeparatorText;
     if (record.Schedule.empty() || record.Schedule[0] != '=' || IsSeparator(record) ||
         record.Macro.empty())
       record.Schedule.clear();
     if (oldFormat_) record.Colors = ConvertOldColorString(record.Colors);
     record.NodeKind = 0;
-    previous_ = tree_.appendChild(parent_, std::move(record));
-
-    if (tree_.preorderIndex(previous_) == tree_.selectedNodeIndex()) remember(previous_);
+    levels_.append(std::move(record), level);
   }
 
  private:
-  void choose(std::int64_t level) {
-    if (level == previousLevel_) return;  // a sibling of the previous node
-    if (level == 1 || !previous_) {
-      parent_ = tree_.computerNode();
-    } else if (level > previousLevel_) {
-      parent_ = previous_;
-    } else {
-      // Climb, but never above the ComputerNode (64 bits: levels may be any int32).
-      TreeNode* node = previous_;
-      for (std::int64_t steps = previousLevel_ - level + 1; steps > 0 && node->parent(); --steps)
-        node = node->parent();
-      parent_ = node;
-    }
-  }
-
-  // The node to focus after loading: shown with its ancestors expanded and made the
-  // CurrentNode while the tree is not loading, so that the view takes it in.
-  void remember(TreeNode* node) {
-    tree_.setLoading(false);
-    for (TreeNode* up = node->parent(); up && up != tree_.computerNode(); up = up->parent())
-      tree_.setExpanded(up, true);
-    remembered_ = node;
-    tree_.setCurrentNode(node);
-    tree_.setLoading(true);
-  }
-
-  ConnectionTree& tree_;
+  LevelLoader levels_;
   const bool oldFormat_;
-  TreeNode* parent_ = nullptr;
-  TreeNode* previous_ = nullptr;
-  TreeNode* remembered_ = nullptr;
-  std::int64_t previousLevel_ = 1;
 };
 
 }  // namespace
@@ -168,13 +132,7 @@ bool ReadTable(TableFileContext& context, const std::string& path, bool import) 
   }
   tree.setExpanded(computer, true);
   tree.setLoading(false);
-  if (TreeNode* node = loader.remembered()) {
-    tree.clearSelection();
-    tree.setFocusedNode(node);
-    tree.setSelected(node, true);
-  } else {
-    tree.setSelectedNodeIndex(0);
-  }
+  loader.levels().focusRemembered();
   host.setBusy(false);
   host.showProgress(total, total);
   return true;

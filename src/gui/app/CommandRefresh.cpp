@@ -7,6 +7,7 @@
 
 #include "core/app/CommandAvailability.h"
 #include "core/properties/ColorSet.h"
+#include "core/properties/NodeProperties.h"
 #include "gui/app/Commands.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/SettingsPages.h"
@@ -70,6 +71,7 @@ WindowState CommandRefresh::Picture() const {
   const int page = w.currentPage();
   s.highlighterPageShowing = page == 0 && w.settingsPages().currentIndex() == 3;
   s.macroPageShowing = page == 1;
+  s.connectionShown = PagesCoverText(w.tree()).empty();
   s.macroPageUsable = page == 1 && !pages.macroPage->isCovered();
   s.popupPageUsable = page == 2 && !pages.popupPage->isCovered();
   s.pageAreaVisible = w.pageAreaVisible();
@@ -109,6 +111,8 @@ void CommandRefresh::Refresh() {
   Set(c.collapseAll, states.collapseAll);
   Set(c.expandAll, states.expandAll);
   Set(c.showPopup, states.showPopup);
+  Set(c.importConnection, true);
+  Set(c.exportConnection, states.exportConnection);
   Set(c.runAllSelected, states.runAllSelected && !window_.runCommands().runner().batchRunning());
   ConnectionPages& pages = window_.connectionPages();
   if (pages.bParentColors->isEnabled() != states.parentColors)

@@ -99,28 +99,10 @@ Commands::Commands(QObject* o) {
   showSpecialChars->setCheckable(true);
 
   // Commands whose behaviour comes later stay disabled until then.
-  for (QAction* later : {importConnection,
-                         exportConnection,
-                         importMacro,
-                         exportMacro,
-                         backup,
-                         restore,
-                         info,
-                         printerSetup,
-                         printPreview,
-                         print,
-                         cut,
-                         copy,
-                         paste,
-                         selectAll,
-                         find,
-                         findNext,
-                         findPrevious,
-                         replace,
-                         help,
-                         macroHelp,
-                         checkUpdates,
-                         about})
+  for (QAction* later :
+       {importMacro,  exportMacro, backup, restore,   info,         printerSetup, printPreview,
+        print,        cut,         copy,   paste,     selectAll,    find,         findNext,
+        findPrevious, replace,     help,   macroHelp, checkUpdates, about})
     later->setEnabled(false);
 }
 

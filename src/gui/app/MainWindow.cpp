@@ -18,13 +18,14 @@
 #include "core/app/ProgramFolder.h"
 #include "core/app/SettingsStorage.h"
 #include "core/app/Startup.h"
+#include "core/properties/ColorSchemas.h"
 #include "core/run/TerminalSettings.h"
+#include "core/tree/ConnectionImport.h"
 #include "core/tree/NodeKinds.h"
 #include "core/tree/TableFileHost.h"
 #include "core/tree/TableReader.h"
 #include "core/tree/TableWriter.h"
 #include "core/tree/TreeState.h"
-#include "gui/app/BroadcastListener.h"
 #include "gui/app/CommandRefresh.h"
 #include "gui/app/Commands.h"
 #include "gui/app/CompanionMessages.h"
@@ -425,6 +426,8 @@ void MainWindow::connectCommands() {
   connect(c.undo, &QAction::triggered, this, &MainWindow::Undo);
   connect(c.showPopup, &QAction::triggered, this, &MainWindow::ShowPopup);
   connect(c.apply, &QAction::triggered, this, &MainWindow::Apply);
+  connect(c.importConnection, &QAction::triggered, this, &MainWindow::ImportConnection);
+  connect(c.exportConnection, &QAction::triggered, this, &MainWindow::ExportConnection);
   const std::pair<QAction*, std::pair<int, int>> pages[] = {
       {c.viewGeneral, {0, 0}},     {c.viewUserData, {0, 1}},       {c.viewMacroEditor, {0, 2}},
       {c.viewHighlighter, {0, 3}}, {c.viewNewConnections, {0, 4}}, {c.viewMacro, {1, -1}},
@@ -649,7 +652,30 @@ bool MainWindow::OpenTableFile(const std::string& path) {
   return ok;
 }
 
-void MainWindow::ImportFile(const std::string& /*path*/) {}
+void MainWindow::ImportFile(const std::string& path) {
+  TableFileContext context{tree_, context_.dialogs, *context_.platform.system, *tableHost_};
+  const std::string ini = FindProgramFile(context_.programFolder, "teraterm.ini");
+  const auto renamed = skelder::ImportFile(context, path, clock(), TeraTermIniColors(ini));
+  if (!renamed) return;
+  UpdateCaption(true);
+  RequestCommandRefresh();
+  if (const std::string message = ImportRenameMessage(*renamed); !message.empty())
+    context_.dialogs.messageBox(MessageKind::Warning, MessageButtons::Ok, message);
+}
+
+void MainWindow::ImportConnection() {
+  if (const auto path = context_.dialogs.openFile(
+          {"Import connections from file",
+           "Skelder file (*.SKD)|*.SKD|Brannock file (*.BRF)|*.BRF|All files (*.*)|*.*", "skd",
+           ""}))
+    ImportFile(*path);
+}
+
+void MainWindow::ExportConnection() {
+  TableFileContext context{tree_, context_.dialogs, *context_.platform.system, *tableHost_};
+  ExportSelection(context);
+  RequestCommandRefresh();
+}
 
 void MainWindow::Open() {
   const auto path = context_.dialogs.openFile({"Open Skelder file", kTableFilter, "skd", ""});

@@ -80,8 +80,11 @@ class MainWindow : public QMainWindow {
 
   // Reads a table file as the document into the freshly reset tree; true on success.
   bool OpenTableFile(const std::string& path);
-  // Imports a table file into the open table. (The import plugs in here.)
+  // Imports a table or ".BRF" file into the open table and says how many names changed.
   void ImportFile(const std::string& path);
+  // "Import connection ..." and "Export connection ...".
+  void ImportConnection();
+  void ExportConnection();
   // What closing does once: temporary files removed, settings and recent files saved,
   // the companion told. Also run when the window is destroyed without having been shown.
   void Shutdown();
