@@ -81,6 +81,9 @@ ConnectionPages::ConnectionPages(QWidget* parent) {
     *scroll[i] = Named(new QScrollBar(Qt::Horizontal), bars[i]);
     (*scroll[i])->setRange(0, 255);
     (*scroll[i])->setPageStep(20);
+    // Moved by the keys as well, the right arrow towards more colour.
+    (*scroll[i])->setFocusPolicy(Qt::StrongFocus);
+    (*scroll[i])->setInvertedControls(false);
     *label[i] = Named(new QLabel(QLatin1String(captions[i])), labels[i]);
     grid->addWidget(*label[i], 1 + i, 0);
     grid->addWidget(*scroll[i], 1 + i, 1, 1, 2);

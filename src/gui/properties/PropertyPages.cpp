@@ -3,8 +3,6 @@
 #include <Qsci/qsciscintilla.h>
 #include <QLocale>
 
-#include "core/app/ProgramFolder.h"
-#include "core/properties/ColorSchemas.h"
 #include "core/properties/NodeProperties.h"
 #include "core/tree/ConnectionTree.h"
 #include "core/tree/NodeTextEncoding.h"
@@ -51,6 +49,9 @@ PropertyPages::PropertyPages(MainWindow& window, ConnectionPages& pages)
   connect(pages_.cbLogSession, &QCheckBox::clicked, this,
           [this] { userEdit(pages_.cbLogSession); });
   schedule_ = new SchedulePage(window_, pages_);
+  colors_ = new ColorsPage(window_, pages_);
+  connect(window_.settingsPages().cbNoColors, &QCheckBox::toggled, this,
+          &PropertyPages::showColorsPanelText);
 }
 
 PropertyPages::~PropertyPages() { window_.tree().removeObserver(this); }
@@ -60,15 +61,6 @@ void PropertyPages::userEdit(QWidget* control) {
   if (!control->hasFocus()) return;
   window_.SetPendingEdits(true);
   window_.RequestCommandRefresh();
-}
-
-std::string PropertyPages::teraTermColors() const {
-  return TeraTermIniColors(FindProgramFile(window_.programFolder(), "teraterm.ini"));
-}
-
-void PropertyPages::loadColors(const std::string& colors) {
-  if (!ParseColorString(colors, working_)) ParseColorString(teraTermColors(), working_);
-  ShowColors();
 }
 
 void PropertyPages::showLastUpdated(const std::string& stamp) {
@@ -86,25 +78,30 @@ void PropertyPages::ShowNodeProperties() {
   if (!covered_) {
     const TreeNode* node = tree.focusedNode();
     const rVTNodeData& data = node->data;
+    // The editor takes the node's colours even when its macro is the text shown already.
+    colors_->SetEditorColors();
     const QString macro = FromLocal(TrimText(DecodeNodeText(data.Macro)));
-    if (macro != pages_.Memo1->text()) {
-      SetEditorColors();
-      LoadEditor(pages_.Memo1, macro);
-    }
+    if (macro != pages_.Memo1->text()) LoadEditor(pages_.Memo1, macro);
     showLastUpdated(data.LastUpdated);
     if (pages_.cbLogSession->isChecked() != (data.StartLogging != 0))
       pages_.cbLogSession->setChecked(data.StartLogging != 0);
     const QString popup = FromLocal(DecodeNodeText(data.Popup));
     if (popup != pages_.Memo2->text()) LoadEditor(pages_.Memo2, popup);
-    loadColors(data.Colors);
+    colors_->LoadColors(data.Colors);
     schedule_->Load(data.Schedule);
   }
   for (CoverablePage* page : {pages_.macroPage, pages_.popupPage, pages_.schedulePage})
     page->setPanelText(coverText_);
+  showColorsPanelText();
+  UpdateActivePanel(window_.currentPage());
+}
+
+// Also when colour support is switched while edits are pending and the pages stay as
+// they are.
+void PropertyPages::showColorsPanelText() {
   const bool noColors = window_.settingsPages().cbNoColors->isChecked();
   pages_.colorsPage->setPanelText(noColors ? QStringLiteral("Color support is disabled")
                                            : coverText_);
-  UpdateActivePanel(window_.currentPage());
 }
 
 void PropertyPages::UpdateActivePanel(int page) {
@@ -131,7 +128,7 @@ void PropertyPages::ApplyNodeProperties(TreeNode* node) {
   PageContents contents;
   contents.macroText = ToLocal(pages_.Memo1->text());
   contents.popupText = ToLocal(pages_.Memo2->text());
-  contents.colors = FormatColorString(working_);
+  contents.colors = FormatColorString(colors_->workingColors());
   contents.scheduled = schedule_->scheduled();
   if (contents.scheduled) schedule_->Verify(false);  // corrected silently before storing
   contents.scheduleFields = schedule_->fields();
@@ -142,7 +139,7 @@ void PropertyPages::ApplyNodeProperties(TreeNode* node) {
   window_.tree().notifyChanged(node);
   window_.UpdateCaption(true);
   window_.SetPendingEdits(false);
-  SetEditorColors();
+  colors_->SetEditorColors();
   window_.RequestCommandRefresh();
 }
 
@@ -163,7 +160,7 @@ bool PropertyPages::FocusChangeAllowed(TreeNode* newNode) {
   const QString macro = pages_.Memo1->text();
   const QString popup = pages_.Memo2->text();
   const bool logging = pages_.cbLogSession->isChecked();
-  const std::string colors = FormatColorString(working_);
+  const std::string colors = FormatColorString(colors_->workingColors());
   if (resolvePendingEdits(old ? old->data.Name : std::string())) return true;
   // Cancel: the old node stays, with its unapplied edits.
   for (auto [editor, text] : {std::pair{pages_.Memo1, macro}, std::pair{pages_.Memo2, popup}}) {
@@ -173,8 +170,8 @@ bool PropertyPages::FocusChangeAllowed(TreeNode* newNode) {
   }
   pages_.cbLogSession->setChecked(logging);
   if (old) showLastUpdated(old->data.LastUpdated);
-  loadColors(colors);
-  SetEditorColors();
+  colors_->LoadColors(colors);
+  colors_->SetEditorColors();
   return false;
 }
 
@@ -183,41 +180,5 @@ bool PropertyPages::collapseAllowed(const TreeNode* node) {
   if (!SubtreeHoldsCurrentNode(tree, node, window_.HasPendingEdits())) return true;
   return resolvePendingEdits(tree.currentNode()->data.Name);
 }
-
-// The samples, the scroll bars and the schema of the working colour set.
-void PropertyPages::ShowColors() {
-  const std::string colors = FormatColorString(working_);
-  int schema = -1;
-  for (int i = 0; i < kBuiltInSchemaCount && schema < 0; ++i)
-    if (BuiltInColorString(i) == colors) schema = i;
-  if (schema < 0 && teraTermColors() == colors) schema = kTeraTermIniSchema;
-  pages_.cbSchema->setCurrentIndex(schema);
-  auto colour = [this](int index) {
-    return QColor(working_.bytes[static_cast<size_t>(index)],
-                  working_.bytes[static_cast<size_t>(index + 1)],
-                  working_.bytes[static_cast<size_t>(index + 2)]);
-  };
-  for (int a = 0; a < 4; ++a) {
-    QPalette palette = pages_.samples[static_cast<size_t>(a)]->palette();
-    palette.setColor(QPalette::WindowText, colour(6 * a));
-    palette.setColor(QPalette::Window, colour(6 * a + 3));
-    pages_.samples[static_cast<size_t>(a)]->setPalette(palette);
-  }
-  const int first = 6 * std::max(0, pages_.CB->currentIndex()) + (pages_.RB4->isChecked() ? 3 : 0);
-  QScrollBar* bars[] = {pages_.S1, pages_.S2, pages_.S3};
-  QLabel* labels[] = {pages_.lRed, pages_.lGreen, pages_.lBlue};
-  const char* prefixes[] = {"R: ", "G: ", "B: "};
-  for (int i = 0; i < 3; ++i) {
-    const int value = working_.bytes[static_cast<size_t>(first + i)];
-    const bool blocked = bars[i]->blockSignals(true);
-    bars[i]->setValue(value);
-    bars[i]->blockSignals(blocked);
-    labels[i]->setText(QLatin1String(prefixes[i]) + QString::number(value));
-  }
-}
-
-// The macro editor's colouring follows the settings; the connection colours come with
-// the colour page's own behaviour.
-void PropertyPages::SetEditorColors() {}
 
 }  // namespace skelder

@@ -8,6 +8,7 @@
 #include "core/app/UserDialogs.h"
 #include "core/properties/ColorSet.h"
 #include "core/tree/TreeObserver.h"
+#include "gui/properties/ColorsPage.h"
 #include "gui/properties/ConnectionPages.h"
 
 namespace skelder {
@@ -31,10 +32,9 @@ class PropertyPages : public QObject, public TreeObserver {
   // focused node, No drops them; false for Cancel.
   bool resolvePendingEdits(const std::string& name);
 
-  ColorSet& workingColors() { return working_; }
+  ColorSet& workingColors() { return colors_->workingColors(); }
+  ColorsPage& colorsPage() { return *colors_; }
   SchedulePage& schedulePage() { return *schedule_; }
-  void ShowColors();
-  void SetEditorColors();
   // Brings the panel of the page now showing in line (after a page change).
   void UpdateActivePanel(int page);
 
@@ -42,12 +42,11 @@ class PropertyPages : public QObject, public TreeObserver {
   bool collapseAllowed(const TreeNode* node) override;
   void userEdit(QWidget* control);
   void showLastUpdated(const std::string& stamp);
-  void loadColors(const std::string& colors);
-  std::string teraTermColors() const;
+  void showColorsPanelText();
 
   MainWindow& window_;
   ConnectionPages& pages_;
-  ColorSet working_;
+  ColorsPage* colors_;
   SchedulePage* schedule_;
   bool covered_ = true;
   QString coverText_;
