@@ -308,6 +308,18 @@ TEST_F(DocumentCommands, ImportAddsTheConnectionsAndSaysWhatWasRenamed) {
   EXPECT_EQ(window.currentFile(), "");
 }
 
+TEST_F(DocumentCommands, RestoreIsOfferedOnceABackupExists) {
+  WriteFileBytes(folder.file("tt/teraterm.ini"), "[Tera Term]\r\nVTColor=1,2,3,4,5,6\r\n");
+  auto& window = create();
+  EXPECT_FALSE(window.commands().restore->isEnabled());
+  window.commands().backup->trigger();
+  ASSERT_EQ(dialogs.boxes().size(), 1u);
+  EXPECT_EQ(dialogs.boxes()[0].kind, "information");
+  EXPECT_TRUE(window.commands().restore->isEnabled());
+  auto& again = create();  // a later start sees the stored backup
+  EXPECT_TRUE(again.commands().restore->isEnabled());
+}
+
 TEST_F(DocumentCommands, TheInformationItemNamesTheTable) {
   auto& window = create({table("Net.SKD")});
   auto* file = window.findChild<QMenu*>("MnFile");

@@ -57,12 +57,12 @@ TEST_F(StartupProcess, AFileGivenToASecondStartIsHandedOverThroughTheTemporaryFo
   auto receiver = CreateBroadcastReceiver({"SkeldercMessage"});
 
   const std::string table = folder.file("Routers.SKD");
-  WriteFileBytes(table, "SKD21 bytes of a table");
+  WriteFileBytes(table, kEmptyTable);
   const pid_t second = folder.start({table});
   EXPECT_EQ(folder.waitForExit(second, 20000), 0);
   EXPECT_EQ(receiver->waitForMessage(5000), "SkeldercMessage");
   const std::string copy = folder.programFolder() + "/Temp_TTL/~Routers.SKD";
-  EXPECT_EQ(ReadFileBytes(copy), "SKD21 bytes of a table");
+  EXPECT_EQ(ReadFileBytes(copy), kEmptyTable);
   // The running program offers the file, named without the "~" of its copy, and then
   // empties the mailbox.
   for (int i = 0; i < 250 && folder.dialogLines().empty(); ++i) usleep(20000);

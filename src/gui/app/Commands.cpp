@@ -100,9 +100,8 @@ Commands::Commands(QObject* o) {
 
   // Commands whose behaviour comes later stay disabled until then.
   for (QAction* later :
-       {importMacro,  exportMacro, backup, restore,   info,         printerSetup, printPreview,
-        print,        cut,         copy,   paste,     selectAll,    find,         findNext,
-        findPrevious, replace,     help,   macroHelp, checkUpdates, about})
+       {importMacro, exportMacro, info, printerSetup, printPreview, print, cut, copy, paste,
+        selectAll, find, findNext, findPrevious, replace, help, macroHelp, checkUpdates, about})
     later->setEnabled(false);
 }
 

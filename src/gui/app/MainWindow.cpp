@@ -18,6 +18,7 @@
 #include "core/app/ProgramFolder.h"
 #include "core/app/SettingsStorage.h"
 #include "core/app/Startup.h"
+#include "core/integration/ConfigBackup.h"
 #include "core/properties/ColorSchemas.h"
 #include "core/run/TerminalSettings.h"
 #include "core/tree/ConnectionImport.h"
@@ -38,6 +39,7 @@
 #include "gui/tree/ConnectionTreeView.h"
 #include "gui/tree/TreeCommands.h"
 #include "gui/ui/InsertModeFilter.h"
+#include "gui/ui/SystemLocale.h"
 
 namespace skelder {
 
@@ -427,6 +429,8 @@ void MainWindow::connectCommands() {
   connect(c.showPopup, &QAction::triggered, this, &MainWindow::ShowPopup);
   connect(c.apply, &QAction::triggered, this, &MainWindow::Apply);
   connect(c.importConnection, &QAction::triggered, this, &MainWindow::ImportConnection);
+  connect(c.backup, &QAction::triggered, this, &MainWindow::BackupTeraTermConfig);
+  connect(c.restore, &QAction::triggered, this, &MainWindow::RestoreTeraTermConfig);
   connect(c.exportConnection, &QAction::triggered, this, &MainWindow::ExportConnection);
   const std::pair<QAction*, std::pair<int, int>> pages[] = {
       {c.viewGeneral, {0, 0}},     {c.viewUserData, {0, 1}},       {c.viewMacroEditor, {0, 2}},
@@ -445,6 +449,7 @@ void MainWindow::connectCommands() {
 void MainWindow::createInOrder() {
   setMinimumWidth(kMinimumWidth);
   setMinimumHeight(kPageAreaMinimumHeight + 3 * CBar->sizeHint().height());
+  commands_->restore->setEnabled(LoadConfigBackup(*context_.platform.settings));
   // Trim the double-click actions: Cygwin needs cygterm.exe, the lock entry an NT system.
   const bool cygwin = FileExists(ProgramFilePath(context_.programFolder, "cygterm.exe")) &&
                       CygwinAvailable(context_.programFolder);
@@ -669,6 +674,25 @@ void MainWindow::ImportConnection() {
            "Skelder file (*.SKD)|*.SKD|Brannock file (*.BRF)|*.BRF|All files (*.*)|*.*", "skd",
            ""}))
     ImportFile(*path);
+}
+
+BackupServices MainWindow::backupServices() {
+  static const LocaleNames names = SystemLocaleNames();
+  return BackupServices{*context_.platform.settings, context_.dialogs, clock(), names,
+                        context_.programFolder};
+}
+
+void MainWindow::BackupTeraTermConfig() {
+  BackupServices services = backupServices();
+  if (skelder::BackupTeraTermConfig(services)) commands_->restore->setEnabled(true);
+}
+
+void MainWindow::RestoreTeraTermConfig() {
+  BackupServices services = backupServices();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  QApplication::processEvents();
+  skelder::RestoreTeraTermConfig(services);
+  QApplication::restoreOverrideCursor();
 }
 
 void MainWindow::ExportConnection() {

@@ -24,6 +24,7 @@ namespace skelder {
 
 class BroadcastListener;
 class CompanionMessages;
+struct BackupServices;
 struct Commands;
 class ConnectionTreeModel;
 class ConnectionTreeView;
@@ -85,6 +86,9 @@ class MainWindow : public QMainWindow {
   // "Import connection ..." and "Export connection ...".
   void ImportConnection();
   void ExportConnection();
+  // "TeraTerm configuration": "Backup" and "Restore".
+  void BackupTeraTermConfig();
+  void RestoreTeraTermConfig();
   // What closing does once: temporary files removed, settings and recent files saved,
   // the companion told. Also run when the window is destroyed without having been shown.
   void Shutdown();
@@ -146,6 +150,7 @@ class MainWindow : public QMainWindow {
  private:
   void keepTreeWidth();
   bool readTable(const std::string& path, bool import);
+  BackupServices backupServices();
 
   ProgramContext& context_;
   ConnectionTree tree_;
