@@ -86,10 +86,11 @@ WindowState CommandRefresh::Picture() const {
 }
 
 void CommandRefresh::Refresh() {
-  CommandStates states;
-  const WindowState picture = Picture();
-  if (!ComputeCommandStates(picture, states)) return;
+  // With the tree focused and no node focused in it everything stays as it is.
+  if (window_.FocusArea() == 0 && !window_.tree().focusedNode()) return;
   window_.ShowNodeProperties();
+  CommandStates states;
+  if (!ComputeCommandStates(Picture(), states)) return;
   Commands& c = window_.commands();
   Set(c.newTable, states.newTable);
   Set(c.save, states.save);

@@ -1,7 +1,6 @@
 #include "gui/properties/PropertyPages.h"
 
 #include <Qsci/qsciscintilla.h>
-#include <QLocale>
 
 #include "core/properties/NodeProperties.h"
 #include "core/tree/ConnectionTree.h"
@@ -10,6 +9,7 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/SettingsPages.h"
 #include "gui/app/StatusPanels.h"
+#include "gui/ui/SystemLocale.h"
 #include "gui/properties/SchedulePage.h"
 
 namespace skelder {
@@ -18,19 +18,6 @@ namespace {
 
 QString FromLocal(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
 std::string ToLocal(const QString& text) { return text.toLocal8Bit().toStdString(); }
-
-// The locale's day and month names for the time stamps.
-LocaleNames SystemLocaleNames() {
-  const QLocale locale = QLocale::system();
-  LocaleNames names;
-  for (int day = 0; day < 7; ++day)
-    names.days[static_cast<size_t>(day)] =
-        ToLocal(locale.dayName(day == 0 ? 7 : day, QLocale::LongFormat));
-  for (int month = 1; month <= 12; ++month)
-    names.months[static_cast<size_t>(month - 1)] =
-        ToLocal(locale.monthName(month, QLocale::ShortFormat));
-  return names;
-}
 
 // Sets an editor's text without the change counting as the user's.
 void LoadEditor(QsciScintilla* editor, const QString& text) {
