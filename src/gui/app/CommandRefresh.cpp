@@ -4,11 +4,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
 
 #include "core/app/CommandAvailability.h"
 #include "core/properties/ColorSet.h"
 #include "core/properties/NodeProperties.h"
 #include "gui/app/Commands.h"
+#include "gui/app/EditCommands.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/SettingsPages.h"
 #include "gui/properties/ConnectionPages.h"
@@ -68,6 +70,8 @@ WindowState CommandRefresh::Picture() const {
     s.wholeTextSelected = s.hasSelection && field->selectedText() == field->text();
   }
   s.clipboardHasText = !QApplication::clipboard()->text().isEmpty();
+  const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+  s.clipboardHasNodes = clipboard && clipboard->hasFormat(EditCommands::BranchesMimeType());
   const int page = w.currentPage();
   s.highlighterPageShowing = page == 0 && w.settingsPages().currentIndex() == 3;
   s.macroPageShowing = page == 1;
@@ -99,6 +103,10 @@ void CommandRefresh::Refresh() {
   Set(c.moveDown, states.moveDown);
   Set(c.deleteSelected, states.deleteSelected);
   Set(c.undo, states.undo);
+  Set(c.cut, states.cut);
+  Set(c.copy, states.copy);
+  Set(c.paste, states.paste);
+  Set(c.selectAll, states.selectAll);
   Set(c.showSpecialChars, states.showSpecialChars);
   Set(c.run, states.run);
   Set(c.runToCursor, states.runToCursor);

@@ -26,10 +26,13 @@
 #include "core/tree/TableFileHost.h"
 #include "core/tree/TableReader.h"
 #include "core/tree/TableWriter.h"
+#include "core/tree/TreeClipboard.h"
 #include "core/tree/TreeState.h"
+#include "core/tree/TreeUpdateBatch.h"
 #include "gui/app/CommandRefresh.h"
 #include "gui/app/Commands.h"
 #include "gui/app/CompanionMessages.h"
+#include "gui/app/EditCommands.h"
 #include "gui/app/SettingsPages.h"
 #include "gui/app/StatusPanels.h"
 #include "gui/properties/ConnectionPages.h"
@@ -200,6 +203,8 @@ void MainWindow::buildLayout() {
     ShowInsertMode(false);
   });
   treeCommands_ = new TreeCommands(*this, *VT);
+    if (const TreeNode* node = tree_.focusedNode(); node && node->hasCutMark())
+      editCommands_->CancelCutOrCopy();
   runCommands_ = new RunCommands(*this);
   commandRefresh_ = std::make_unique<CommandRefresh>(*this);
   companion_ = new CompanionMessages(*this);
@@ -207,6 +212,10 @@ void MainWindow::buildLayout() {
 }
 
 void MainWindow::buildMenus() {
+  editCommands_ = new EditCommands(*this);
+  connect(VT, &ConnectionTreeView::dragStarted, this,
+          [this] { editCommands_->setCutSource(tree_.focusedNode()); });
+  connect(VT, &ConnectionTreeView::nodesDropped, this, &MainWindow::dropNodes);
   Commands& c = *commands_;
   fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
   fileMenu_->setObjectName(QStringLiteral("MnFile"));
@@ -683,6 +692,26 @@ BackupServices MainWindow::backupServices() {
 }
 
 void MainWindow::BackupTeraTermConfig() {
+// Nodes dragged within the tree arrive at the target: moved, or copied with Ctrl held.
+void MainWindow::dropNodes(TreeNode* target, int position, bool copy) {
+  TreeNode* source = editCommands_->cutSource();
+  const bool sourceExpanded = source && source->isExpanded();
+  const DropPosition at = static_cast<DropPosition>(position);
+  {
+    TreeUpdateBatch batch(tree_);
+    if (sourceExpanded) tree_.setExpanded(source, false);
+    std::vector<TreeNode*> arrived;
+    if (copy)
+      arrived = InsertBranches(tree_, EncodeBranches(tree_), target, DropMode(target, at));
+    else
+      arrived = tree_.moveNodes(tree_.selectedNodes(), target, DropMode(target, at));
+    NodesArrived(tree_, arrived);
+    if (sourceExpanded) tree_.expandAll(source);
+  }
+  UpdateCaption(true);
+  RequestCommandRefresh();
+}
+
   BackupServices services = backupServices();
   if (skelder::BackupTeraTermConfig(services)) commands_->restore->setEnabled(true);
 }

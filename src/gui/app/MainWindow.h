@@ -24,6 +24,7 @@ namespace skelder {
 
 class BroadcastListener;
 class CompanionMessages;
+class EditCommands;
 struct BackupServices;
 struct Commands;
 class ConnectionTreeModel;
@@ -110,6 +111,7 @@ class MainWindow : public QMainWindow {
   CompanionMessages& companionMessages() { return *companion_; }
   Platform& platform() { return context_.platform; }
   UserDialogs& dialogs() { return context_.dialogs; }
+  EditCommands& editCommands() { return *editCommands_; }
   const Clock& clock() const;
   const std::string& programFolder() const { return context_.programFolder; }
   int currentPage() const;
@@ -155,6 +157,7 @@ class MainWindow : public QMainWindow {
   ProgramContext& context_;
   ConnectionTree tree_;
   std::unique_ptr<MainWindowTableHost> tableHost_;
+  void dropNodes(TreeNode* target, int position, bool copy);
   Settings settings_;
   RecentFiles recent_;
   std::string currentFile_;
@@ -191,3 +194,4 @@ class MainWindow : public QMainWindow {
 };
 
 }  // namespace skelder
+  EditCommands* editCommands_;

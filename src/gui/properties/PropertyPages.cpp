@@ -6,11 +6,12 @@
 #include "core/tree/ConnectionTree.h"
 #include "core/tree/NodeTextEncoding.h"
 #include "core/tree/TreeState.h"
+#include "gui/app/EditCommands.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/SettingsPages.h"
 #include "gui/app/StatusPanels.h"
-#include "gui/ui/SystemLocale.h"
 #include "gui/properties/SchedulePage.h"
+#include "gui/ui/SystemLocale.h"
 
 namespace skelder {
 
@@ -112,6 +113,7 @@ void PropertyPages::UpdateActivePanel(int page) {
 
 void PropertyPages::ApplyNodeProperties(TreeNode* node) {
   if (!node) return;
+  if (node->hasCutMark()) window_.editCommands().CancelCutOrCopy();
   PageContents contents;
   contents.macroText = ToLocal(pages_.Memo1->text());
   contents.popupText = ToLocal(pages_.Memo2->text());

@@ -1,6 +1,7 @@
 #include "gui/tree/ConnectionTreeModel.h"
 
 #include "core/tree/NodeDisplay.h"
+#include "gui/app/EditCommands.h"
 #include "gui/tree/TreeImages.h"
 
 namespace skelder {
@@ -72,7 +73,14 @@ QVariant ConnectionTreeModel::data(const QModelIndex& index, int role) const {
 
 Qt::ItemFlags ConnectionTreeModel::flags(const QModelIndex& index) const {
   if (!index.isValid()) return Qt::NoItemFlags;
-  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsDragEnabled |
+         Qt::ItemIsDropEnabled;
+}
+
+QStringList ConnectionTreeModel::mimeTypes() const { return {EditCommands::BranchesMimeType()}; }
+
+Qt::DropActions ConnectionTreeModel::supportedDropActions() const {
+  return Qt::MoveAction | Qt::CopyAction;
 }
 
 bool ConnectionTreeModel::setData(const QModelIndex& index, const QVariant& value, int role) {

@@ -30,6 +30,8 @@ class ConnectionTreeModel : public QAbstractItemModel, public TreeObserver {
   QVariant data(const QModelIndex& index, int role) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+  QStringList mimeTypes() const override;
+  Qt::DropActions supportedDropActions() const override;
 
  signals:
   // After a batch reset: the view re-applies expansion, selection and focus.

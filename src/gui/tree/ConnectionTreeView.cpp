@@ -1,7 +1,13 @@
 #include "gui/tree/ConnectionTreeView.h"
 
+#include "core/tree/TreeClipboard.h"
+#include "gui/app/EditCommands.h"
+
+#include <QDrag>
+#include <QDropEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QStyledItemDelegate>
 
 namespace skelder {
@@ -56,6 +62,10 @@ ConnectionTreeView::ConnectionTreeView(ConnectionTreeModel& model, QWidget* pare
   setUniformRowHeights(true);
   setIconSize(QSize(16, 18));
   setMinimumWidth(30);
+  setDragEnabled(true);
+  setAcceptDrops(true);
+  setDropIndicatorShown(true);
+  setDragDropMode(QAbstractItemView::DragDrop);
 
   connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &ConnectionTreeView::userSelectionChanged);
@@ -90,6 +100,81 @@ bool ConnectionTreeView::edit(const QModelIndex& index, EditTrigger trigger, QEv
   if (!node || node == tree_.computerNode()) return false;
   if (trigger == QAbstractItemView::SelectedClicked && timer7_->isActive()) return false;
   return QTreeView::edit(index, trigger, event);
+}
+
+// A click on a node's icon adds the node to the selection and focuses it, keeping the
+// other selected nodes.
+void ConnectionTreeView::mousePressEvent(QMouseEvent* event) {
+  const QModelIndex index = indexAt(event->position().toPoint());
+  if (index.isValid()) {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(index);
+    option.features |= QStyleOptionViewItem::HasDecoration;
+    option.decorationSize = iconSize();
+    const QRect icon = style()->subElementRect(QStyle::SE_ItemViewItemDecoration, &option, this);
+    if (icon.contains(event->position().toPoint())) {
+      setFocus(Qt::MouseFocusReason);
+      selectionModel()->setCurrentIndex(index, QItemSelectionModel::Select);
+      event->accept();
+      return;
+    }
+  }
+  QTreeView::mousePressEvent(event);
+}
+
+void ConnectionTreeView::startDrag(Qt::DropActions) {
+  const TreeNode* focused = tree_.focusedNode();
+  if (!focused || focused == tree_.computerNode()) return;  // the ComputerNode stays
+  emit dragStarted();
+  auto* drag = new QDrag(this);
+  drag->setMimeData(EditCommands::BranchesData(EncodeBranches(tree_)));
+  drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+}
+
+void ConnectionTreeView::dragMoveEvent(QDragMoveEvent* event) {
+  QTreeView::dragMoveEvent(event);
+  const QModelIndex index = indexAt(event->position().toPoint());
+  TreeNode* target = ConnectionTreeModel::nodeOf(index);
+  DropPosition position = DropPosition::On;
+  switch (dropIndicatorPosition()) {
+    case QAbstractItemView::AboveItem:
+      position = DropPosition::Above;
+      break;
+    case QAbstractItemView::BelowItem:
+      position = DropPosition::Below;
+      break;
+    case QAbstractItemView::OnItem:
+      break;
+    default:
+      target = nullptr;
+  }
+  const bool ours =
+      event->source() == this && event->mimeData()->hasFormat(EditCommands::BranchesMimeType());
+  if (ours && DropAllowed(tree_, target, position))
+    event->acceptProposedAction();
+  else
+    event->ignore();
+}
+
+void ConnectionTreeView::dropEvent(QDropEvent* event) {
+  if (event->source() != this || !event->mimeData()->hasFormat(EditCommands::BranchesMimeType())) {
+    event->ignore();
+    return;
+  }
+  TreeNode* target = ConnectionTreeModel::nodeOf(indexAt(event->position().toPoint()));
+  DropPosition position = DropPosition::On;
+  if (dropIndicatorPosition() == QAbstractItemView::AboveItem) position = DropPosition::Above;
+  if (dropIndicatorPosition() == QAbstractItemView::BelowItem) position = DropPosition::Below;
+  if (!DropAllowed(tree_, target, position)) {
+    event->ignore();
+    return;
+  }
+  const bool copy = event->modifiers() & Qt::ControlModifier;
+  emit nodesDropped(target, static_cast<int>(position), copy);
+  // The nodes were moved here; the view must not remove anything at the drag's end.
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
 }
 
 void ConnectionTreeView::startRename(const TreeNode* node) {

@@ -28,11 +28,18 @@ class ConnectionTreeView : public QTreeView {
   void focusedNodeChanged(TreeNode* node);
   void nodeCollapsed(TreeNode* node);
   void editorCreated(QWidget* editor);
+  void dragStarted();
+  // Nodes of this tree dropped at the target (copies when copy is true).
+  void nodesDropped(TreeNode* target, int position, bool copy);
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void startDrag(Qt::DropActions supportedActions) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void userSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);

@@ -1,0 +1,154 @@
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTest>
+#include <QTreeView>
+
+#include "MainWindowFixture.h"
+#include "gui/app/Commands.h"
+#include "gui/app/EditCommands.h"
+#include "gui/properties/ConnectionPages.h"
+#include "gui/tree/ConnectionTreeView.h"
+
+namespace skelder::testing {
+
+namespace {
+
+class EditCommandsTest : public MainWindowFixture {
+ protected:
+  MainWindow& open() {
+    auto& window = create();
+    window.show();
+    return window;
+  }
+  TreeNode* add(MainWindow& window, TreeNode* parent, const std::string& name) {
+    rVTNodeData data;
+    data.Name = name;
+    data.Level = parent->data.Level + 1;
+    TreeNode* node = window.tree().appendChild(parent, data);
+    window.tree().setExpanded(parent, true);
+    return node;
+  }
+  void focusTree(MainWindow& window, std::vector<TreeNode*> nodes) {
+    window.tree().clearSelection();
+    for (TreeNode* node : nodes) window.tree().setSelected(node, true);
+    window.tree().setFocusedNode(nodes.back());
+    window.tree().setCurrentNode(nodes.back());
+    window.findChild<QTreeView*>("VT")->setFocus();
+    QApplication::processEvents();
+  }
+  std::vector<std::string> names(const TreeNode* node) {
+    std::vector<std::string> out;
+    for (TreeNode* c = node->firstChild(); c; c = c->nextSibling()) out.push_back(c->data.Name);
+    return out;
+  }
+};
+
+}  // namespace
+
+TEST_F(EditCommandsTest, ACutBranchIsGreyUntilPastedAndThenMoves) {
+  auto& window = open();
+  TreeNode* computer = window.tree().computerNode();
+  TreeNode* a = add(window, computer, "A");
+  TreeNode* a1 = add(window, a, "A1");
+  TreeNode* b = add(window, computer, "B");
+  focusTree(window, {a});
+  window.editCommands().CutCommand();
+  EXPECT_TRUE(window.tree().cutPending());
+  EXPECT_TRUE(a->hasCutMark());
+  EXPECT_TRUE(a1->hasCutMark());
+  EXPECT_EQ(window.editCommands().cutSource(), a);
+
+  focusTree(window, {b});
+  window.editCommands().PasteCommand();
+  EXPECT_EQ(names(computer), std::vector<std::string>{"B"});
+  EXPECT_EQ(names(b), std::vector<std::string>{"A"});
+  EXPECT_EQ(b->firstChild(), a);  // the node itself moved
+  EXPECT_EQ(a1->data.Level, 3);
+  EXPECT_FALSE(a->hasCutMark());
+  EXPECT_FALSE(window.tree().cutPending());
+  EXPECT_EQ(window.windowTitle(), "Skelder Configuration - [Noname.SKD*]");
+}
+
+TEST_F(EditCommandsTest, ACopyPastedOntoItsParentRenamesTheOriginal) {
+  auto& window = open();
+  TreeNode* parent = add(window, window.tree().computerNode(), "P");
+  add(window, parent, "X");
+  TreeNode* web = add(window, parent, "Web");
+  focusTree(window, {web});
+  window.editCommands().CopyCommand();
+  EXPECT_FALSE(window.tree().cutPending());
+  focusTree(window, {parent});
+  window.editCommands().PasteCommand();
+  EXPECT_EQ(names(parent), (std::vector<std::string>{"Web", "X", "Copy of Web"}));
+}
+
+TEST_F(EditCommandsTest, TextPastedIntoAScheduleFieldIsCorrected) {
+  auto& window = open();
+  TreeNode* web = add(window, window.tree().computerNode(), "Web");
+  web->data.Macro = "m";
+  web->data.Schedule = "=0 8 * * *";
+  focusTree(window, {web});
+  window.ShowNodeProperties();
+  window.ShowPage(4);
+  QLineEdit* hour = window.connectionPages().scheduleFields[1];
+  hour->setFocus();
+  hour->selectAll();
+  QApplication::clipboard()->setText("-5");
+  window.editCommands().PasteCommand();
+  EXPECT_EQ(hour->text().toStdString(), "0");
+  EXPECT_TRUE(window.HasPendingEdits());
+}
+
+TEST_F(EditCommandsTest, CopyIsNotOfferedWithTheComputerNodeSelected) {
+  auto& window = open();
+  add(window, window.tree().computerNode(), "Web");
+  focusTree(window, {window.tree().computerNode()});
+  window.RequestCommandRefresh();
+  QTRY_VERIFY_WITH_TIMEOUT(!window.commands().copy->isEnabled(), 1000);
+  QTest::qWait(250);
+  EXPECT_FALSE(window.commands().copy->isEnabled());
+  EXPECT_FALSE(window.commands().cut->isEnabled());
+}
+
+TEST_F(EditCommandsTest, SelectAllSelectsTheWholeTree) {
+  auto& window = open();
+  TreeNode* web = add(window, window.tree().computerNode(), "Web");
+  add(window, web, "Inner");
+  focusTree(window, {web});
+  window.editCommands().SelectAllCommand();
+  EXPECT_EQ(window.tree().selectedCount(), 3);
+}
+
+TEST_F(EditCommandsTest, DroppedNodesMoveOrCopyAndTakeUniqueNames) {
+  auto& window = open();
+  TreeNode* computer = window.tree().computerNode();
+  TreeNode* a = add(window, computer, "A");
+  TreeNode* b = add(window, computer, "B");
+  add(window, b, "A");
+  focusTree(window, {a});
+  auto* view = window.findChild<ConnectionTreeView*>("VT");
+  emit view->dragStarted();
+  emit view->nodesDropped(b, 1 /* on */, false);
+  EXPECT_EQ(names(computer), std::vector<std::string>{"B"});
+  EXPECT_EQ(names(b), (std::vector<std::string>{"A", "Copy of A"}));
+  focusTree(window, {b->child(0)});
+  emit view->nodesDropped(b, 2 /* below */, true);  // a copy, with Ctrl held
+  EXPECT_EQ(names(computer), (std::vector<std::string>{"B", "A"}));
+}
+
+TEST_F(EditCommandsTest, ClickingAnIconAddsItsNodeToTheSelection) {
+  auto& window = open();
+  TreeNode* computer = window.tree().computerNode();
+  TreeNode* a = add(window, computer, "A");
+  TreeNode* b = add(window, computer, "B");
+  focusTree(window, {a});
+  auto* view = window.findChild<QTreeView*>("VT");
+  const QModelIndex index = view->model()->index(b->row(), 0, view->model()->index(0, 0));
+  const QRect rect = view->visualRect(index);
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    QPoint(rect.left() + 8, rect.center().y()));
+  EXPECT_EQ(window.tree().selectedNodes(), (std::vector<TreeNode*>{a, b}));
+  EXPECT_EQ(window.tree().focusedNode(), b);
+}
+
+}  // namespace skelder::testing
