@@ -86,17 +86,19 @@ TEST_F(KeywordHintTest, UserKeywordsNeedNoNode) {
   }
 }
 
-TEST_F(KeywordHintTest, SkelderKeywordsComeFromTheSubstitutionTable) {
-  EXPECT_EQ(SkelderKeywords(),
-            (std::vector<std::string>{
-                "$connection$", "$parent$",  "$user$",   "$name$",  "$email$",  "$phone$",
-                "$mobile$",     "$pager$",   "$logdir$", "$ttdir$", "$windir$", "$logfilename$",
-                "$logit$",      "$snippet$", "$[1]",     "$[2]",    "$[3]",     "$[4]",
-                "$[5]",         "$[6]",      "$[7]",     "$[8]"}));
-  EXPECT_TRUE(IsSkelderKeyword("$CONNECTION$"));
-  EXPECT_TRUE(IsSkelderKeyword("$Pager$"));
-  EXPECT_FALSE(IsSkelderKeyword("$[9]"));
-  EXPECT_FALSE(IsSkelderKeyword("pager"));
+TEST_F(KeywordHintTest, SkelderKeywordsComeFromTheKeywordFile) {
+  KeywordStore keywords;
+  EXPECT_FALSE(IsSkelderKeyword(keywords, "$name$"));  // no keyword file: none
+  ASSERT_TRUE(keywords.LoadKeywords(SKELDER_SOURCE_DIR "/data/KeyFile.ini"));
+  // Every keyword that the substitution table replaces is one.
+  for (const SubstitutionKeyword& keyword : SubstitutionKeywords())
+    EXPECT_TRUE(IsSkelderKeyword(keywords, keyword.text)) << keyword.text;
+  EXPECT_TRUE(IsSkelderKeyword(keywords, "$CONNECTION$"));
+  EXPECT_TRUE(IsSkelderKeyword(keywords, "$Parent$"));
+  EXPECT_TRUE(IsSkelderKeyword(keywords, "$Pager$"));
+  EXPECT_FALSE(IsSkelderKeyword(keywords, "$[9]"));
+  EXPECT_FALSE(IsSkelderKeyword(keywords, "pager"));
+  EXPECT_FALSE(IsSkelderKeyword(keywords, "sendln"));
 }
 
 }  // namespace

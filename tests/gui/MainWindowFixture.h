@@ -1,6 +1,6 @@
 #pragma once
 // A main window over a Tera Term folder of its own, with a real settings file, fake
-// platform services and scripted dialogs.
+// platform services and scripted dialogs. The folder holds the program's keyword file.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -23,6 +23,8 @@ class MainWindowFixture : public ::testing::Test {
  protected:
   MainWindowFixture() {
     std::filesystem::create_directory(folder.file("tt"));
+    std::filesystem::copy_file(SKELDER_SOURCE_DIR "/data/KeyFile.ini",
+                               folder.file("tt/KeyFile.ini"));
     auto* settings = new FileSettingsStore(folder.file("cfg/Skelder.reg"));
     store = settings;
     platform.settings.reset(settings);

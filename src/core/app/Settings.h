@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/editor/HighlighterAttributes.h"
+
 namespace skelder {
 
 // A font as the settings keep it: face name, character set (the Windows font
@@ -91,6 +93,8 @@ struct Settings {
   uint32_t editorActLineColor = kYellow;
   uint32_t editorSelectionForeground = kHighlightTextColor;
   uint32_t editorSelectionBackground = kHighlightColor;
+  // The TTL highlighter's attributes, kept in subkeys of their own
+  HighlighterAttributes highlighter = DefaultHighlighterAttributes();
 
   // Seconds between the starts of "Run all selected" (Timer5's interval / 1000).
   int multiStartSeconds() const { return delayIndex + 2; }

@@ -101,6 +101,7 @@ Settings LoadSettings(SettingsStore& store, const SettingsEnvironment& env) {
   s.popupFont = env.designEditorFont;
   s.menuFont = env.designMenuFont;
 
+  LoadHighlighterAttributes(store, s.highlighter);
   auto key = store.openKey(kSettingsKeyPath, false);
   if (!key) return s;  // first run: the defaults above
   const ValueReader read(*key);
@@ -174,7 +175,11 @@ Settings LoadSettings(SettingsStore& store, const SettingsEnvironment& env) {
 
 bool SaveSettings(SettingsStore& store, const Settings& s, const SettingsEnvironment& env) {
   auto key = store.openKey(kSettingsKeyPath, true);
-  if (!key) return false;
+  // The highlighter tries its own save even when the key cannot be written.
+  if (!key) {
+    SaveHighlighterAttributes(store, s.highlighter);
+    return false;
+  }
   store.beginBatch();
   bool ok = true;
   auto text = [&](const char* name, const std::string& value) {
@@ -238,6 +243,7 @@ bool SaveSettings(SettingsStore& store, const Settings& s, const SettingsEnviron
   integer("EditorActLineColor", static_cast<int32_t>(s.editorActLineColor));
   integer("EditorSelectionForeground", static_cast<int32_t>(s.editorSelectionForeground));
   integer("EditorSelectionBackground", static_cast<int32_t>(s.editorSelectionBackground));
+  ok = SaveHighlighterAttributes(store, s.highlighter) && ok;
   return store.endBatch() && ok;
 }
 

@@ -1,7 +1,5 @@
 #include "core/run/KeywordHint.h"
 
-#include <algorithm>
-
 #include "core/run/MacroAssembly.h"
 
 namespace skelder {
@@ -56,21 +54,8 @@ std::string UserKeywordValue(const std::string& word, const HintValues& values) 
 
 }  // namespace
 
-const std::vector<std::string>& SkelderKeywords() {
-  static const std::vector<std::string> keywords = [] {
-    std::vector<std::string> list = {"$connection$", "$parent$"};
-    for (const SubstitutionKeyword& keyword : SubstitutionKeywords()) {
-      const std::string lower = Lower(keyword.text);
-      if (std::find(list.begin(), list.end(), lower) == list.end()) list.push_back(lower);
-    }
-    return list;
-  }();
-  return keywords;
-}
-
-bool IsSkelderKeyword(const std::string& word) {
-  const std::vector<std::string>& keywords = SkelderKeywords();
-  return std::find(keywords.begin(), keywords.end(), Lower(word)) != keywords.end();
+bool IsSkelderKeyword(const KeywordStore& keywords, const std::string& word) {
+  return keywords.IsSkelderKeyword(Lower(word));
 }
 
 std::string KeywordValueText(const std::string& word, const TreeNode* focused,

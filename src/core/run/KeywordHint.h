@@ -6,16 +6,14 @@
 #include <vector>
 
 #include "core/app/Clock.h"
+#include "core/editor/KeywordStore.h"
 #include "core/run/KeywordSubstitution.h"
 #include "core/tree/TreeNode.h"
 
 namespace skelder {
 
-// The Skelder keywords in lower case: the name keywords of assembly and the keywords of
-// the substitution table. Taken from the table itself until a keyword file names them.
-const std::vector<std::string>& SkelderKeywords();
-// Whether the word's lower-case form is one of them.
-bool IsSkelderKeyword(const std::string& word);
+// Whether the word's lower-case form is a Skelder keyword of the keyword file.
+bool IsSkelderKeyword(const KeywordStore& keywords, const std::string& word);
 
 // What the hint needs besides the word and the focused node.
 struct HintValues {

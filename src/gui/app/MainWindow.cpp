@@ -35,6 +35,7 @@
 #include "gui/app/EditCommands.h"
 #include "gui/app/SettingsPages.h"
 #include "gui/app/StatusPanels.h"
+#include "gui/editor/MacroEditor.h"
 #include "gui/properties/ConnectionPages.h"
 #include "gui/properties/PropertyPages.h"
 #include "gui/run/RunCommands.h"
@@ -155,6 +156,7 @@ void MainWindow::buildLayout() {
   PG->addTab(pages_->colorsPage, QStringLiteral("Colors"));
   PG->addTab(pages_->schedulePage, QStringLiteral("Schedule"));
   properties_ = new PropertyPages(*this, *pages_);
+  macroEditor_ = new MacroEditor(*this);
   splitter_->addWidget(VT);
   splitter_->addWidget(PG);
   splitter_->setStretchFactor(0, 0);
@@ -471,6 +473,7 @@ void MainWindow::createInOrder() {
   tree_.setLoading(true);
   settings_ = LoadSettings(*context_.platform.settings, settingsEnvironment());
   settingsPages_->ShowSettings(settings_);
+  macroEditor_->ShowSettings(settings_);
   runCommands_->Timer5()->setInterval(settings_.multiStartSeconds() * 1000);
   setGeometry(settings_.window.left, settings_.window.top, settings_.window.width,
               settings_.window.height);
@@ -494,6 +497,7 @@ void MainWindow::createInOrder() {
   if (importArmed_) Timer3->start();
   ShowInsertMode(false);
   settingsPages_->setCurrentIndex(0);
+  macroEditor_->LoadKeywordFile();
   ShowNodeProperties();
 }
 
@@ -1020,6 +1024,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::saveSettingsAndNotify() {
   settingsPages_->ReadSettings(settings_);
+  macroEditor_->ReadSettings(settings_);
   settings_.winMaximized = isMaximized();
   settings_.lastSKDFile = currentFile_;
   settings_.treeWidth = splitter_->sizes().value(0);

@@ -30,6 +30,7 @@ struct Commands;
 class ConnectionTreeModel;
 class ConnectionTreeView;
 class InsertModeFilter;
+class MacroEditor;
 class SettingsPages;
 class StatusPanels;
 class PropertyPages;
@@ -109,6 +110,7 @@ class MainWindow : public QMainWindow {
   TreeCommands& treeCommands() { return *treeCommands_; }
   RunCommands& runCommands() { return *runCommands_; }
   CompanionMessages& companionMessages() { return *companion_; }
+  MacroEditor& macroEditor() { return *macroEditor_; }
   Platform& platform() { return context_.platform; }
   UserDialogs& dialogs() { return context_.dialogs; }
   EditCommands& editCommands() { return *editCommands_; }
@@ -175,6 +177,7 @@ class MainWindow : public QMainWindow {
   SettingsPages* settingsPages_;
   std::unique_ptr<ConnectionPages> pages_;
   PropertyPages* properties_;
+  MacroEditor* macroEditor_;
   TreeCommands* treeCommands_;
   RunCommands* runCommands_;
   std::unique_ptr<CommandRefresh> commandRefresh_;

@@ -16,9 +16,13 @@ bool IsWordByte(char c) {
 
 }  // namespace
 
-KeywordHintLabel::KeywordHintLabel(QsciScintilla* editor,
+KeywordHintLabel::KeywordHintLabel(QsciScintilla* editor, const KeywordStore& keywords,
                                    std::function<std::string(const std::string&)> valueText)
-    : QLabel(editor), editor_(editor), valueText_(std::move(valueText)), timer6_(new QTimer(this)) {
+    : QLabel(editor),
+      editor_(editor),
+      keywords_(keywords),
+      valueText_(std::move(valueText)),
+      timer6_(new QTimer(this)) {
   setObjectName(QStringLiteral("stLabel"));
   setAlignment(Qt::AlignCenter);
   setFrameShape(QFrame::Box);
@@ -51,7 +55,7 @@ std::string KeywordHintLabel::WordAt(const QPoint& point) const {
 void KeywordHintLabel::ShowFor(const QPoint& point) {
   const std::string word = WordAt(point);
   std::string caption = "  ";
-  if (IsSkelderKeyword(word)) caption = " " + valueText_(word) + " ";
+  if (IsSkelderKeyword(keywords_, word)) caption = " " + valueText_(word) + " ";
   if (caption == "  ") return;
   setText(QString::fromLocal8Bit(caption.c_str()));
   adjustSize();

@@ -10,12 +10,15 @@ class QsciScintilla;
 
 namespace skelder {
 
+class KeywordStore;
+
 class KeywordHintLabel : public QLabel {
   Q_OBJECT
  public:
   // valueText gives the hint's text for a word ("[Not set]" without a value); it is asked
-  // only for Skelder keywords.
-  KeywordHintLabel(QsciScintilla* editor, std::function<std::string(const std::string&)> valueText);
+  // only for the Skelder keywords of the keyword store.
+  KeywordHintLabel(QsciScintilla* editor, const KeywordStore& keywords,
+                   std::function<std::string(const std::string&)> valueText);
 
   QTimer* Timer6() const { return timer6_; }
   // The word of the editor at a point of its viewport (keyword characters included).
@@ -28,6 +31,7 @@ class KeywordHintLabel : public QLabel {
 
  private:
   QsciScintilla* editor_;
+  const KeywordStore& keywords_;
   std::function<std::string(const std::string&)> valueText_;
   QTimer* timer6_;
 };

@@ -9,6 +9,8 @@
 #include "gui/app/Commands.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/SettingsPages.h"
+#include "gui/editor/MacroEditor.h"
+#include "gui/editor/TtlHighlighter.h"
 #include "gui/properties/ConnectionPages.h"
 #include "gui/properties/PropertyPages.h"
 #include "gui/run/KeywordHintLabel.h"
@@ -33,9 +35,12 @@ RunCommands::RunCommands(MainWindow& window)
   for (const auto& [action, command] : commands)
     connect(action, &QAction::triggered, this, [this, command = command] { Run(command); });
   connect(c.runAllSelected, &QAction::triggered, this, &RunCommands::RunAllSelected);
-  hint_ = new KeywordHintLabel(window_.connectionPages().Memo1, [this](const std::string& word) {
-    return runner_->KeywordHint(word, window_.tree().focusedNode(), Inputs().userData);
-  });
+  hint_ = new KeywordHintLabel(window_.connectionPages().Memo1,
+                               window_.macroEditor().highlighter().keywords(),
+                               [this](const std::string& word) {
+                                 return runner_->KeywordHint(word, window_.tree().focusedNode(),
+                                                             Inputs().userData);
+                               });
 }
 
 RunInputs RunCommands::Inputs() const {

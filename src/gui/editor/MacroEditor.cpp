@@ -1,0 +1,44 @@
+#include "gui/editor/MacroEditor.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include "core/app/ProgramFolder.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/SettingsPages.h"
+#include "gui/editor/TtlHighlighter.h"
+#include "gui/editor/TtlLexer.h"
+#include "gui/properties/ColorsPage.h"
+#include "gui/properties/EditorColoring.h"
+#include "gui/properties/PropertyPages.h"
+
+namespace skelder {
+
+MacroEditor::MacroEditor(MainWindow& window)
+    : QObject(&window),
+      window_(window),
+      TTM(new TtlHighlighter(this)),
+      macroLexer_(new TtlLexer(*TTM, this)),
+      previewLexer_(new TtlLexer(*TTM, this)) {
+  window_.settingsPages().Memo3->setLexer(previewLexer_);
+  window_.propertyPages().colorsPage().editorColoring().setHighlighter(macroLexer_);
+}
+
+void MacroEditor::ShowSettings(const Settings& settings) {
+  TTM->setAttributes(settings.highlighter);
+}
+
+void MacroEditor::ReadSettings(Settings& settings) const {
+  settings.highlighter = TTM->attributes();
+}
+
+void MacroEditor::LoadKeywordFile() {
+  const std::string path = ProgramFilePath(window_.programFolder(), "KeyFile.ini");
+  if (TTM->LoadKeywords(path)) return;
+  TTM->setEnabled(false);
+  window_.dialogs().messageBox(
+      MessageKind::Warning, MessageButtons::Ok,
+      "The file 'KeyFile.ini' was not found in application directory.\r\n"
+      "Syntax highlighting and context sensitive help functions will be disabled.");
+}
+
+}  // namespace skelder

@@ -1,0 +1,40 @@
+#pragma once
+// The macro editor's features beyond plain editing, owned by the main window: the TTL
+// highlighter TTM with its keyword file, attached to the macro editor Memo1 (while it
+// shows syntax colours) and to the preview Memo3 of the "Highlighter" settings page.
+#include <QObject>
+
+#include "core/app/Settings.h"
+
+namespace skelder {
+
+class MainWindow;
+class TtlHighlighter;
+class TtlLexer;
+
+class MacroEditor : public QObject {
+  Q_OBJECT
+ public:
+  explicit MacroEditor(MainWindow& window);
+
+  TtlHighlighter& highlighter() const { return *TTM; }
+  // The lexers of Memo1 and Memo3.
+  TtlLexer& macroLexer() const { return *macroLexer_; }
+  TtlLexer& previewLexer() const { return *previewLexer_; }
+
+  // Puts the loaded settings into the editors and the highlighter.
+  void ShowSettings(const Settings& settings);
+  // Writes what the editors and the highlighter hold back into the record.
+  void ReadSettings(Settings& settings) const;
+  // Loads the keyword file of the program folder; when it is missing or fails, the
+  // highlighting is switched off after a warning.
+  void LoadKeywordFile();
+
+ private:
+  MainWindow& window_;
+  TtlHighlighter* TTM;
+  TtlLexer* macroLexer_;
+  TtlLexer* previewLexer_;
+};
+
+}  // namespace skelder

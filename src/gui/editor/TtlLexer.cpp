@@ -1,0 +1,88 @@
+#include "gui/editor/TtlLexer.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include "core/editor/TtlCharacters.h"
+#include "gui/editor/TtlHighlighter.h"
+
+namespace skelder {
+
+namespace {
+
+constexpr int kStyleCount = 11;  // the token kinds 0 to 10
+
+TokenKind KindOf(int style) {
+  return style >= 0 && style < kStyleCount ? static_cast<TokenKind>(style) : TokenKind::EndOfLine;
+}
+
+}  // namespace
+
+TtlLexer::TtlLexer(TtlHighlighter& highlighter, QObject* parent)
+    : QsciLexerCustom(parent), highlighter_(highlighter), scanner_(highlighter.keywords()) {
+  applyStyles();
+  connect(&highlighter_, &TtlHighlighter::stylesChanged, this, &TtlLexer::applyStyles);
+  connect(&highlighter_, &TtlHighlighter::keywordsChanged, this, &TtlLexer::restyle);
+}
+
+const char* TtlLexer::language() const { return TtlHighlighter::LanguageName(); }
+
+QString TtlLexer::description(int style) const {
+  static const char* const names[kStyleCount] = {
+      "Comment",         "Identifier",      "Command", "Label",
+      "Skelder keyword", "End of line",     "Space",   "String",
+      "Operation",       "System variable", "Other"};
+  return style >= 0 && style < kStyleCount ? QLatin1String(names[style]) : QString();
+}
+
+const char* TtlLexer::wordCharacters() const { return kWordCharacters; }
+
+QColor TtlLexer::defaultColor(int style) const { return highlighter_.foregroundOf(KindOf(style)); }
+QColor TtlLexer::defaultPaper(int style) const { return highlighter_.backgroundOf(KindOf(style)); }
+QFont TtlLexer::defaultFont(int style) const { return highlighter_.fontOf(KindOf(style)); }
+
+// Every style is given its colours and font again, so that the editors repaint with them.
+void TtlLexer::applyStyles() {
+  setDefaultColor(highlighter_.textColor());
+  setDefaultPaper(highlighter_.backgroundColor());
+  setDefaultFont(highlighter_.font());
+  for (int style = 0; style < kStyleCount; ++style) {
+    setColor(defaultColor(style), style);
+    setPaper(defaultPaper(style), style);
+    setFont(defaultFont(style), style);
+  }
+}
+
+void TtlLexer::restyle() {
+  applyStyles();
+  if (QsciScintilla* editor = this->editor()) {
+    editor->SendScintilla(QsciScintillaBase::SCI_CLEARDOCUMENTSTYLE);
+    editor->recolor();
+  }
+}
+
+// Whole lines are styled: a line's tokens never depend on the lines before it.
+void TtlLexer::styleText(int start, int end) {
+  QsciScintilla* editor = this->editor();
+  if (!editor) return;
+  using Base = QsciScintillaBase;
+  const long length = editor->SendScintilla(Base::SCI_GETLENGTH);
+  const long firstLine = editor->SendScintilla(Base::SCI_LINEFROMPOSITION, start);
+  const long lastLine = editor->SendScintilla(Base::SCI_LINEFROMPOSITION, end);
+  long lineStart = editor->SendScintilla(Base::SCI_POSITIONFROMLINE, firstLine);
+  startStyling(static_cast<int>(lineStart));
+  for (long line = firstLine; line <= lastLine && lineStart < length; ++line) {
+    long next = editor->SendScintilla(Base::SCI_POSITIONFROMLINE, line + 1);
+    if (next < lineStart || next > length) next = length;
+    const QByteArray bytes = editor->bytes(static_cast<int>(lineStart), static_cast<int>(next));
+    const std::string text(bytes.constData(), static_cast<size_t>(next - lineStart));
+    if (!highlighter_.enabled()) {
+      setStyling(static_cast<int>(text.size()), static_cast<int>(TokenKind::EndOfLine));
+    } else {
+      for (scanner_.StartLine(text); !scanner_.AtEndOfLine(); scanner_.Next())
+        setStyling(scanner_.TokenLength(), static_cast<int>(scanner_.Kind()));
+    }
+    lineStart = next;
+  }
+}
+
+}  // namespace skelder
