@@ -11,6 +11,7 @@
 #include "platform/ProgramPaths.h"
 #include "platform/ProgramStarter.h"
 #include "platform/SettingsStore.h"
+#include "platform/ShellIntegration.h"
 #include "platform/SystemInfo.h"
 #include "platform/WindowArranger.h"
 
@@ -22,9 +23,11 @@ struct Platform {
   std::unique_ptr<Broadcaster> broadcaster;
   std::unique_ptr<ProgramStarter> starter;
   std::unique_ptr<SystemInfo> system;
-  // Both default to the plain behaviour: paths as they are, arranging does nothing.
+  // These default to the plain behaviour: paths as they are, arranging does nothing,
+  // nothing associated and nothing started at logon.
   std::unique_ptr<ProgramPaths> paths = std::make_unique<ProgramPaths>();
   std::unique_ptr<WindowArranger> windows = std::make_unique<WindowArranger>();
+  std::unique_ptr<ShellIntegration> shell = std::make_unique<ShellIntegration>();
 };
 
 Platform CreatePlatform();

@@ -82,6 +82,17 @@ std::unique_ptr<RegistryKey> MemorySettingsStore::openKey(const std::string& pat
   return std::make_unique<MemoryKey>(*this, folded);
 }
 
-bool MemorySettingsStore::deleteKey(const std::string& path) { return keys.erase(Upper(path)) > 0; }
+bool MemorySettingsStore::deleteKey(const std::string& path) {
+  // The key goes with every key below it.
+  const std::string folded = Upper(path);
+  const std::string below = folded + "\\";
+  bool deleted = false;
+  for (auto it = keys.begin(); it != keys.end();) {
+    const bool inside = it->first == folded || it->first.compare(0, below.size(), below) == 0;
+    deleted = deleted || inside;
+    it = inside ? keys.erase(it) : std::next(it);
+  }
+  return deleted;
+}
 
 }  // namespace skelder::testing

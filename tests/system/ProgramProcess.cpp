@@ -37,10 +37,12 @@ pid_t ProgramFolderFixture::start(const std::vector<std::string>& arguments) {
   std::vector<std::string> args = {programPath()};
   args.insert(args.end(), arguments.begin(), arguments.end());
   const std::string config = root_.file("cfg");
+  const std::string data = root_.file("data");
   const std::string answers = root_.file("answers");
   const pid_t pid = fork();
   if (pid == 0) {
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    setenv("XDG_DATA_HOME", data.c_str(), 1);
     setenv("XDG_RUNTIME_DIR", runtimeFolder().c_str(), 1);
     setenv("SKELDER_DIALOG_LOG", dialogLog().c_str(), 1);
     setenv("SKELDER_DIALOG_ANSWERS", answers.c_str(), 1);

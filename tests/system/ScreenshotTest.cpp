@@ -26,9 +26,9 @@ TEST(Screenshot, TheMainWindowOnTheDemoFolderUnderXvfb) {
 
   const std::string command =
       "cd '" + demo.string() + "' && env XDG_CONFIG_HOME='" + home.file("cfg") +
-      "' XDG_RUNTIME_DIR='" + home.file("rt") + "' SKELDER_DIALOG_LOG='" +
-      home.file("dialogs.log") + "' SKELDER_STANDIN_LOG='" + home.path() +
-      "' SKELDER_SCREENSHOT='" + picture.string() +
+      "' XDG_DATA_HOME='" + home.file("data") + "' XDG_RUNTIME_DIR='" + home.file("rt") +
+      "' SKELDER_DIALOG_LOG='" + home.file("dialogs.log") + "' SKELDER_STANDIN_LOG='" +
+      home.path() + "' SKELDER_SCREENSHOT='" + picture.string() +
       "' QT_QPA_PLATFORM=xcb timeout 60 xvfb-run -a -s '-screen 0 1280x1024x24' ./Skelderc "
       "Demo.SKD";
   const int status = std::system(command.c_str());

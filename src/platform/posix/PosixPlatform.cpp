@@ -5,6 +5,7 @@
 #include "platform/posix/DBusBroadcaster.h"
 #include "platform/posix/FileSettingsStore.h"
 #include "platform/posix/FlockExistenceFlags.h"
+#include "platform/posix/FreedesktopShellIntegration.h"
 #include "platform/posix/PosixProgramStarter.h"
 #include "platform/posix/PosixSystemInfo.h"
 #include "platform/posix/WineProgramPaths.h"
@@ -30,6 +31,8 @@ Platform CreatePlatform() {
   platform.starter = std::make_unique<PosixProgramStarter>();
   platform.system = std::make_unique<PosixSystemInfo>();
   platform.paths = std::make_unique<WineProgramPaths>();
+  platform.shell = std::make_unique<FreedesktopShellIntegration>(
+      FreedesktopShellIntegration::DataHome(), FreedesktopShellIntegration::ConfigHome());
   return platform;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/win32/SemaphoreExistenceFlags.h"
 #include "platform/win32/ShellProgramStarter.h"
 #include "platform/win32/ShellWindowArranger.h"
+#include "platform/win32/Win32ShellIntegration.h"
 #include "platform/win32/Win32SystemInfo.h"
 #include "platform/win32/WindowMessageBroadcaster.h"
 #include "platform/win32/WindowMessageReceiver.h"
@@ -17,6 +18,7 @@ Platform CreatePlatform() {
   platform.starter = std::make_unique<ShellProgramStarter>();
   platform.system = std::make_unique<Win32SystemInfo>();
   platform.windows = std::make_unique<ShellWindowArranger>();
+  platform.shell = std::make_unique<Win32ShellIntegration>();
   return platform;
 }
 
