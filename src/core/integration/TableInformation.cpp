@@ -1,0 +1,121 @@
+#include "core/integration/TableInformation.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "core/app/ProgramFolder.h"
+#include "core/text/FileErrorText.h"
+#include "core/tree/NodeKinds.h"
+#include "core/tree/NodeTextEncoding.h"
+
+namespace skelder {
+
+namespace {
+
+std::optional<LocalTime> ModificationTime(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  const std::time_t seconds = st.st_mtime;
+  std::tm local{};
+#ifdef _WIN32
+  if (localtime_s(&local, &seconds) != 0) return std::nullopt;
+#else
+  if (!localtime_r(&seconds, &local)) return std::nullopt;
+#endif
+  LocalTime time;
+  time.year = local.tm_year + 1900;
+  time.month = local.tm_mon + 1;
+  time.day = local.tm_mday;
+  time.hour = local.tm_hour;
+  time.minute = local.tm_min;
+  time.second = local.tm_sec;
+  time.dayOfWeek = local.tm_wday;
+  return time;
+}
+
+std::string Bytes(std::int64_t count) { return std::to_string(count) + " bytes"; }
+
+}  // namespace
+
+TreeStatistics CountTreeStatistics(const ConnectionTree& tree) {
+  TreeStatistics s;
+  for (const TreeNode* node = tree.first(); node; node = tree.next(node)) {
+    if (node == tree.computerNode()) continue;
+    const rVTNodeData& data = node->data;
+    ++s.nodes;
+    if (!data.Schedule.empty()) ++s.scheduled;
+    if (IsSeparator(data)) {
+      ++s.separators;
+      continue;
+    }
+    const auto length = static_cast<std::int64_t>(DecodeNodeText(data.Macro).size());
+    if (length > 0) {
+      s.shortestMacro = s.macroScripts == 0 ? length : std::min(s.shortestMacro, length);
+      s.longestMacro = std::max(s.longestMacro, length);
+      s.totalMacroLength += length;
+      ++s.macroScripts;
+    }
+    if (!DecodeNodeText(data.Popup).empty()) ++s.popups;
+  }
+  return s;
+}
+
+std::int64_t AverageMacroLength(const TreeStatistics& statistics) {
+  const std::int64_t count = std::max(statistics.macroScripts, 1);
+  const std::int64_t quotient = statistics.totalMacroLength / count;
+  const std::int64_t twiceRest = 2 * (statistics.totalMacroLength % count);
+  if (twiceRest > count || (twiceRest == count && quotient % 2 != 0)) return quotient + 1;
+  return quotient;
+}
+
+TableFileFacts ReadTableFileFacts(const std::string& path, UserDialogs& dialogs) {
+  TableFileFacts facts;
+  if (path.empty()) {
+    facts.name = "Noname.SKD";
+    return facts;
+  }
+  facts.name = FileNameOf(path);
+  facts.location = FolderOf(path);
+  std::error_code error;
+  {
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) error = std::error_code(errno ? errno : ENOENT, std::generic_category());
+  }
+  std::uint64_t size = 0;
+  if (!error) size = std::filesystem::file_size(path, error);
+  if (error) {
+    dialogs.error(FileOpenErrorText(path, error));
+    return facts;
+  }
+  facts.size = size;
+  facts.lastUpdated = ModificationTime(path);
+  return facts;
+}
+
+InformationValues ComposeInformation(
+    const TableFileFacts& file, const TreeStatistics& tree,
+    const std::function<std::string(const LocalTime&)>& formatTime) {
+  InformationValues v;
+  v.fileName = file.name;
+  v.fileLocation = file.location;
+  v.fileSize = file.size && *file.size > 0 ? std::to_string(*file.size) + " bytes" : "???";
+  v.fileLastUpdated = file.lastUpdated ? formatTime(*file.lastUpdated) : "???";
+  v.nodes = std::to_string(tree.nodes);
+  v.macroScripts = std::to_string(tree.macroScripts);
+  v.averageMacroLength = Bytes(AverageMacroLength(tree));
+  v.longestMacro = Bytes(tree.longestMacro);
+  v.shortestMacro = Bytes(tree.shortestMacro);
+  v.scheduled = std::to_string(tree.scheduled);
+  v.separators = std::to_string(tree.separators);
+  v.popups = std::to_string(tree.popups);
+  return v;
+}
+
+}  // namespace skelder
