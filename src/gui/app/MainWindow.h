@@ -194,7 +194,7 @@ class MainWindow : public QMainWindow {
   QTimer* Timer3;
   QTimer* Timer4;
   CompanionMessages* companion_;
+  EditCommands* editCommands_;
 };
 
 }  // namespace skelder
-  EditCommands* editCommands_;
