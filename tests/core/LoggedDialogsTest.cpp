@@ -41,4 +41,24 @@ TEST(LoggedDialogs, AnAnswerThatDoesNotFitTakesTheDefault) {
   EXPECT_EQ(dialogs.openFile({}), std::nullopt);  // "No" is no file
 }
 
+TEST(LoggedDialogs, FontAndColourDialogsAreLoggedAndAnswered) {
+  TempFolder folder;
+  WriteFileBytes(folder.file("answers"),
+                 "font:Lucida Console,12,3,0\ncolor:#10A0fF\ncolor:10A0FF\nfont:Arial,x,0,0\n");
+  LoggedDialogs dialogs(folder.file("log"), folder.file("answers"));
+  EXPECT_EQ(dialogs.fontDialog({{"Courier New", 1, 9, 0}, true, false}),
+            (FontSpec{"Lucida Console", 0, 12, 3}));
+  EXPECT_EQ(dialogs.colorDialog(0x00800000), 0x00FFA010u);
+  // Answers that do not read as a colour or a font cancel the dialog.
+  EXPECT_EQ(dialogs.colorDialog(0x000000FF), std::nullopt);
+  EXPECT_EQ(dialogs.fontDialog({}), std::nullopt);
+  EXPECT_EQ(dialogs.colorDialog(0), std::nullopt);  // no answer left
+  EXPECT_EQ(ReadFileBytes(folder.file("log")),
+            "font|Courier New,9,0,1\n"
+            "color|#000080\n"
+            "color|#FF0000\n"
+            "font|,9,0,1\n"
+            "color|#000000\n");
+}
+
 }  // namespace skelder::testing

@@ -58,6 +58,23 @@ std::optional<std::string> ScriptedDialogs::inputBox(const std::string& caption,
   return std::nullopt;
 }
 
+std::optional<FontSpec> ScriptedDialogs::fontDialog(const FontRequest& request) {
+  const std::string lists = request.fixedPitchOnly ? "fixed"
+                            : request.trueTypeOnly ? "truetype"
+                                                   : "";
+  boxes_.push_back({"font", lists, FontWord(request.initial)});
+  const std::string reply = next("font|" + FontWord(request.initial));
+  if (reply.rfind("font:", 0) == 0) return ParseFontWord(reply.substr(5));
+  return std::nullopt;
+}
+
+std::optional<std::uint32_t> ScriptedDialogs::colorDialog(std::uint32_t initial) {
+  boxes_.push_back({"color", "", ColorWord(initial)});
+  const std::string reply = next("color|" + ColorWord(initial));
+  if (reply.rfind("color:", 0) == 0) return ParseColorWord(reply.substr(6));
+  return std::nullopt;
+}
+
 RecordedBox ErrorBox(const std::string& text) { return {"error", "OK", text}; }
 RecordedBox WarningBox(const std::string& text) { return {"warning", "OK", text}; }
 RecordedBox InformationBox(const std::string& text) { return {"information", "OK", text}; }

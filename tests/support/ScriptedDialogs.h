@@ -23,7 +23,8 @@ std::ostream& operator<<(std::ostream& out, const RecordedBox& box);
 
 class ScriptedDialogs : public UserDialogs {
  public:
-  // Queue answers: "Yes", "No", "Cancel", "OK", "file:/path", "text:value", "cancel".
+  // Queue answers: "Yes", "No", "Cancel", "OK", "file:/path", "text:value",
+  // "font:name,size,style,charset", "color:#RRGGBB", "cancel".
   void answer(const std::string& reply) { answers_.push_back(reply); }
   // An error or information box with one OK button needs no queued answer.
   void allowUnansweredOk(bool allow) { allowOk_ = allow; }
@@ -38,6 +39,10 @@ class ScriptedDialogs : public UserDialogs {
   std::optional<std::string> saveFile(const FileRequest& request) override;
   std::optional<std::string> inputBox(const std::string& caption, const std::string& prompt,
                                       const std::string& initial) override;
+  // Recorded as {"font", "fixed" or "truetype" or "", the initial font as a word} and
+  // {"color", "", "#RRGGBB"}.
+  std::optional<FontSpec> fontDialog(const FontRequest& request) override;
+  std::optional<std::uint32_t> colorDialog(std::uint32_t initial) override;
 
  private:
   std::string next(const std::string& what);

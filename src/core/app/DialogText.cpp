@@ -1,5 +1,10 @@
 #include "core/app/DialogText.h"
 
+#include <cctype>
+#include <cstdio>
+
+#include "core/text/DecimalNumber.h"
+
 namespace skelder {
 
 MessageAnswer DefaultAnswer(MessageButtons buttons) {
@@ -65,6 +70,50 @@ std::optional<MessageAnswer> ParseAnswer(const std::string& word, MessageButtons
   if (word == "Yes" && !okCancel) return MessageAnswer::Yes;
   if (word == "No" && !okCancel) return MessageAnswer::No;
   return std::nullopt;
+}
+
+std::string ColorWord(std::uint32_t color) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02X%02X%02X", color & 0xFF, (color >> 8) & 0xFF,
+                (color >> 16) & 0xFF);
+  return text;
+}
+
+std::optional<std::uint32_t> ParseColorWord(const std::string& word) {
+  if (word.size() != 7 || word[0] != '#') return std::nullopt;
+  std::uint32_t rgb = 0;
+  for (size_t i = 1; i < word.size(); ++i) {
+    const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(word[i])));
+    const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+    if (digit < 0) return std::nullopt;
+    rgb = rgb * 16 + static_cast<std::uint32_t>(digit);
+  }
+  return ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
+}
+
+std::string FontWord(const FontSpec& font) {
+  return font.name + "," + std::to_string(font.size) + "," + std::to_string(font.style) + "," +
+         std::to_string(font.charSet);
+}
+
+std::optional<FontSpec> ParseFontWord(const std::string& word) {
+  const size_t third = word.rfind(',');
+  const size_t second =
+      third == std::string::npos || third == 0 ? std::string::npos : word.rfind(',', third - 1);
+  const size_t first =
+      second == std::string::npos || second == 0 ? std::string::npos : word.rfind(',', second - 1);
+  if (first == std::string::npos) return std::nullopt;
+  FontSpec font;
+  font.name = word.substr(0, first);
+  std::int32_t size = 0, style = 0, charSet = 0;
+  if (!ParseDecimal(word.substr(first + 1, second - first - 1), size) ||
+      !ParseDecimal(word.substr(second + 1, third - second - 1), style) ||
+      !ParseDecimal(word.substr(third + 1), charSet))
+    return std::nullopt;
+  font.size = size;
+  font.style = style;
+  font.charSet = charSet;
+  return font;
 }
 
 }  // namespace skelder

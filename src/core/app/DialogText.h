@@ -14,4 +14,11 @@ const char* ButtonsWord(MessageButtons buttons);  // "OK", "OK,Cancel", "Yes,No"
 const char* AnswerWord(MessageAnswer answer);
 std::optional<MessageAnswer> ParseAnswer(const std::string& word, MessageButtons buttons);
 
+// A colour (0x00BBGGRR) as "#RRGGBB" and back.
+std::string ColorWord(std::uint32_t color);
+std::optional<std::uint32_t> ParseColorWord(const std::string& word);
+// A font as "name,size,style,charset" and back.
+std::string FontWord(const FontSpec& font);
+std::optional<FontSpec> ParseFontWord(const std::string& word);
+
 }  // namespace skelder

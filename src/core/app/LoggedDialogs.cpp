@@ -71,4 +71,16 @@ std::optional<std::string> LoggedDialogs::inputBox(const std::string& caption,
   return answerWith("text:");
 }
 
+std::optional<FontSpec> LoggedDialogs::fontDialog(const FontRequest& request) {
+  log("font|" + FontWord(request.initial));
+  const auto answer = answerWith("font:");
+  return answer ? ParseFontWord(*answer) : std::nullopt;
+}
+
+std::optional<std::uint32_t> LoggedDialogs::colorDialog(std::uint32_t initial) {
+  log("color|" + ColorWord(initial));
+  const auto answer = answerWith("color:");
+  return answer ? ParseColorWord(*answer) : std::nullopt;
+}
+
 }  // namespace skelder

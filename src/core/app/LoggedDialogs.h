@@ -1,9 +1,10 @@
 #pragma once
 // Dialogs for scripted runs of the whole program: no box is shown; each is appended to a
 // log file as one line ("kind|buttons|text", "file-open|title|filter", "input|caption|
-// prompt") and answered from an answers file, one answer a line, consumed in order
-// ("Yes", "No", "Cancel", "OK", "file:/path", "text:value"). With no answer left a box
-// takes its first button and a file or input dialog is cancelled.
+// prompt", "font|name,size,style,charset", "color|#RRGGBB") and answered from an answers
+// file, one answer a line, consumed in order ("Yes", "No", "Cancel", "OK", "file:/path",
+// "text:value", "font:name,size,style,charset", "color:#RRGGBB"). With no answer left a
+// box takes its first button and any other dialog is cancelled.
 #include <deque>
 #include <string>
 
@@ -22,6 +23,8 @@ class LoggedDialogs : public UserDialogs {
   std::optional<std::string> saveFile(const FileRequest& request) override;
   std::optional<std::string> inputBox(const std::string& caption, const std::string& prompt,
                                       const std::string& initial) override;
+  std::optional<FontSpec> fontDialog(const FontRequest& request) override;
+  std::optional<std::uint32_t> colorDialog(std::uint32_t initial) override;
 
   // A text with its line breaks written as the two characters \r and \n.
   static std::string OneLine(const std::string& text);

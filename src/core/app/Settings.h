@@ -7,22 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "core/app/FontSpec.h"
 #include "core/editor/HighlighterAttributes.h"
 
 namespace skelder {
-
-// A font as the settings keep it: face name, character set (the Windows font
-// character-set byte), size in points and style bits (1 bold, 2 italic, 4 underline,
-// 8 strike-out).
-struct FontSpec {
-  std::string name;
-  int charSet = 1;
-  int size = 9;
-  int style = 0;
-  bool operator==(const FontSpec& o) const {
-    return name == o.name && charSet == o.charSet && size == o.size && style == o.style;
-  }
-};
 
 struct WindowGeometry {
   int left = 0;

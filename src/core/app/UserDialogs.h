@@ -1,9 +1,12 @@
 #pragma once
 // The one facade through which the program asks or tells the user anything:
-// message boxes, file dialogs and input boxes. The gui implements it with real
-// dialogs; tests and scripted runs answer from a queue (LoggedDialogs, ScriptedDialogs).
+// message boxes, file dialogs, input boxes, font and colour dialogs. The gui implements it with
+// real dialogs; tests and scripted runs answer from a queue (LoggedDialogs, ScriptedDialogs).
+#include <cstdint>
 #include <optional>
 #include <string>
+
+#include "core/app/FontSpec.h"
 
 namespace skelder {
 
@@ -20,6 +23,14 @@ struct FileRequest {
   std::string initialPath;
 };
 
+// A font dialog's request: the font it starts with and which fonts it lists (only
+// existing fonts, never simulated styles).
+struct FontRequest {
+  FontSpec initial;
+  bool fixedPitchOnly = false;
+  bool trueTypeOnly = false;
+};
+
 class UserDialogs {
  public:
   virtual ~UserDialogs() = default;
@@ -33,6 +44,15 @@ class UserDialogs {
   // The typed text, or nothing when the box was cancelled.
   virtual std::optional<std::string> inputBox(const std::string& caption, const std::string& prompt,
                                               const std::string& initial) = 0;
+  // The chosen font, or nothing when the dialog was cancelled.
+  virtual std::optional<FontSpec> fontDialog(const FontRequest& /*request*/) {
+    return std::nullopt;
+  }
+  // The colour dialog with its custom-colour panel open, starting with a colour
+  // (0x00BBGGRR): the chosen colour, or nothing when it was cancelled.
+  virtual std::optional<std::uint32_t> colorDialog(std::uint32_t /*initial*/) {
+    return std::nullopt;
+  }
 
   // Shorthand for the many error boxes with one OK button.
   void error(const std::string& text) { messageBox(MessageKind::Error, MessageButtons::Ok, text); }

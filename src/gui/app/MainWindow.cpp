@@ -497,7 +497,7 @@ void MainWindow::createInOrder() {
   if (importArmed_) Timer3->start();
   ShowInsertMode(false);
   settingsPages_->setCurrentIndex(0);
-  macroEditor_->LoadKeywordFile();
+  macroEditor_->Prepare();
   ShowNodeProperties();
 }
 

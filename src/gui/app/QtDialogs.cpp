@@ -1,9 +1,14 @@
 #include "gui/app/QtDialogs.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+
+#include "gui/editor/StoredColor.h"
+#include "gui/editor/StoredFont.h"
 
 namespace skelder {
 
@@ -108,6 +113,23 @@ std::optional<std::string> QtDialogs::inputBox(const std::string& caption,
                             QLineEdit::Normal, FromLocal(initial), &ok);
   if (!ok) return std::nullopt;
   return ToLocal(text);
+}
+
+std::optional<FontSpec> QtDialogs::fontDialog(const FontRequest& request) {
+  QFontDialog::FontDialogOptions options;
+  if (request.fixedPitchOnly) options |= QFontDialog::MonospacedFonts;
+  if (request.trueTypeOnly) options |= QFontDialog::ScalableFonts;
+  bool ok = false;
+  const QFont font = QFontDialog::getFont(&ok, ScreenFontOf(request.initial),
+                                          QApplication::activeWindow(), QString(), options);
+  if (!ok) return std::nullopt;
+  return StoredFontOf(font, request.initial.charSet);
+}
+
+std::optional<std::uint32_t> QtDialogs::colorDialog(std::uint32_t initial) {
+  const QColor color = QColorDialog::getColor(ScreenColorOf(initial), QApplication::activeWindow());
+  if (!color.isValid()) return std::nullopt;
+  return StoredColorOf(color);
 }
 
 }  // namespace skelder

@@ -5,6 +5,8 @@
 #include "core/app/ProgramFolder.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/SettingsPages.h"
+#include "gui/editor/EditorOptions.h"
+#include "gui/editor/HighlighterPage.h"
 #include "gui/editor/TtlHighlighter.h"
 #include "gui/editor/TtlLexer.h"
 #include "gui/properties/ColorsPage.h"
@@ -18,17 +20,28 @@ MacroEditor::MacroEditor(MainWindow& window)
       window_(window),
       TTM(new TtlHighlighter(this)),
       macroLexer_(new TtlLexer(*TTM, this)),
-      previewLexer_(new TtlLexer(*TTM, this)) {
+      previewLexer_(new TtlLexer(*TTM, this)),
+      highlighterPage_(new HighlighterPage(window, *TTM)),
+      options_(new EditorOptions(window, *TTM)) {
   window_.settingsPages().Memo3->setLexer(previewLexer_);
   window_.propertyPages().colorsPage().editorColoring().setHighlighter(macroLexer_);
 }
 
 void MacroEditor::ShowSettings(const Settings& settings) {
   TTM->setAttributes(settings.highlighter);
+  highlighterPage_->ShowColors(settings);
+  options_->ShowSettings(settings);
 }
 
 void MacroEditor::ReadSettings(Settings& settings) const {
   settings.highlighter = TTM->attributes();
+  highlighterPage_->ReadColors(settings);
+  options_->ReadSettings(settings);
+}
+
+void MacroEditor::Prepare() {
+  highlighterPage_->Prepare();
+  LoadKeywordFile();
 }
 
 void MacroEditor::LoadKeywordFile() {

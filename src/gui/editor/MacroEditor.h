@@ -1,13 +1,16 @@
 #pragma once
 // The macro editor's features beyond plain editing, owned by the main window: the TTL
 // highlighter TTM with its keyword file, attached to the macro editor Memo1 (while it
-// shows syntax colours) and to the preview Memo3 of the "Highlighter" settings page.
+// shows syntax colours) and to the preview Memo3 of the "Highlighter" settings page; the
+// "Highlighter" page; the editor options.
 #include <QObject>
 
 #include "core/app/Settings.h"
 
 namespace skelder {
 
+class EditorOptions;
+class HighlighterPage;
 class MainWindow;
 class TtlHighlighter;
 class TtlLexer;
@@ -26,15 +29,23 @@ class MacroEditor : public QObject {
   void ShowSettings(const Settings& settings);
   // Writes what the editors and the highlighter hold back into the record.
   void ReadSettings(Settings& settings) const;
+  // The last steps of the window's creation: the macro editor takes the preview's
+  // colours, the "Highlighter" page shows its first element, the keyword file is loaded.
+  void Prepare();
   // Loads the keyword file of the program folder; when it is missing or fails, the
   // highlighting is switched off after a warning.
   void LoadKeywordFile();
+
+  HighlighterPage& highlighterPage() const { return *highlighterPage_; }
+  EditorOptions& options() const { return *options_; }
 
  private:
   MainWindow& window_;
   TtlHighlighter* TTM;
   TtlLexer* macroLexer_;
   TtlLexer* previewLexer_;
+  HighlighterPage* highlighterPage_;
+  EditorOptions* options_;
 };
 
 }  // namespace skelder

@@ -59,7 +59,11 @@ void EditorColoring::setHighlighter(QsciLexer* highlighter) {
 void EditorColoring::SetEditorColors() {
   // Attaching a highlighter styles the whole text again, so it is done only on a change.
   QsciLexer* lexer = connectionColors() ? nullptr : highlighter_.data();
-  if (editor_->lexer() != lexer) editor_->setLexer(lexer);
+  if (editor_->lexer() != lexer) {
+    editor_->setLexer(lexer);
+    // Without a highlighter the text is drawn in the editor's own font again.
+    if (!lexer) editor_->setFont(editor_->font());
+  }
   if (connectionColors()) {
     showGutter(false);
     // The colours as stored with the node: unapplied edits on the Colors page are not shown.

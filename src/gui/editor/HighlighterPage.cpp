@@ -1,0 +1,209 @@
+#include "gui/editor/HighlighterPage.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include "gui/app/MainWindow.h"
+#include "gui/app/SettingsPages.h"
+#include "gui/editor/StoredColor.h"
+#include "gui/editor/TtlHighlighter.h"
+#include "gui/properties/ColorsPage.h"
+#include "gui/properties/ConnectionPages.h"
+#include "gui/properties/EditorColoring.h"
+#include "gui/properties/PropertyPages.h"
+
+namespace skelder {
+
+namespace {
+
+constexpr int kElementCount = 13;
+constexpr int kAttributeElements = kElementCount - 4;
+constexpr int kWhiteSpace = 3;
+
+const char* const kElements[kElementCount] = {"Reserved word",
+                                              "Identifier",
+                                              "String",
+                                              "WhiteSpace",
+                                              "Label",
+                                              "System variable",
+                                              "Comment",
+                                              "Operation",
+                                              "Skelder key word",
+                                              "Selected color foreground",
+                                              "Selected color background",
+                                              "Active line color",
+                                              "Background color"};
+
+const AttributeIndex kElementAttributes[kAttributeElements] = {
+    KeyAttri,     IdentifierAttri, StringAttri, SpaceAttri,      LabelsAttri,
+    SysVarsAttri, CommentAttri,    SymbolAttri, SkelderVarsAttri};
+
+// The preview's text; its fourth line and the line break after it stay selected.
+const char kPreview[] =
+    "; Teraterm Macro language sample code\r\n"
+    "wait \"yes/no\" \"assword:\"\r\n"
+    "if result = 2 goto pswd\r\n"
+    "sendln 'yes'\r\n"
+    "wait 'assword:'\r\n"
+    ":pswd\r\n"
+    "mypager = $pager$";
+constexpr int kSelectionStart = 90;
+constexpr int kSelectionEnd = 104;
+
+}  // namespace
+
+HighlighterPage::HighlighterPage(MainWindow& window, TtlHighlighter& ttm)
+    : QObject(&window), window_(window), ttm_(ttm) {
+  SettingsPages& page = window_.settingsPages();
+  for (const char* element : kElements) page.Elements->addItem(QLatin1String(element));
+  QsciScintilla* preview = page.Memo3;
+  preview->setText(QLatin1String(kPreview));
+  preview->setReadOnly(true);
+  preview->setCaretWidth(0);
+  preview->setCaretLineVisible(true);
+  preview->setMarginType(0, QsciScintilla::NumberMargin);
+  preview->setMarginWidth(0, QStringLiteral("00"));
+  page.Button2->setEnabled(true);
+  connect(page.Elements, &QListWidget::currentRowChanged, this, &HighlighterPage::SelectElement);
+  connect(page.btnChangeTTMColors, &QPushButton::clicked, this, &HighlighterPage::ChangeColor);
+  connect(page.Button2, &QPushButton::clicked, this, &HighlighterPage::ResetToDefaults);
+  const std::pair<QCheckBox*, int> boxes[] = {{page.cbElemBold, kStyleBold},
+                                              {page.cbElemItalic, kStyleItalic},
+                                              {page.cbElemUnderline, kStyleUnderline}};
+  for (const auto& [box, bit] : boxes)
+    connect(box, &QCheckBox::clicked, this, [this, bit = bit](bool on) { styleClicked(bit, on); });
+}
+
+void HighlighterPage::ShowColors(const Settings& settings) {
+  background_ = settings.editorBgColor;
+  activeLine_ = settings.editorActLineColor;
+  selectionForeground_ = settings.editorSelectionForeground;
+  selectionBackground_ = settings.editorSelectionBackground;
+  showPreviewColors();
+}
+
+void HighlighterPage::ReadColors(Settings& settings) const {
+  settings.editorBgColor = background_;
+  settings.editorActLineColor = activeLine_;
+  settings.editorSelectionForeground = selectionForeground_;
+  settings.editorSelectionBackground = selectionBackground_;
+}
+
+void HighlighterPage::Prepare() {
+  copyColorsToMacroEditor();
+  selectPreviewLine();
+  window_.settingsPages().Elements->setCurrentRow(0);
+  SelectElement(0);
+}
+
+void HighlighterPage::showPreviewColors() {
+  QsciScintilla* preview = window_.settingsPages().Memo3;
+  const QColor background = ScreenColorOf(background_);
+  preview->setPaper(background);
+  preview->setCaretLineBackgroundColor(ScreenColorOf(activeLine_));
+  preview->setSelectionForegroundColor(ScreenColorOf(selectionForeground_));
+  preview->setSelectionBackgroundColor(ScreenColorOf(selectionBackground_));
+  ttm_.setEditorColors(ttm_.textColor(), background);
+}
+
+// The macro editor's background and caret line follow the preview through its colouring;
+// the highlighter gives the background to the text of both again.
+void HighlighterPage::copyColorsToMacroEditor() {
+  ttm_.setEditorColors(ttm_.textColor(), ScreenColorOf(background_));
+  QsciScintilla* editor = window_.connectionPages().Memo1;
+  editor->setSelectionForegroundColor(ScreenColorOf(selectionForeground_));
+  editor->setSelectionBackgroundColor(ScreenColorOf(selectionBackground_));
+  window_.propertyPages().colorsPage().editorColoring().SetEditorColors();
+}
+
+void HighlighterPage::selectPreviewLine() {
+  window_.settingsPages().Memo3->SendScintilla(QsciScintilla::SCI_SETSEL, kSelectionStart,
+                                               kSelectionEnd);
+}
+
+std::uint32_t* HighlighterPage::editorColor(int element) {
+  switch (element) {
+    case 9:
+      return &selectionForeground_;
+    case 10:
+      return &selectionBackground_;
+    case 11:
+      return &activeLine_;
+    case 12:
+      return &background_;
+    default:
+      return nullptr;
+  }
+}
+
+// Setting the boxes here changes no attribute: only a click does.
+void HighlighterPage::SelectElement(int index) {
+  if (index < 0 || index >= kElementCount) return;
+  SettingsPages& page = window_.settingsPages();
+  const bool attribute = index < kAttributeElements;
+  int style = 0;
+  if (attribute) {
+    const TextAttribute& text = ttm_.attribute(kElementAttributes[index]);
+    style = text.style;
+    if (index != kWhiteSpace) dialogColor_ = text.foreground;
+  } else {
+    dialogColor_ = *editorColor(index);
+  }
+  const std::pair<QCheckBox*, int> boxes[] = {{page.cbElemBold, kStyleBold},
+                                              {page.cbElemItalic, kStyleItalic},
+                                              {page.cbElemUnderline, kStyleUnderline}};
+  for (const auto& [box, bit] : boxes) {
+    box->setEnabled(attribute);
+    box->setChecked((style & bit) != 0);
+  }
+  page.btnChangeTTMColors->setEnabled(index != kWhiteSpace);
+}
+
+void HighlighterPage::styleClicked(int bit, bool on) {
+  const int index = window_.settingsPages().Elements->currentRow();
+  if (index < 0 || index >= kAttributeElements) return;
+  TextAttribute text = ttm_.attribute(kElementAttributes[index]);
+  text.style = on ? text.style | bit : text.style & ~bit;
+  ttm_.setAttribute(kElementAttributes[index], text);
+}
+
+// Whether the dialog was confirmed or not, the macro editor takes the preview's colours.
+void HighlighterPage::ChangeColor() {
+  const int index = window_.settingsPages().Elements->currentRow();
+  if (index >= 0 && index < kElementCount && index != kWhiteSpace) {
+    if (const auto color = window_.dialogs().colorDialog(dialogColor_)) {
+      dialogColor_ = *color;
+      if (index < kAttributeElements) {
+        TextAttribute text = ttm_.attribute(kElementAttributes[index]);
+        text.foreground = *color;
+        ttm_.setAttribute(kElementAttributes[index], text);
+      } else {
+        *editorColor(index) = *color;
+        showPreviewColors();
+      }
+    }
+  }
+  copyColorsToMacroEditor();
+}
+
+void HighlighterPage::ResetToDefaults() {
+  if (window_.dialogs().messageBox(
+          MessageKind::Confirmation, MessageButtons::YesNo,
+          "Are you sure you want to reset all colors and styles to their default values?") ==
+      MessageAnswer::Yes) {
+    HighlighterAttributes attributes = ttm_.attributes();
+    const HighlighterAttributes& defaults = DefaultHighlighterAttributes();
+    for (int i = 0; i < kAttributeCount; ++i) {
+      attributes[i].foreground = defaults[i].foreground;
+      attributes[i].style = defaults[i].style;
+    }
+    ttm_.setAttributes(attributes);
+    const Settings fresh;
+    ShowColors(fresh);
+    copyColorsToMacroEditor();
+    selectPreviewLine();
+  }
+  window_.settingsPages().Elements->setCurrentRow(0);
+  SelectElement(0);
+}
+
+}  // namespace skelder
