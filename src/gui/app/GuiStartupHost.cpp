@@ -4,8 +4,8 @@
 #include <QTimer>
 
 #include "gui/app/MainWindow.h"
-#include "gui/app/SplashWindow.h"
 #include "gui/app/TerminationSignals.h"
+#include "gui/integration/SplashWindow.h"
 
 namespace skelder {
 
@@ -15,6 +15,9 @@ GuiStartupHost::~GuiStartupHost() = default;
 void GuiStartupHost::showSplash() {
   splash_ = std::make_unique<SplashWindow>();
   splash_->show();
+  context_.loadProgress = [this](int position, int total) {
+    splash_->ShowProgress(position, total);
+  };
 }
 
 void GuiStartupHost::letSplashPaint() { QApplication::processEvents(); }
@@ -27,6 +30,7 @@ int GuiStartupHost::runWindows(bool updateCheckMode) {
     window->Shutdown();
     return 0;
   }
+  context_.loadProgress = nullptr;
   splash_.reset();
   window->show();
   if (!context_.screenshotPath.empty()) {

@@ -1,6 +1,7 @@
 #pragma once
 // What every window of the program shares: the platform services, the dialog facade,
 // the program folder and the command line.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@ struct ProgramContext {
   std::string screenshotPath;
   // The clock of the time stamps; the system's when none is given.
   const Clock* clock = nullptr;
+  // While the splash window shows: its progress bar, advanced by the table reader.
+  std::function<void(int position, int total)> loadProgress = nullptr;
 };
 
 }  // namespace skelder
