@@ -36,6 +36,7 @@
 #include "gui/app/SettingsPages.h"
 #include "gui/app/StatusPanels.h"
 #include "gui/editor/MacroEditor.h"
+#include "gui/integration/IntegrationCommands.h"
 #include "gui/properties/ConnectionPages.h"
 #include "gui/properties/PropertyPages.h"
 #include "gui/run/RunCommands.h"
@@ -76,7 +77,8 @@ class MainWindowTableHost : public TableFileHost {
     else
       QApplication::restoreOverrideCursor();
   }
-  void showProgress(int position, int /*total*/) override {
+  void showProgress(int position, int total) override {
+    if (window_.context_.loadProgress) window_.context_.loadProgress(position, total);
     if (position % 2048 == 0) QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   }
   void tableNamed(const std::string& path) override { window_.currentFile_ = path; }
@@ -468,6 +470,7 @@ void MainWindow::createInOrder() {
       cygwin, IsNTPlatform(*context_.platform.settings, *context_.platform.system));
   recent_.Load(*context_.platform.settings);
   settingsPages_->cbAssociateExt->setText(QStringLiteral("Associate extention SKD with Skelder"));
+  integration_ = new IntegrationCommands(*this);
   ResetTree(tree_);
 
   tree_.setLoading(true);

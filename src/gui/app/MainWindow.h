@@ -30,6 +30,7 @@ struct Commands;
 class ConnectionTreeModel;
 class ConnectionTreeView;
 class InsertModeFilter;
+class IntegrationCommands;
 class MacroEditor;
 class SettingsPages;
 class StatusPanels;
@@ -110,6 +111,7 @@ class MainWindow : public QMainWindow {
   TreeCommands& treeCommands() { return *treeCommands_; }
   RunCommands& runCommands() { return *runCommands_; }
   CompanionMessages& companionMessages() { return *companion_; }
+  IntegrationCommands& integrationCommands() { return *integration_; }
   MacroEditor& macroEditor() { return *macroEditor_; }
   Platform& platform() { return context_.platform; }
   UserDialogs& dialogs() { return context_.dialogs; }
@@ -194,6 +196,7 @@ class MainWindow : public QMainWindow {
   QTimer* Timer3;
   QTimer* Timer4;
   CompanionMessages* companion_;
+  IntegrationCommands* integration_ = nullptr;
   EditCommands* editCommands_;
 };
 

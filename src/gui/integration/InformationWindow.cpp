@@ -17,6 +17,8 @@ namespace {
 
 QString FromLocal(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
 
+constexpr int kValueWidth = 420;
+
 // The locale's long time format without its time zone ("t"), outside quoted text.
 QString LongTimeFormatWithoutZone(const QLocale& locale) {
   const QString format = locale.timeFormat(QLocale::LongFormat);
@@ -93,7 +95,12 @@ void InformationWindow::ShowValues(const InformationValues& v) {
                                                          {scheduled_, &v.scheduled},
                                                          {separators_, &v.separators},
                                                          {popups_, &v.popups}};
-  for (const auto& [label, text] : rows) label->setText(FromLocal(*text));
+  for (const auto& [label, text] : rows) {
+    // A long folder shortened in its middle keeps the window on the screen.
+    const QString full = FromLocal(*text);
+    label->setText(label->fontMetrics().elidedText(full, Qt::ElideMiddle, kValueWidth));
+    label->setToolTip(label->text() == full ? QString() : full);
+  }
 }
 
 QString InformationWindow::value(const QString& caption) const {
