@@ -10,7 +10,7 @@
 namespace skelder {
 
 GuiStartupHost::GuiStartupHost(ProgramContext& context) : context_(context) {}
-GuiStartupHost::~GuiStartupHost() = default;
+GuiStartupHost::~GuiStartupHost() { context_.loadProgress = nullptr; }
 
 void GuiStartupHost::showSplash() {
   splash_ = std::make_unique<SplashWindow>();
