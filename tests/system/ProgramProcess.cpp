@@ -27,6 +27,9 @@ ProgramFolderFixture::ProgramFolderFixture(const std::string& programName, bool 
   if (withTeraTerm) fs::copy_file(demo / "ttermpro.exe", programFolder() + "/ttermpro.exe");
   if (withCompanion) fs::copy_file(demo / "Skelder.exe", programFolder() + "/Skelder.exe");
   fs::copy_file(demo / "teraterm.ini", programFolder() + "/teraterm.ini");
+  // The program's own data files, as an installation has them.
+  for (const char* data : {"KeyFile.ini", "SynComp.pro"})
+    if (fs::exists(demo / data)) fs::copy_file(demo / data, programFolder() + "/" + data);
 }
 
 void ProgramFolderFixture::setAnswers(const std::string& lines) {
