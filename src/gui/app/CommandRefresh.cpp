@@ -13,6 +13,7 @@
 #include "gui/app/EditCommands.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/SettingsPages.h"
+#include "gui/editor/TextSearch.h"
 #include "gui/properties/ConnectionPages.h"
 #include "gui/properties/PropertyPages.h"
 #include "gui/run/RunCommands.h"
@@ -94,7 +95,8 @@ void CommandRefresh::Refresh() {
   if (window_.FocusArea() == 0 && !window_.tree().focusedNode()) return;
   window_.ShowNodeProperties();
   CommandStates states;
-  if (!ComputeCommandStates(Picture(), states)) return;
+  const WindowState picture = Picture();
+  if (!ComputeCommandStates(picture, states)) return;
   Commands& c = window_.commands();
   Set(c.newTable, states.newTable);
   Set(c.save, states.save);
@@ -107,6 +109,14 @@ void CommandRefresh::Refresh() {
   Set(c.copy, states.copy);
   Set(c.paste, states.paste);
   Set(c.selectAll, states.selectAll);
+  const bool find = states.search && !picture.macroText.empty() &&
+                    picture.macroText.find_first_not_of(" \t\r\n") != std::string::npos &&
+                    !window_.commands().treeMaximize->isChecked();
+  Set(c.find, find);
+  Set(c.replace, find);
+  const bool again = find && !window_.textSearch().state().searchText.empty();
+  Set(c.findNext, again);
+  Set(c.findPrevious, again);
   Set(c.showSpecialChars, states.showSpecialChars);
   Set(c.run, states.run);
   Set(c.runToCursor, states.runToCursor);

@@ -33,6 +33,7 @@
 #include "gui/app/Commands.h"
 #include "gui/app/CompanionMessages.h"
 #include "gui/app/EditCommands.h"
+#include "gui/editor/TextSearch.h"
 #include "gui/app/SettingsPages.h"
 #include "gui/app/StatusPanels.h"
 #include "gui/editor/MacroEditor.h"
@@ -175,6 +176,7 @@ void MainWindow::buildLayout() {
         settingsPages_->edtMobile, settingsPages_->edtPager, settingsPages_->edtPath2Templates})
     field->installEventFilter(insertMode_);
   for (QLineEdit* field : pages_->scheduleFields) field->installEventFilter(insertMode_);
+  for (QsciScintilla* editor : {Memo1, Memo2}) editor->installEventFilter(insertMode_);
   insertMode_->toggled = [this] { ShowInsertMode(false); };
 
   connect(PG, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
@@ -203,23 +205,24 @@ void MainWindow::buildLayout() {
     RequestCommandRefresh();
   });
   connect(VT, &ConnectionTreeView::editorCreated, this, [this](QWidget* editor) {
+    if (const TreeNode* node = tree_.focusedNode(); node && node->hasCutMark())
+      editCommands_->CancelCutOrCopy();
     editor->installEventFilter(insertMode_);
     ShowInsertMode(false);
   });
   treeCommands_ = new TreeCommands(*this, *VT);
-    if (const TreeNode* node = tree_.focusedNode(); node && node->hasCutMark())
-      editCommands_->CancelCutOrCopy();
   runCommands_ = new RunCommands(*this);
   commandRefresh_ = std::make_unique<CommandRefresh>(*this);
   companion_ = new CompanionMessages(*this);
+  editCommands_ = new EditCommands(*this);
+  textSearch_ = new TextSearch(*this, *Memo1);
+  connect(VT, &ConnectionTreeView::dragStarted, this,
+          [this] { editCommands_->setCutSource(tree_.focusedNode()); });
+  connect(VT, &ConnectionTreeView::nodesDropped, this, &MainWindow::dropNodes);
   qApp->installEventFilter(this);
 }
 
 void MainWindow::buildMenus() {
-  editCommands_ = new EditCommands(*this);
-  connect(VT, &ConnectionTreeView::dragStarted, this,
-          [this] { editCommands_->setCutSource(tree_.focusedNode()); });
-  connect(VT, &ConnectionTreeView::nodesDropped, this, &MainWindow::dropNodes);
   Commands& c = *commands_;
   fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
   fileMenu_->setObjectName(QStringLiteral("MnFile"));
@@ -442,6 +445,10 @@ void MainWindow::connectCommands() {
   connect(c.showPopup, &QAction::triggered, this, &MainWindow::ShowPopup);
   connect(c.apply, &QAction::triggered, this, &MainWindow::Apply);
   connect(c.importConnection, &QAction::triggered, this, &MainWindow::ImportConnection);
+  connect(c.find, &QAction::triggered, this, [this] { textSearch_->ShowDialog(false); });
+  connect(c.replace, &QAction::triggered, this, [this] { textSearch_->ShowDialog(true); });
+  connect(c.findNext, &QAction::triggered, this, [this] { textSearch_->Search(false, false); });
+  connect(c.findPrevious, &QAction::triggered, this, [this] { textSearch_->Search(false, true); });
   connect(c.backup, &QAction::triggered, this, &MainWindow::BackupTeraTermConfig);
   connect(c.restore, &QAction::triggered, this, &MainWindow::RestoreTeraTermConfig);
   connect(c.exportConnection, &QAction::triggered, this, &MainWindow::ExportConnection);
@@ -692,13 +699,6 @@ void MainWindow::ImportConnection() {
     ImportFile(*path);
 }
 
-BackupServices MainWindow::backupServices() {
-  static const LocaleNames names = SystemLocaleNames();
-  return BackupServices{*context_.platform.settings, context_.dialogs, clock(), names,
-                        context_.programFolder};
-}
-
-void MainWindow::BackupTeraTermConfig() {
 // Nodes dragged within the tree arrive at the target: moved, or copied with Ctrl held.
 void MainWindow::dropNodes(TreeNode* target, int position, bool copy) {
   TreeNode* source = editCommands_->cutSource();
@@ -719,6 +719,13 @@ void MainWindow::dropNodes(TreeNode* target, int position, bool copy) {
   RequestCommandRefresh();
 }
 
+BackupServices MainWindow::backupServices() {
+  static const LocaleNames names = SystemLocaleNames();
+  return BackupServices{*context_.platform.settings, context_.dialogs, clock(), names,
+                        context_.programFolder};
+}
+
+void MainWindow::BackupTeraTermConfig() {
   BackupServices services = backupServices();
   if (skelder::BackupTeraTermConfig(services)) commands_->restore->setEnabled(true);
 }

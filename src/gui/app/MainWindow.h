@@ -25,13 +25,14 @@ namespace skelder {
 class BroadcastListener;
 class CompanionMessages;
 class EditCommands;
+class TextSearch;
 struct BackupServices;
 struct Commands;
 class ConnectionTreeModel;
 class ConnectionTreeView;
 class InsertModeFilter;
-class IntegrationCommands;
 class MacroEditor;
+class IntegrationCommands;
 class SettingsPages;
 class StatusPanels;
 class PropertyPages;
@@ -111,11 +112,12 @@ class MainWindow : public QMainWindow {
   TreeCommands& treeCommands() { return *treeCommands_; }
   RunCommands& runCommands() { return *runCommands_; }
   CompanionMessages& companionMessages() { return *companion_; }
-  IntegrationCommands& integrationCommands() { return *integration_; }
   MacroEditor& macroEditor() { return *macroEditor_; }
+  IntegrationCommands& integrationCommands() { return *integration_; }
+  EditCommands& editCommands() { return *editCommands_; }
+  TextSearch& textSearch() { return *textSearch_; }
   Platform& platform() { return context_.platform; }
   UserDialogs& dialogs() { return context_.dialogs; }
-  EditCommands& editCommands() { return *editCommands_; }
   const Clock& clock() const;
   const std::string& programFolder() const { return context_.programFolder; }
   int currentPage() const;
@@ -157,11 +159,11 @@ class MainWindow : public QMainWindow {
   void keepTreeWidth();
   bool readTable(const std::string& path, bool import);
   BackupServices backupServices();
+  void dropNodes(TreeNode* target, int position, bool copy);
 
   ProgramContext& context_;
   ConnectionTree tree_;
   std::unique_ptr<MainWindowTableHost> tableHost_;
-  void dropNodes(TreeNode* target, int position, bool copy);
   Settings settings_;
   RecentFiles recent_;
   std::string currentFile_;
@@ -198,6 +200,7 @@ class MainWindow : public QMainWindow {
   CompanionMessages* companion_;
   IntegrationCommands* integration_ = nullptr;
   EditCommands* editCommands_;
+  TextSearch* textSearch_;
 };
 
 }  // namespace skelder
