@@ -5,11 +5,14 @@
 #include "core/app/ProgramFolder.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/SettingsPages.h"
+#include "gui/editor/CompletionProposal.h"
 #include "gui/editor/EditorOptions.h"
+#include "gui/editor/HelpViewer.h"
 #include "gui/editor/HighlighterPage.h"
 #include "gui/editor/TtlHighlighter.h"
 #include "gui/editor/TtlLexer.h"
 #include "gui/properties/ColorsPage.h"
+#include "gui/properties/ConnectionPages.h"
 #include "gui/properties/EditorColoring.h"
 #include "gui/properties/PropertyPages.h"
 
@@ -22,7 +25,12 @@ MacroEditor::MacroEditor(MainWindow& window)
       macroLexer_(new TtlLexer(*TTM, this)),
       previewLexer_(new TtlLexer(*TTM, this)),
       highlighterPage_(new HighlighterPage(window, *TTM)),
-      options_(new EditorOptions(window, *TTM)) {
+      options_(new EditorOptions(window, *TTM)),
+      SCP(new CompletionProposal(window.connectionPages().Memo1, window.dialogs())),
+      help_(new HelpViewer(window, *TTM)) {
+  // This build may come without the program's help file: its absence is told only when
+  // help is asked for.
+  help_->SelectHelpFileQuietly("Skelder.chm");
   window_.settingsPages().Memo3->setLexer(previewLexer_);
   window_.propertyPages().colorsPage().editorColoring().setHighlighter(macroLexer_);
 }
@@ -41,6 +49,7 @@ void MacroEditor::ReadSettings(Settings& settings) const {
 
 void MacroEditor::Prepare() {
   highlighterPage_->Prepare();
+  SCP->LoadList(ProgramFilePath(window_.programFolder(), "SynComp.pro"));
   LoadKeywordFile();
 }
 

@@ -2,14 +2,16 @@
 // The macro editor's features beyond plain editing, owned by the main window: the TTL
 // highlighter TTM with its keyword file, attached to the macro editor Memo1 (while it
 // shows syntax colours) and to the preview Memo3 of the "Highlighter" settings page; the
-// "Highlighter" page; the editor options.
+// "Highlighter" page; the editor options; the completion proposal and help.
 #include <QObject>
 
 #include "core/app/Settings.h"
 
 namespace skelder {
 
+class CompletionProposal;
 class EditorOptions;
+class HelpViewer;
 class HighlighterPage;
 class MainWindow;
 class TtlHighlighter;
@@ -30,7 +32,8 @@ class MacroEditor : public QObject {
   // Writes what the editors and the highlighter hold back into the record.
   void ReadSettings(Settings& settings) const;
   // The last steps of the window's creation: the macro editor takes the preview's
-  // colours, the "Highlighter" page shows its first element, the keyword file is loaded.
+  // colours, the "Highlighter" page shows its first element, the completion list and the
+  // keyword file are read.
   void Prepare();
   // Loads the keyword file of the program folder; when it is missing or fails, the
   // highlighting is switched off after a warning.
@@ -38,6 +41,8 @@ class MacroEditor : public QObject {
 
   HighlighterPage& highlighterPage() const { return *highlighterPage_; }
   EditorOptions& options() const { return *options_; }
+  CompletionProposal& completion() const { return *SCP; }
+  HelpViewer& help() const { return *help_; }
 
  private:
   MainWindow& window_;
@@ -46,6 +51,8 @@ class MacroEditor : public QObject {
   TtlLexer* previewLexer_;
   HighlighterPage* highlighterPage_;
   EditorOptions* options_;
+  CompletionProposal* SCP;
+  HelpViewer* help_;
 };
 
 }  // namespace skelder

@@ -1,15 +1,19 @@
 #include "gui/ui/InsertModeFilter.h"
 
+#include <Qsci/qsciscintilla.h>
 #include <QKeyEvent>
 #include <QLineEdit>
 
 namespace skelder {
 
 bool InsertModeFilter::eventFilter(QObject* watched, QEvent* event) {
+  auto* editor = qobject_cast<QsciScintilla*>(watched);
+  if (editor && event->type() == QEvent::FocusIn) editor->setOverwriteMode(!insert_);
   if (event->type() != QEvent::KeyPress) return false;
   auto* key = static_cast<QKeyEvent*>(event);
   if (key->key() == Qt::Key_Insert && key->modifiers() == Qt::NoModifier) {
     insert_ = !insert_;
+    if (editor) editor->setOverwriteMode(!insert_);
     if (toggled) toggled();
     return true;
   }

@@ -1,7 +1,8 @@
 #pragma once
-// The insert/overwrite mode of single-line fields: the Insert key without modifiers
-// toggles one shared flag; in overwrite mode a typed character replaces the character
-// after the caret. Installed as an event filter on each field.
+// The insert/overwrite mode of single-line fields and of the code editors: the Insert key
+// without modifiers toggles one shared flag; in overwrite mode a typed character replaces
+// the character after the caret. Installed as an event filter on each field and editor;
+// an editor takes the shared mode when it gets the focus.
 #include <QObject>
 #include <functional>
 
