@@ -2,6 +2,8 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <algorithm>
+
 #include "core/editor/TtlCharacters.h"
 #include "gui/editor/TtlHighlighter.h"
 
@@ -74,13 +76,18 @@ void TtlLexer::styleText(int start, int end) {
     long next = editor->SendScintilla(Base::SCI_POSITIONFROMLINE, line + 1);
     if (next < lineStart || next > length) next = length;
     const QByteArray bytes = editor->bytes(static_cast<int>(lineStart), static_cast<int>(next));
-    const std::string text(bytes.constData(), static_cast<size_t>(next - lineStart));
-    if (!highlighter_.enabled()) {
-      setStyling(static_cast<int>(text.size()), static_cast<int>(TokenKind::EndOfLine));
-    } else {
-      for (scanner_.StartLine(text); !scanner_.AtEndOfLine(); scanner_.Next())
+    const int length = static_cast<int>(next - lineStart);
+    const std::string text(bytes.constData(),
+                           static_cast<size_t>(std::min<qsizetype>(bytes.size(), length)));
+    int styled = 0;
+    if (highlighter_.enabled()) {
+      for (scanner_.StartLine(text); !scanner_.AtEndOfLine(); scanner_.Next()) {
         setStyling(scanner_.TokenLength(), static_cast<int>(scanner_.Kind()));
+        styled += scanner_.TokenLength();
+      }
     }
+    // Without highlighting the editor's own colours; the styling always covers the line.
+    if (styled < length) setStyling(length - styled, static_cast<int>(TokenKind::EndOfLine));
     lineStart = next;
   }
 }
