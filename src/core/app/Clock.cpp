@@ -5,9 +5,8 @@
 
 namespace skelder {
 
-LocalTime SystemClock::now() const {
-  const auto now = std::chrono::system_clock::now();
-  const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+LocalTime ToLocalTime(long long secondsSinceEpoch) {
+  const std::time_t seconds = static_cast<std::time_t>(secondsSinceEpoch);
   std::tm local{};
 #ifdef _WIN32
   localtime_s(&local, &seconds);
@@ -21,9 +20,15 @@ LocalTime SystemClock::now() const {
   time.hour = local.tm_hour;
   time.minute = local.tm_min;
   time.second = local.tm_sec;
+  time.dayOfWeek = local.tm_wday;
+  return time;
+}
+
+LocalTime SystemClock::now() const {
+  const auto now = std::chrono::system_clock::now();
+  LocalTime time = ToLocalTime(std::chrono::system_clock::to_time_t(now));
   time.millisecond = static_cast<int>(
       std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000);
-  time.dayOfWeek = local.tm_wday;
   return time;
 }
 

@@ -22,6 +22,9 @@ class Clock {
   virtual LocalTime now() const = 0;
 };
 
+// The local time of a moment given in seconds since 1970 (as files carry it).
+LocalTime ToLocalTime(long long secondsSinceEpoch);
+
 // The system's local time.
 class SystemClock : public Clock {
  public:

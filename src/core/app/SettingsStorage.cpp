@@ -6,6 +6,7 @@
 
 #include "core/app/ProgramFolder.h"
 #include "core/text/DecimalNumber.h"
+#include "core/text/Texts.h"
 
 namespace skelder {
 
@@ -27,13 +28,6 @@ constexpr int kLastTabWidthIndex = 30;  // "32"
 constexpr int kLastUpdateInterval = 5;  // "never"
 constexpr int kLastColorSchema = 7;     // "from TeraTerm.ini file"
 constexpr int kMissingSpacePerTAB = 2;  // tab width 4
-
-std::string Trim(const std::string& text) {
-  const auto blank = [](unsigned char c) { return std::isspace(c) != 0; };
-  auto begin = std::find_if_not(text.begin(), text.end(), blank);
-  auto end = std::find_if_not(text.rbegin(), text.rend(), blank).base();
-  return begin < end ? std::string(begin, end) : std::string();
-}
 
 // Reads values from an open key; each reader leaves its target alone when the value
 // cannot be read.
@@ -195,7 +189,7 @@ bool SaveSettings(SettingsStore& store, const Settings& s, const SettingsEnviron
   text("VarPhone", s.varPhone);
   text("VarMobile", s.varMobile);
   text("VarPager", s.varPager);
-  text("TemplateFile", Trim(s.templateFile));
+  text("TemplateFile", TrimText(s.templateFile));
   text("MultiStartInterval", std::to_string(s.delayIndex + 2));
   integer("PrintPreviewScale", s.printPreviewScale);
   integer("SelectedNodeIndex", s.selectedNodeIndex);

@@ -6,6 +6,7 @@
 
 #include "core/app/ProgramFolder.h"
 #include "core/app/SettingsStorage.h"
+#include "core/text/Texts.h"
 #include "platform/Platform.h"
 
 namespace skelder {
@@ -13,11 +14,6 @@ namespace skelder {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
 
 std::string OwnExecutableName() { return std::string("Skelderc") + ExecutableSuffix(); }
 
@@ -89,7 +85,7 @@ bool HandOverFile(const std::string& path, StartupServices& services) {
 }
 
 bool HasOriginalName(const std::string& executablePath, UserDialogs& dialogs) {
-  if (Upper(FileNameOf(executablePath)) == Upper(OwnExecutableName())) return true;
+  if (UpperCase(FileNameOf(executablePath)) == UpperCase(OwnExecutableName())) return true;
   dialogs.error(
       "This application cannot be executed unless having the original name.\rPlease rename it "
       "to '" +

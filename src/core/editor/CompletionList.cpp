@@ -3,19 +3,13 @@
 #include <cctype>
 
 #include "core/text/FileBytes.h"
+#include "core/text/Texts.h"
 
 namespace skelder {
 
 namespace {
 
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
-
-std::string Trim(const std::string& text) {
-  size_t begin = 0, end = text.size();
-  while (begin < end && IsBlank(text[begin])) ++begin;
-  while (end > begin && IsBlank(text[end - 1])) --end;
-  return text.substr(begin, end - begin);
-}
 
 void ReplaceAll(std::string& text, const std::string& what, const std::string& with) {
   for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
@@ -31,7 +25,7 @@ void CompletionList::Read(const std::string& text) {
   while (start < text.size()) {
     size_t end = text.find_first_of("\r\n", start);
     if (end == std::string::npos) end = text.size();
-    std::string line = Trim(text.substr(start, end - start));
+    std::string line = TrimText(text.substr(start, end - start));
     start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
 
     if (line.empty() || line[0] == '#' || line[0] == ';' || line.size() <= 3) continue;

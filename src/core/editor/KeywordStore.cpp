@@ -2,6 +2,7 @@
 
 #include "core/text/DecimalNumber.h"
 #include "core/text/FileBytes.h"
+#include "core/text/Texts.h"
 
 namespace skelder {
 
@@ -10,40 +11,6 @@ namespace {
 constexpr int kMinimumLines = 5;
 
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
-
-std::string Trim(const std::string& text) {
-  size_t begin = 0, end = text.size();
-  while (begin < end && IsBlank(text[begin])) ++begin;
-  while (end > begin && IsBlank(text[end - 1])) --end;
-  return text.substr(begin, end - begin);
-}
-
-std::string Lower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
-
-std::string Upper(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return text;
-}
-
-// The lines of a text whose lines end with CR LF, LF or CR; a last line without an end
-// counts, an empty text has none.
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') continue;
-    lines.push_back(text.substr(start, i - start));
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines.push_back(text.substr(start));
-  return lines;
-}
 
 }  // namespace
 
@@ -74,7 +41,7 @@ bool KeywordStore::Load(const std::string& text) {
       if (static_cast<unsigned char>(c) < 32) c = ' ';
     const size_t first = line.find_first_not_of(' ');
     if (first != std::string::npos && line[first] == ';') continue;
-    line = Trim(line);
+    line = TrimText(line);
     if (line.empty() || line.find(',') != std::string::npos) continue;
     names_.push_back(line);
   }
@@ -90,7 +57,7 @@ bool KeywordStore::Load(const std::string& text) {
                  {KeywordSection::Operations, "[SYMBOLS]"}};
   for (const auto& h : headers) {
     int header = 0;
-    while (header < count && Upper(names_[header]) != h.header) ++header;
+    while (header < count && UpperCase(names_[header]) != h.header) ++header;
     if (header == count) continue;
     // Operations may be words that begin with "[": only a header ends their section.
     const bool operations = h.section == KeywordSection::Operations;
@@ -106,8 +73,8 @@ bool KeywordStore::Load(const std::string& text) {
     std::int32_t number = 0;
     const size_t equals = name.rfind('=');
     if (equals != std::string::npos) {
-      if (!ParseDecimal(Trim(name.substr(equals + 1)), number)) number = 0;
-      name = Lower(Trim(name.substr(0, equals)));
+      if (!ParseDecimal(TrimText(name.substr(equals + 1)), number)) number = 0;
+      name = LowerCase(TrimText(name.substr(0, equals)));
     }
     numbers_[i] = number;
     firstIndex_.emplace(name, i);

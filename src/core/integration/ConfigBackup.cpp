@@ -7,25 +7,12 @@
 #include "core/text/FileBytes.h"
 #include "core/text/FileErrorText.h"
 #include "core/text/IniFile.h"
+#include "core/text/Texts.h"
 #include "core/tree/NodeTextEncoding.h"
 
 namespace skelder {
 
 namespace {
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t begin = 0;
-  while (begin < text.size()) {
-    size_t end = text.find('\n', begin);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(begin, end - begin);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-    begin = end + 1;
-  }
-  return lines;
-}
 
 bool Exists(const std::string& path) {
   std::error_code ec;
@@ -37,7 +24,7 @@ bool Exists(const std::string& path) {
 std::string IniBackupText(const std::string& iniText, const std::string& timeLine) {
   std::string text = timeLine + "\r\n";
   std::string section;
-  for (const std::string& raw : Lines(iniText)) {
+  for (const std::string& raw : SplitLines(iniText)) {
     const std::string line = TrimText(raw);
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
       section = line;
@@ -75,7 +62,7 @@ bool BackupTeraTermConfig(BackupServices& s) {
   std::string cfgText;
   if (Exists(cfg) && !ReadFileBytes(cfg, cfgText)) {
     std::string lines;
-    for (const std::string& line : Lines(cfgText)) lines += line + "\r\n";
+    for (const std::string& line : SplitLines(cfgText)) lines += line + "\r\n";
     key->writeString("CygTermBackup", EncodeNodeText(lines, true));
   }
   s.dialogs.messageBox(
@@ -89,7 +76,7 @@ bool LoadConfigBackup(SettingsStore& store, std::vector<std::string>* lines, std
   if (!key) return false;
   const auto backup = key->readString("IniBackup");
   if (!backup || backup->empty()) return false;
-  if (lines) *lines = Lines(DecodeNodeText(*backup));
+  if (lines) *lines = SplitLines(DecodeNodeText(*backup));
   if (cygTerm) *cygTerm = DecodeNodeText(key->readString("CygTermBackup").value_or(""));
   return true;
 }

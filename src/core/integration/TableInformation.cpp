@@ -21,22 +21,7 @@ namespace {
 std::optional<LocalTime> ModificationTime(const std::string& path) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return std::nullopt;
-  const std::time_t seconds = st.st_mtime;
-  std::tm local{};
-#ifdef _WIN32
-  if (localtime_s(&local, &seconds) != 0) return std::nullopt;
-#else
-  if (!localtime_r(&seconds, &local)) return std::nullopt;
-#endif
-  LocalTime time;
-  time.year = local.tm_year + 1900;
-  time.month = local.tm_mon + 1;
-  time.day = local.tm_mday;
-  time.hour = local.tm_hour;
-  time.minute = local.tm_min;
-  time.second = local.tm_sec;
-  time.dayOfWeek = local.tm_wday;
-  return time;
+  return ToLocalTime(st.st_mtime);
 }
 
 std::string Bytes(std::int64_t count) { return std::to_string(count) + " bytes"; }

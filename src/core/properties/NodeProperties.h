@@ -4,12 +4,10 @@
 #include <string>
 
 #include "core/app/Clock.h"
+#include "core/text/Texts.h"
 #include "core/tree/ConnectionTree.h"
 
 namespace skelder {
-
-// Removes blanks, tabs and line breaks (every byte up to the blank) at both ends.
-std::string TrimText(const std::string& text);
 
 // "dddd, dd-mmm-yyyy hh:nn:ss": the full day name and the short month name of the
 // locale, as in "Tuesday, 08-Dec-2026 21:05:09".

@@ -1,24 +1,13 @@
 #include "core/run/KeywordHint.h"
 
 #include "core/run/MacroAssembly.h"
+#include "core/text/Texts.h"
 
 namespace skelder {
 
 namespace {
 
 const char* const kNotSet = "[Not set]";
-
-std::string Lower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
-
-std::string Upper(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return text;
-}
 
 std::string FirstWord(const std::string& name) { return name.substr(0, name.find(' ')); }
 
@@ -35,10 +24,10 @@ std::string FullBranchName(const TreeNode& node) {
 
 // The values that need no node.
 std::string UserKeywordValue(const std::string& word, const HintValues& values) {
-  if (word == "$USER$") return Upper(values.userName);
+  if (word == "$USER$") return UpperCase(values.userName);
   if (word == "$User$") return values.userName;
-  if (word == "$user$") return Lower(values.userName);
-  const std::string lower = Lower(word);
+  if (word == "$user$") return LowerCase(values.userName);
+  const std::string lower = LowerCase(word);
   const UserData& data = values.userData;
   if (lower == "$name$") return data.name;
   if (lower == "$email$") return data.email;
@@ -55,13 +44,13 @@ std::string UserKeywordValue(const std::string& word, const HintValues& values) 
 }  // namespace
 
 bool IsSkelderKeyword(const KeywordStore& keywords, const std::string& word) {
-  return keywords.IsSkelderKeyword(Lower(word));
+  return keywords.IsSkelderKeyword(LowerCase(word));
 }
 
 std::string KeywordValueText(const std::string& word, const TreeNode* focused,
                              const HintValues& values, const Clock& clock) {
   std::string text;
-  const std::string lower = Lower(word);
+  const std::string lower = LowerCase(word);
   if (focused && word == "$connection$") {
     text = FirstWord(focused->data.Name);
   } else if (focused && word == "$CONNECTION$") {

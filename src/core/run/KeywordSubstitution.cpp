@@ -3,30 +3,11 @@
 #include <cstdio>
 #include <optional>
 
+#include "core/text/Texts.h"
+
 namespace skelder {
 
 namespace {
-
-std::string Upper(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return text;
-}
-
-std::string Lower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
-
-// Without blanks and control characters at either end.
-std::string Trim(const std::string& text) {
-  auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-  std::size_t begin = 0, end = text.size();
-  while (begin < end && blank(text[begin])) ++begin;
-  while (end > begin && blank(text[end - 1])) --end;
-  return text.substr(begin, end - begin);
-}
 
 bool IsVariable(const std::string& keyword) {
   return keyword.size() == 4 && keyword.compare(0, 2, "$[") == 0 && keyword[3] == ']';
@@ -40,10 +21,10 @@ class LineSubstitution {
       : run_(run), values_(values), clock_(clock), askVariable_(askVariable) {}
 
   bool apply(std::string& line, bool& logRequested) {
-    std::string trimmed = Trim(line);
+    std::string trimmed = TrimText(line);
     bool userNameDone = false;
     for (const SubstitutionKeyword& keyword : SubstitutionKeywords()) {
-      const std::size_t at = (keyword.anyCase ? Upper(trimmed) : trimmed).find(keyword.text);
+      const std::size_t at = (keyword.anyCase ? UpperCase(trimmed) : trimmed).find(keyword.text);
       if (at == std::string::npos) continue;
       if (keyword.text == "$LOGIT$") {
         if (at != 0) continue;
@@ -57,14 +38,14 @@ class LineSubstitution {
       if (!value) continue;
       userNameDone = userNameDone || userName;
       line = trimmed.substr(0, at) + *value + trimmed.substr(at + keyword.text.size());
-      trimmed = Trim(line);
+      trimmed = TrimText(line);
     }
     return true;
   }
 
  private:
   static std::optional<std::string> Entered(const std::string& field) {
-    if (Trim(field).empty()) return std::nullopt;
+    if (TrimText(field).empty()) return std::nullopt;
     return field;
   }
   static std::optional<std::string> Dialled(const std::string& field) {
@@ -78,8 +59,8 @@ class LineSubstitution {
 
   std::optional<std::string> valueOf(const std::string& keyword) const {
     const UserData& data = values_.userData;
-    if (keyword == "$USER$") return Upper(values_.userName);
-    if (keyword == "$user$") return Lower(values_.userName);
+    if (keyword == "$USER$") return UpperCase(values_.userName);
+    if (keyword == "$user$") return LowerCase(values_.userName);
     if (keyword == "$User$") return values_.userName;
     if (keyword == "$NAME$") return Entered(data.name);
     if (keyword == "$EMAIL$") return Entered(data.email);

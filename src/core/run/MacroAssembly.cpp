@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/text/Texts.h"
 #include "core/tree/NodeTextEncoding.h"
 
 namespace skelder {
@@ -10,12 +11,6 @@ namespace {
 
 // The ComputerNode is the one top-level node.
 bool IsComputerNode(const TreeNode* node) { return node->parent() == nullptr; }
-
-std::string Upper(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return text;
-}
 
 std::string ReplaceAll(const std::string& text, const std::string& keyword,
                        const std::string& value) {
@@ -31,7 +26,7 @@ std::string ReplaceAll(const std::string& text, const std::string& keyword,
 // Fills in "$parent$" and "$PARENT$" for the node that owns the text. Only those two
 // forms are replaced, but any letter case of the keyword sets the step off.
 std::string ReplaceParentKeywords(const std::string& text, const TreeNode& owner) {
-  if (Upper(text).find("$PARENT$") == std::string::npos) return text;
+  if (UpperCase(text).find("$PARENT$") == std::string::npos) return text;
   return ReplaceNameKeywords(text, BranchParentName(owner), "$parent$", "$PARENT$");
 }
 

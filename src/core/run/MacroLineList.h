@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/text/Texts.h"
+
 namespace skelder {
 
 class MacroLineList {
@@ -21,8 +23,5 @@ class MacroLineList {
  private:
   std::vector<std::string> lines_;
 };
-
-// The lines of a text as MacroLineList::load splits it.
-std::vector<std::string> SplitLines(const std::string& text);
 
 }  // namespace skelder
