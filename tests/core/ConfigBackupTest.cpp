@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/app/ProgramFolder.h"
 #include "core/integration/ConfigBackup.h"
 #include "core/text/IniFile.h"
 #include "core/tree/NodeTextEncoding.h"
@@ -67,7 +68,10 @@ TEST_F(ConfigBackupTest, ABackupOfTeraTermsOwnFileRestoresIt) {
   dialogs.clear();
   dialogs.answer("Yes");
   ASSERT_TRUE(RestoreTeraTermConfig(services));
-  const std::string copy = path("TERATERM_09Dec2026_070809.ini");
+  // The copy is named after the settings file as the program finds it (Windows finds
+  // "teraterm.ini" itself, Linux the file's own spelling).
+  const std::string ini = FindProgramFile(folder.path() + "/", "teraterm.ini");
+  const std::string copy = ini.substr(0, ini.size() - 4) + "_09Dec2026_070809.ini";
   EXPECT_EQ(dialogs.boxes().back(),
             InformationBox("Current TeraTerm.ini file was copied into file " + copy +
                            "\rTeraTerm configuration from Tuesday, 08-Dec-2026 21:05:09 has been "
