@@ -4,23 +4,23 @@
 
 namespace skelder {
 
-QFont ScreenFontOf(const FontSpec& spec) {
-  QFont font(QString::fromLocal8Bit(spec.name.c_str()), spec.size > 0 ? spec.size : 9);
-  font.setBold((spec.style & kStyleBold) != 0);
-  font.setItalic((spec.style & kStyleItalic) != 0);
-  font.setUnderline((spec.style & kStyleUnderline) != 0);
-  font.setStrikeOut((spec.style & kStyleStrikeOut) != 0);
+QFont ScreenFontOf(const FontSpec& stored) {
+  QFont font(QString::fromLocal8Bit(stored.name.c_str()), stored.size > 0 ? stored.size : 9);
+  font.setBold((stored.style & kStyleBold) != 0);
+  font.setItalic((stored.style & kStyleItalic) != 0);
+  font.setUnderline((stored.style & kStyleUnderline) != 0);
+  font.setStrikeOut((stored.style & kStyleStrikeOut) != 0);
   return font;
 }
 
 FontSpec StoredFontOf(const QFont& font, int charSet) {
-  FontSpec spec;
-  spec.name = font.family().toLocal8Bit().toStdString();
-  spec.charSet = charSet;
-  spec.size = font.pointSize() > 0 ? font.pointSize() : 9;
-  spec.style = (font.bold() ? kStyleBold : 0) | (font.italic() ? kStyleItalic : 0) |
+  FontSpec stored;
+  stored.name = font.family().toLocal8Bit().toStdString();
+  stored.charSet = charSet;
+  stored.size = font.pointSize() > 0 ? font.pointSize() : 9;
+  stored.style = (font.bold() ? kStyleBold : 0) | (font.italic() ? kStyleItalic : 0) |
                (font.underline() ? kStyleUnderline : 0) | (font.strikeOut() ? kStyleStrikeOut : 0);
-  return spec;
+  return stored;
 }
 
 }  // namespace skelder

@@ -7,7 +7,7 @@
 
 namespace skelder {
 
-QFont ScreenFontOf(const FontSpec& spec);
+QFont ScreenFontOf(const FontSpec& stored);
 // The character set has no place in a screen font: the one given is kept.
 FontSpec StoredFontOf(const QFont& font, int charSet);
 
