@@ -5,7 +5,8 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/build.sh"
 export XDG_CONFIG_HOME="$root/build/demo-config"
-mkdir -p "$XDG_CONFIG_HOME"
+export XDG_DATA_HOME="$root/build/demo-data"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
 demo="$root/build/demo"
 if [ $# -eq 0 ] && [ ! -f "$XDG_CONFIG_HOME/Vantrell Solutions/Skelder.reg" ]; then
   # The first start opens the sample table; later starts reopen the last table.
