@@ -47,7 +47,7 @@ TEST(LoggedDialogs, FontAndColourDialogsAreLoggedAndAnswered) {
                  "font:Lucida Console,12,3,0\ncolor:#10A0fF\ncolor:10A0FF\nfont:Arial,x,0,0\n");
   LoggedDialogs dialogs(folder.file("log"), folder.file("answers"));
   EXPECT_EQ(dialogs.fontDialog({{"Courier New", 1, 9, 0}, true, false}),
-            (FontSpec{"Lucida Console", 0, 12, 3}));
+            (FontSetting{"Lucida Console", 0, 12, 3}));
   EXPECT_EQ(dialogs.colorDialog(0x00800000), 0x00FFA010u);
   // Answers that do not read as a colour or a font cancel the dialog.
   EXPECT_EQ(dialogs.colorDialog(0x000000FF), std::nullopt);

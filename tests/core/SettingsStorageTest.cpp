@@ -184,9 +184,9 @@ TEST_F(SettingsStorageTest, FontValuesFollowTheirRules) {
   k->writeInteger("Font2Style", 3);
   env.designEditorFont = {"Courier New", 1, 9, 2};
   const Settings s = load();
-  EXPECT_EQ(s.editorFont, (FontSpec{"Lucida Console", 204, 11, 2}));
-  EXPECT_EQ(s.popupFont, (FontSpec{"Lucida Console", 204, 9, 2}));  // name and set only
-  EXPECT_EQ(s.menuFont, (FontSpec{"Tahoma", 1, 8, 3}));
+  EXPECT_EQ(s.editorFont, (FontSetting{"Lucida Console", 204, 11, 2}));
+  EXPECT_EQ(s.popupFont, (FontSetting{"Lucida Console", 204, 9, 2}));  // name and set only
+  EXPECT_EQ(s.menuFont, (FontSetting{"Tahoma", 1, 8, 3}));
 }
 
 TEST_F(SettingsStorageTest, SelectedNodeIndexIsReadOnlyWithoutAnArgument) {
@@ -331,8 +331,8 @@ TEST_F(SettingsStorageTest, EveryValueIsSavedInOrderWithItsTypeAndReadBack) {
   EXPECT_EQ(back.spacePerTAB, 6);
   EXPECT_TRUE(back.useAsTTFont);
   EXPECT_TRUE(back.fullPathMRU);
-  EXPECT_EQ(back.editorFont, (FontSpec{"Lucida Console", 0xCC, 12, 5}));
-  EXPECT_EQ(back.menuFont, (FontSpec{"Verdana", 0, 10, 1}));
+  EXPECT_EQ(back.editorFont, (FontSetting{"Lucida Console", 0xCC, 12, 5}));
+  EXPECT_EQ(back.menuFont, (FontSetting{"Verdana", 0, 10, 1}));
   EXPECT_EQ(back.checkUpdateInterval, 2);
   EXPECT_EQ(back.defaultColors, 3);
   EXPECT_EQ(back.logging, true);

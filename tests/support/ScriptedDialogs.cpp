@@ -58,7 +58,7 @@ std::optional<std::string> ScriptedDialogs::inputBox(const std::string& caption,
   return std::nullopt;
 }
 
-std::optional<FontSpec> ScriptedDialogs::fontDialog(const FontRequest& request) {
+std::optional<FontSetting> ScriptedDialogs::fontDialog(const FontRequest& request) {
   const std::string lists = request.fixedPitchOnly ? "fixed"
                             : request.trueTypeOnly ? "truetype"
                                                    : "";

@@ -41,7 +41,7 @@ class ScriptedDialogs : public UserDialogs {
                                       const std::string& initial) override;
   // Recorded as {"font", "fixed" or "truetype" or "", the initial font as a word} and
   // {"color", "", "#RRGGBB"}.
-  std::optional<FontSpec> fontDialog(const FontRequest& request) override;
+  std::optional<FontSetting> fontDialog(const FontRequest& request) override;
   std::optional<std::uint32_t> colorDialog(std::uint32_t initial) override;
 
  private:

@@ -91,19 +91,19 @@ std::optional<std::uint32_t> ParseColorWord(const std::string& word) {
   return ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
 }
 
-std::string FontWord(const FontSpec& font) {
+std::string FontWord(const FontSetting& font) {
   return font.name + "," + std::to_string(font.size) + "," + std::to_string(font.style) + "," +
          std::to_string(font.charSet);
 }
 
-std::optional<FontSpec> ParseFontWord(const std::string& word) {
+std::optional<FontSetting> ParseFontWord(const std::string& word) {
   const size_t third = word.rfind(',');
   const size_t second =
       third == std::string::npos || third == 0 ? std::string::npos : word.rfind(',', third - 1);
   const size_t first =
       second == std::string::npos || second == 0 ? std::string::npos : word.rfind(',', second - 1);
   if (first == std::string::npos) return std::nullopt;
-  FontSpec font;
+  FontSetting font;
   font.name = word.substr(0, first);
   std::int32_t size = 0, style = 0, charSet = 0;
   if (!ParseDecimal(word.substr(first + 1, second - first - 1), size) ||

@@ -18,7 +18,7 @@ std::optional<MessageAnswer> ParseAnswer(const std::string& word, MessageButtons
 std::string ColorWord(std::uint32_t color);
 std::optional<std::uint32_t> ParseColorWord(const std::string& word);
 // A font as "name,size,style,charset" and back.
-std::string FontWord(const FontSpec& font);
-std::optional<FontSpec> ParseFontWord(const std::string& word);
+std::string FontWord(const FontSetting& font);
+std::optional<FontSetting> ParseFontWord(const std::string& word);
 
 }  // namespace skelder

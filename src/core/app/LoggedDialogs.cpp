@@ -71,7 +71,7 @@ std::optional<std::string> LoggedDialogs::inputBox(const std::string& caption,
   return answerWith("text:");
 }
 
-std::optional<FontSpec> LoggedDialogs::fontDialog(const FontRequest& request) {
+std::optional<FontSetting> LoggedDialogs::fontDialog(const FontRequest& request) {
   log("font|" + FontWord(request.initial));
   const auto answer = answerWith("font:");
   return answer ? ParseFontWord(*answer) : std::nullopt;

@@ -23,7 +23,7 @@ class LoggedDialogs : public UserDialogs {
   std::optional<std::string> saveFile(const FileRequest& request) override;
   std::optional<std::string> inputBox(const std::string& caption, const std::string& prompt,
                                       const std::string& initial) override;
-  std::optional<FontSpec> fontDialog(const FontRequest& request) override;
+  std::optional<FontSetting> fontDialog(const FontRequest& request) override;
   std::optional<std::uint32_t> colorDialog(std::uint32_t initial) override;
 
   // A text with its line breaks written as the two characters \r and \n.

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/FontSpec.h"
+#include "core/app/FontSetting.h"
 #include "core/editor/HighlighterAttributes.h"
 
 namespace skelder {
@@ -47,7 +47,7 @@ struct Settings {
   int dblClickAction = 0;       // cbDoubleClickAction entry index in the list as shown
   int checkUpdateInterval = 5;  // cbUpdateInterval entry index ("never")
   bool fullPathMRU = false;     // cbFullPathMRU
-  FontSpec menuFont;            // Font2: main menu and the companion's popup menu
+  FontSetting menuFont;         // Font2: main menu and the companion's popup menu
   // Print preview scale index
   int printPreviewScale = 4;
   // Pre-order index of the focused node (0 when none)
@@ -70,8 +70,8 @@ struct Settings {
   bool smartTabs = false;    // cbSmartTAB
   int spacePerTAB = 4;       // CBSpacePerTAB entry index; tab width = index + 2
   bool useAsTTFont = false;  // cbUseAsTTFont
-  FontSpec editorFont;       // Font1: macro editor Memo1
-  FontSpec popupFont;        // popup editor Memo2 (takes Font1's name and character set)
+  FontSetting editorFont;    // Font1: macro editor Memo1
+  FontSetting popupFont;     // popup editor Memo2 (takes Font1's name and character set)
   bool showSpecial = false;  // "Show special characters" button
   // "New Connections" page
   int defaultColors = 7;        // cbDefColors entry index
@@ -101,8 +101,8 @@ struct SettingsEnvironment {
   // The entries of cbDoubleClickAction as they stand (some may have been removed).
   std::vector<std::string> dblClickEntries = DoubleClickActions();
   // The fonts the editors and the menu were designed with.
-  FontSpec designEditorFont{"Courier New", 1, 9, 0};
-  FontSpec designMenuFont{"Tahoma", 1, 8, 0};
+  FontSetting designEditorFont{"Courier New", 1, 9, 0};
+  FontSetting designMenuFont{"Tahoma", 1, 8, 0};
   // The program got a command-line argument ("SelectedNodeIndex" is then not read).
   bool hasArgument = false;
   std::function<bool(const std::string&)> fileExists;

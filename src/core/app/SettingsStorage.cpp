@@ -56,7 +56,7 @@ class ValueReader {
 // Font rules: a non-empty name and a character set of 0 or more go to every target;
 // a size and a style greater than 0 go to the first target only.
 void LoadFont(const ValueReader& reader, const std::string& prefix,
-              const std::vector<FontSpec*>& targets) {
+              const std::vector<FontSetting*>& targets) {
   if (auto name = reader.text((prefix + "Name").c_str()); name && !name->empty())
     for (auto* font : targets) font->name = *name;
   if (auto charSet = reader.integer((prefix + "CharSet").c_str()); charSet && *charSet >= 0)

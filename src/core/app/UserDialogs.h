@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "core/app/FontSpec.h"
+#include "core/app/FontSetting.h"
 
 namespace skelder {
 
@@ -26,7 +26,7 @@ struct FileRequest {
 // A font dialog's request: the font it starts with and which fonts it lists (only
 // existing fonts, never simulated styles).
 struct FontRequest {
-  FontSpec initial;
+  FontSetting initial;
   bool fixedPitchOnly = false;
   bool trueTypeOnly = false;
 };
@@ -45,7 +45,7 @@ class UserDialogs {
   virtual std::optional<std::string> inputBox(const std::string& caption, const std::string& prompt,
                                               const std::string& initial) = 0;
   // The chosen font, or nothing when the dialog was cancelled.
-  virtual std::optional<FontSpec> fontDialog(const FontRequest& /*request*/) {
+  virtual std::optional<FontSetting> fontDialog(const FontRequest& /*request*/) {
     return std::nullopt;
   }
   // The colour dialog with its custom-colour panel open, starting with a colour

@@ -115,7 +115,7 @@ std::optional<std::string> QtDialogs::inputBox(const std::string& caption,
   return ToLocal(text);
 }
 
-std::optional<FontSpec> QtDialogs::fontDialog(const FontRequest& request) {
+std::optional<FontSetting> QtDialogs::fontDialog(const FontRequest& request) {
   QFontDialog::FontDialogOptions options;
   if (request.fixedPitchOnly) options |= QFontDialog::MonospacedFonts;
   if (request.trueTypeOnly) options |= QFontDialog::ScalableFonts;

@@ -37,9 +37,9 @@ class EditorOptions : public QObject {
 
   MainWindow& window_;
   TtlHighlighter& ttm_;
-  FontSpec editorFont_;
-  FontSpec popupFont_;
-  FontSpec menuFont_;
+  FontSetting editorFont_;
+  FontSetting popupFont_;
+  FontSetting menuFont_;
 };
 
 }  // namespace skelder

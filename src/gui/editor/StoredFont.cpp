@@ -4,7 +4,7 @@
 
 namespace skelder {
 
-QFont ScreenFontOf(const FontSpec& stored) {
+QFont ScreenFontOf(const FontSetting& stored) {
   QFont font(QString::fromLocal8Bit(stored.name.c_str()), stored.size > 0 ? stored.size : 9);
   font.setBold((stored.style & kStyleBold) != 0);
   font.setItalic((stored.style & kStyleItalic) != 0);
@@ -13,13 +13,14 @@ QFont ScreenFontOf(const FontSpec& stored) {
   return font;
 }
 
-FontSpec StoredFontOf(const QFont& font, int charSet) {
-  FontSpec stored;
+FontSetting StoredFontOf(const QFont& font, int charSet) {
+  FontSetting stored;
   stored.name = font.family().toLocal8Bit().toStdString();
   stored.charSet = charSet;
   stored.size = font.pointSize() > 0 ? font.pointSize() : 9;
   stored.style = (font.bold() ? kStyleBold : 0) | (font.italic() ? kStyleItalic : 0) |
-               (font.underline() ? kStyleUnderline : 0) | (font.strikeOut() ? kStyleStrikeOut : 0);
+                 (font.underline() ? kStyleUnderline : 0) |
+                 (font.strikeOut() ? kStyleStrikeOut : 0);
   return stored;
 }
 

@@ -3,12 +3,12 @@
 // screen shows them.
 #include <QFont>
 
-#include "core/app/FontSpec.h"
+#include "core/app/FontSetting.h"
 
 namespace skelder {
 
-QFont ScreenFontOf(const FontSpec& stored);
+QFont ScreenFontOf(const FontSetting& stored);
 // The character set has no place in a screen font: the one given is kept.
-FontSpec StoredFontOf(const QFont& font, int charSet);
+FontSetting StoredFontOf(const QFont& font, int charSet);
 
 }  // namespace skelder
