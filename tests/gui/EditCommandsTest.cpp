@@ -20,19 +20,11 @@ class EditCommandsTest : public MainWindowFixture {
     window.show();
     return window;
   }
-  TreeNode* add(MainWindow& window, TreeNode* parent, const std::string& name) {
-    rVTNodeData data;
-    data.Name = name;
-    data.Level = parent->data.Level + 1;
-    TreeNode* node = window.tree().appendChild(parent, data);
-    window.tree().setExpanded(parent, true);
-    return node;
+  TreeNode* add(MainWindow&, TreeNode* parent, const std::string& name) {
+    return addConnection(name, parent);
   }
   void focusTree(MainWindow& window, std::vector<TreeNode*> nodes) {
-    window.tree().clearSelection();
-    for (TreeNode* node : nodes) window.tree().setSelected(node, true);
-    window.tree().setFocusedNode(nodes.back());
-    window.tree().setCurrentNode(nodes.back());
+    selectNodes(nodes);
     window.findChild<QTreeView*>("VT")->setFocus();
     QApplication::processEvents();
   }

@@ -18,16 +18,7 @@ class EditorOptionsTest : public MainWindowFixture {
  protected:
   MainWindow& open() {
     auto& window = create();
-    rVTNodeData data;
-    data.Name = "Web";
-    data.Level = 1;
-    data.Macro = EncodeNodeText("wait 'x'", true);
-    TreeNode* node = window.tree().appendChild(window.tree().computerNode(), data);
-    window.tree().clearSelection();
-    window.tree().setSelected(node, true);
-    window.tree().setFocusedNode(node);
-    window.tree().setCurrentNode(node);
-    window.ShowNodeProperties();
+    selectNodes({addConnection("Web", nullptr, "wait 'x'")});
     window.show();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     window.ShowPage(1);

@@ -20,16 +20,7 @@ class HighlighterTest : public MainWindowFixture {
  protected:
   MainWindow& open(const std::string& macro) {
     auto& window = create();
-    rVTNodeData data;
-    data.Name = "Web";
-    data.Level = 1;
-    data.Macro = EncodeNodeText(macro, true);
-    TreeNode* node = window.tree().appendChild(window.tree().computerNode(), data);
-    window.tree().clearSelection();
-    window.tree().setSelected(node, true);
-    window.tree().setFocusedNode(node);
-    window.tree().setCurrentNode(node);
-    window.ShowNodeProperties();
+    selectNodes({addConnection("Web", nullptr, macro)});
     window.show();
     return window;
   }

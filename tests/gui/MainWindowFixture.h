@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "core/app/SettingsStorage.h"
+#include "core/tree/NodeTextEncoding.h"
 #include "gui/app/MainWindow.h"
 #include "platform/posix/FileSettingsStore.h"
 #include "support/FakePlatform.h"
@@ -53,6 +54,28 @@ class MainWindowFixture : public ::testing::Test {
     return *window;
   }
   std::unique_ptr<RegistryKey> key() { return store->openKey(kSettingsKeyPath, true); }
+  // A connection appended below the parent (the ComputerNode when none), which is expanded.
+  TreeNode* addConnection(const std::string& name, TreeNode* parent = nullptr,
+                          const std::string& macro = "") {
+    ConnectionTree& tree = window->tree();
+    if (!parent) parent = tree.computerNode();
+    rVTNodeData data;
+    data.Name = name;
+    data.Level = parent->data.Level + 1;
+    data.Macro = EncodeNodeText(macro, true);
+    TreeNode* node = tree.appendChild(parent, data);
+    tree.setExpanded(parent, true);
+    return node;
+  }
+  // The nodes selected, the last one focused and current, and the pages showing it.
+  void selectNodes(const std::vector<TreeNode*>& nodes) {
+    ConnectionTree& tree = window->tree();
+    tree.clearSelection();
+    for (TreeNode* node : nodes) tree.setSelected(node, true);
+    tree.setFocusedNode(nodes.back());
+    tree.setCurrentNode(nodes.back());
+    window->ShowNodeProperties();
+  }
   std::string table(const std::string& name, const std::string& bytes = kEmptyTable) {
     const std::string path = folder.file(name);
     WriteFileBytes(path, bytes);

@@ -54,7 +54,7 @@ TEST_F(MainWindowStart, AnArgumentThatIsNoFileIsNotAskedAbout) {
   const std::string last = folder.file("Last.SKD");
   WriteFileBytes(last, kEmptyTable);
   store->openKey(kSettingsKeyPath, true)->writeString("LastSKDFile", last);
-  auto& window = create({folder.file("Gone.SKD")});
+  create({folder.file("Gone.SKD")});
   QTest::qWait(700);
   EXPECT_TRUE(dialogs.boxes().empty());
   EXPECT_EQ(ReadParamName(*store), "");

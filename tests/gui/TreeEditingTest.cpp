@@ -23,19 +23,11 @@ class TreeEditing : public MainWindowFixture {
     window.show();
     return window;
   }
-  TreeNode* add(MainWindow& window, TreeNode* parent, const std::string& name) {
-    rVTNodeData data;
-    data.Name = name;
-    data.Level = parent->data.Level + 1;
-    TreeNode* node = window.tree().appendChild(parent, data);
-    window.tree().setExpanded(parent, true);
-    return node;
+  TreeNode* add(MainWindow&, TreeNode* parent, const std::string& name) {
+    return addConnection(name, parent);
   }
   void focus(MainWindow& window, TreeNode* node) {
-    window.tree().clearSelection();
-    window.tree().setSelected(node, true);
-    window.tree().setFocusedNode(node);
-    window.tree().setCurrentNode(node);
+    selectNodes({node});
     window.findChild<QTreeView*>("VT")->setFocus();  // the tree's commands need its focus
     window.RequestCommandRefresh();
     QApplication::processEvents();
