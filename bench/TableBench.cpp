@@ -12,7 +12,7 @@
 #include <map>
 #include <string>
 
-#include "core/app/UserDialogs.h"
+#include "core/base/UserDialogs.h"
 #include "core/text/FileBytes.h"
 #include "core/tree/ConnectionTree.h"
 #include "core/tree/NodeTextEncoding.h"

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <memory>
 
-#include "core/app/LoggedDialogs.h"
-#include "core/app/ProgramFolder.h"
+#include "core/base/LoggedDialogs.h"
+#include "core/base/ProgramFolder.h"
 #include "core/app/Startup.h"
 #include "gui/app/GuiStartupHost.h"
 #include "gui/app/ProgramContext.h"

@@ -8,8 +8,9 @@
 #include <set>
 #include <thread>
 
-#include "core/app/Clock.h"
-#include "core/app/ProgramFolder.h"
+#include "core/base/Clock.h"
+#include "core/base/ProgramFolder.h"
+#include "core/app/SettingsRunInputs.h"
 #include "core/app/SettingsStorage.h"
 #include "core/run/MacroRunner.h"
 #include "core/tree/NodeKinds.h"

@@ -3,7 +3,7 @@
 // takes its first button, and no file or input dialog is ever answered.
 #include <string>
 
-#include "core/app/UserDialogs.h"
+#include "core/base/UserDialogs.h"
 
 namespace skelder {
 

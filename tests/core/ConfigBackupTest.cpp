@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "core/app/ProgramFolder.h"
+#include "core/base/ProgramFolder.h"
 #include "core/integration/ConfigBackup.h"
 #include "core/text/IniFile.h"
 #include "core/tree/NodeTextEncoding.h"

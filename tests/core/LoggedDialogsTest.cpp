@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/app/LoggedDialogs.h"
+#include "core/base/LoggedDialogs.h"
 #include "support/TempFolder.h"
 
 namespace skelder::testing {

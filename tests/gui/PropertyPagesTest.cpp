@@ -6,7 +6,7 @@
 #include <QTreeView>
 
 #include "MainWindowFixture.h"
-#include "core/app/Clock.h"
+#include "core/base/Clock.h"
 #include "core/tree/NodeTextEncoding.h"
 #include "gui/app/Commands.h"
 #include "gui/app/SettingsPages.h"

@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "core/app/DialogText.h"
+#include "core/base/DialogText.h"
 
 namespace skelder::testing {
 

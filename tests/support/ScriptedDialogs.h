@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/UserDialogs.h"
+#include "core/base/UserDialogs.h"
 
 namespace skelder::testing {
 

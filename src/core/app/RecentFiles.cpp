@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/app/ProgramFolder.h"
+#include "core/base/ProgramFolder.h"
 
 namespace skelder {
 

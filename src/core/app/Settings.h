@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/FontSetting.h"
+#include "core/base/FontSetting.h"
 #include "core/editor/HighlighterAttributes.h"
 
 namespace skelder {

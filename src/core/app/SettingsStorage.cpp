@@ -4,7 +4,7 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "core/app/ProgramFolder.h"
+#include "core/base/ProgramFolder.h"
 #include "core/text/DecimalNumber.h"
 #include "core/text/Texts.h"
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "core/app/ProgramFolder.h"
+#include "core/base/ProgramFolder.h"
 #include "core/app/SettingsStorage.h"
 #include "core/text/Texts.h"
 #include "platform/Platform.h"
@@ -12,17 +12,6 @@
 namespace skelder {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string OwnExecutableName() { return std::string("Skelderc") + ExecutableSuffix(); }
-
-bool FileExists(const std::string& path) {
-  std::error_code ec;
-  return fs::is_regular_file(path, ec);
-}
-
-}  // namespace
 
 bool IsUpdateCheckMode(const std::vector<std::string>& arguments) {
   return arguments.size() == 1 && arguments[0] == kUpdateCheckArgument;
@@ -90,15 +79,6 @@ bool HasOriginalName(const std::string& executablePath, UserDialogs& dialogs) {
       "This application cannot be executed unless having the original name.\rPlease rename it "
       "to '" +
       OwnExecutableName() + "'");
-  return false;
-}
-
-bool TeraTermPresent(const std::string& programFolder, UserDialogs& dialogs,
-                     std::string& teraTermExe) {
-  teraTermExe = ProgramFilePath(programFolder, "ttermpro.exe");
-  if (FileExists(teraTermExe)) return true;
-  dialogs.error("TTERMPRO.EXE not found.\rPlease move " + OwnExecutableName() +
-                " into TeraTerm directory.");
   return false;
 }
 

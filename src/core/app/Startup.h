@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/app/UserDialogs.h"
+#include "core/base/ProgramFolder.h"
+#include "core/base/UserDialogs.h"
 #include "platform/Broadcaster.h"
 #include "platform/ExistenceFlags.h"
 #include "platform/ProgramStarter.h"
@@ -54,11 +55,6 @@ bool HandOverFile(const std::string& path, StartupServices& services);
 // True when the program's own executable has its original name ("Skelderc" with the
 // system's executable suffix, in any letter case); shows the error box otherwise.
 bool HasOriginalName(const std::string& executablePath, UserDialogs& dialogs);
-
-// True when "ttermpro.exe" lies in the program folder; shows the error box otherwise.
-// teraTermExe receives its full path either way.
-bool TeraTermPresent(const std::string& programFolder, UserDialogs& dialogs,
-                     std::string& teraTermExe);
 
 // Deletes the leftover run files "~macroC*.ttl" and "~TTiniC*.ini" in "Temp_TTL".
 void CleanTemporaryFiles(const std::string& programFolder, UserDialogs& dialogs);

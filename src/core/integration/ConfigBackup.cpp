@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "core/app/ProgramFolder.h"
+#include "core/base/ProgramFolder.h"
 #include "core/text/FileBytes.h"
 #include "core/text/FileErrorText.h"
 #include "core/text/IniFile.h"

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/app/Clock.h"
-#include "core/app/UserDialogs.h"
+#include "core/base/Clock.h"
+#include "core/base/UserDialogs.h"
 #include "core/properties/NodeProperties.h"
 #include "platform/SettingsStore.h"
 

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "core/app/ProgramFolder.h"
+#include "core/base/ProgramFolder.h"
 #include "core/text/FileErrorText.h"
 #include "core/tree/NodeKinds.h"
 #include "core/tree/NodeTextEncoding.h"

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "core/app/Clock.h"
-#include "core/app/UserDialogs.h"
+#include "core/base/Clock.h"
+#include "core/base/UserDialogs.h"
 #include "core/tree/ConnectionTree.h"
 
 namespace skelder {

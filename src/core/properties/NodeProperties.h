@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "core/app/Clock.h"
+#include "core/base/Clock.h"
 #include "core/text/Texts.h"
 #include "core/tree/ConnectionTree.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/Clock.h"
+#include "core/base/Clock.h"
 #include "core/editor/KeywordStore.h"
 #include "core/run/KeywordSubstitution.h"
 #include "core/tree/TreeNode.h"

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "core/app/ProgramFolder.h"
-#include "core/app/Startup.h"
+#include "core/base/ProgramFolder.h"
 #include "core/run/BatchNodes.h"
 #include "core/run/MacroAssembly.h"
 #include "core/text/FileBytes.h"

@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "core/app/Clock.h"
-#include "core/app/UserDialogs.h"
+#include "core/base/Clock.h"
+#include "core/base/UserDialogs.h"
 #include "core/run/KeywordHint.h"
 #include "core/run/RunInputs.h"
 #include "core/tree/ConnectionTree.h"

@@ -3,7 +3,6 @@
 // each command (a "Run all selected" batch keeps the one it started with).
 #include <string>
 
-#include "core/app/Settings.h"
 #include "core/properties/ColorSet.h"
 #include "core/run/KeywordSubstitution.h"
 #include "core/run/TerminalSettings.h"
@@ -22,9 +21,5 @@ struct RunInputs {
   // Asked for "$[1]" .. "$[8]"; when empty, the input box of AskVariable.
   VariableAsker askVariable;
 };
-
-// The inputs that come from the settings: the user data, the terminal options (with the
-// editor font's height as the screen gives it) and "Do not tile".
-RunInputs RunInputsFromSettings(const Settings& settings, int editorFontHeight);
 
 }  // namespace skelder

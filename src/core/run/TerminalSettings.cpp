@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "core/app/ProgramFolder.h"
+#include "core/base/ProgramFolder.h"
 #include "core/properties/ColorSchemas.h"
 #include "core/text/FileBytes.h"
 #include "core/text/FileErrorText.h"

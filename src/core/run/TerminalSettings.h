@@ -3,7 +3,7 @@
 // the connection and a few options written into it.
 #include <string>
 
-#include "core/app/UserDialogs.h"
+#include "core/base/UserDialogs.h"
 #include "core/properties/ColorSet.h"
 #include "core/tree/TreeNode.h"
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "core/app/ProgramFolder.h"
-#include "core/app/UserDialogs.h"
+#include "core/base/ProgramFolder.h"
+#include "core/base/UserDialogs.h"
 #include "core/text/IniFile.h"
 #include "core/tree/LevelLoader.h"
 #include "core/tree/NodeKinds.h"

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "core/app/Clock.h"
+#include "core/base/Clock.h"
 #include "core/tree/TableFileContext.h"
 
 namespace skelder {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "core/app/UserDialogs.h"
+#include "core/base/UserDialogs.h"
 #include "core/properties/ColorSchemas.h"
 #include "core/properties/ColorSet.h"
 #include "core/text/FileBytes.h"

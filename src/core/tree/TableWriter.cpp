@@ -1,6 +1,6 @@
 #include "core/tree/TableWriter.h"
 
-#include "core/app/UserDialogs.h"
+#include "core/base/UserDialogs.h"
 #include "core/text/FileBytes.h"
 #include "core/tree/ConnectionTree.h"
 #include "core/tree/NodeRecord.h"

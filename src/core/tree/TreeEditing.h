@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/UserDialogs.h"
+#include "core/base/UserDialogs.h"
 #include "core/tree/ConnectionTree.h"
 
 namespace skelder {

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <filesystem>
 
-#include "core/app/ProgramFolder.h"
+#include "core/base/ProgramFolder.h"
 #include "core/app/SettingsStorage.h"
 #include "gui/app/BroadcastListener.h"
 #include "gui/app/MainWindow.h"

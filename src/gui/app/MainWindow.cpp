@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "core/app/ProgramFolder.h"
+#include "core/base/ProgramFolder.h"
 #include "core/app/SettingsStorage.h"
 #include "core/app/Startup.h"
 #include "core/integration/ConfigBackup.h"

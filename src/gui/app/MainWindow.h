@@ -10,7 +10,7 @@
 
 #include "core/app/RecentFiles.h"
 #include "core/app/Settings.h"
-#include "core/app/UserDialogs.h"
+#include "core/base/UserDialogs.h"
 #include "core/tree/ConnectionTree.h"
 #include "gui/app/ProgramContext.h"
 

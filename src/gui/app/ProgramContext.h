@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/app/Clock.h"
-#include "core/app/UserDialogs.h"
+#include "core/base/Clock.h"
+#include "core/base/UserDialogs.h"
 #include "platform/Platform.h"
 
 namespace skelder {

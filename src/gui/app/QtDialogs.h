@@ -2,7 +2,7 @@
 // The dialog facade on real Qt dialogs.
 #include <QWidget>
 
-#include "core/app/UserDialogs.h"
+#include "core/base/UserDialogs.h"
 
 namespace skelder {
 

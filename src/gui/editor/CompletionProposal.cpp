@@ -3,7 +3,7 @@
 #include <Qsci/qsciscintilla.h>
 #include <QKeyEvent>
 
-#include "core/app/UserDialogs.h"
+#include "core/base/UserDialogs.h"
 
 namespace skelder {
 

@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <filesystem>
 
-#include "core/app/ProgramFolder.h"
+#include "core/base/ProgramFolder.h"
 #include "core/editor/ContextHelp.h"
 #include "gui/app/Commands.h"
 #include "gui/app/MainWindow.h"

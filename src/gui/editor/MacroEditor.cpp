@@ -2,7 +2,7 @@
 
 #include <Qsci/qsciscintilla.h>
 
-#include "core/app/ProgramFolder.h"
+#include "core/base/ProgramFolder.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/SettingsPages.h"
 #include "gui/editor/CompletionProposal.h"

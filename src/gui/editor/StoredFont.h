@@ -3,7 +3,7 @@
 // screen shows them.
 #include <QFont>
 
-#include "core/app/FontSetting.h"
+#include "core/base/FontSetting.h"
 
 namespace skelder {
 

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <string>
 
-#include "core/app/Clock.h"
+#include "core/base/Clock.h"
 #include "core/integration/TableInformation.h"
 
 class QGridLayout;

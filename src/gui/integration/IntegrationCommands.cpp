@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 
-#include "core/app/ProgramFolder.h"
+#include "core/base/ProgramFolder.h"
 #include "core/integration/TableInformation.h"
 #include "gui/app/Commands.h"
 #include "gui/app/MainWindow.h"

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <algorithm>
 
-#include "core/app/ProgramFolder.h"
+#include "core/base/ProgramFolder.h"
 #include "core/properties/ColorEditing.h"
 #include "core/properties/ColorSchemas.h"
 #include "gui/app/MainWindow.h"

@@ -5,7 +5,7 @@
 #include <QFocusEvent>
 #include <QLabel>
 
-#include "core/app/ProgramFolder.h"
+#include "core/base/ProgramFolder.h"
 #include "core/properties/ColorEditing.h"
 #include "core/properties/ColorSchemas.h"
 #include "gui/app/MainWindow.h"

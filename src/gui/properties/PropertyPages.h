@@ -5,7 +5,7 @@
 // would be lost to a focus change or a collapse.
 #include <QObject>
 
-#include "core/app/UserDialogs.h"
+#include "core/base/UserDialogs.h"
 #include "core/properties/ColorSet.h"
 #include "core/tree/TreeObserver.h"
 #include "gui/properties/ColorsPage.h"

@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QScreen>
 
+#include "core/app/SettingsRunInputs.h"
 #include "core/properties/NodeProperties.h"
 #include "core/tree/NodeKinds.h"
 #include "gui/app/Commands.h"

@@ -2,7 +2,7 @@
 
 #include <QToolButton>
 
-#include "core/app/ProgramFolder.h"
+#include "core/base/ProgramFolder.h"
 #include "core/properties/ColorSchemas.h"
 #include "gui/app/Commands.h"
 #include "gui/app/MainWindow.h"

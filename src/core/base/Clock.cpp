@@ -1,4 +1,4 @@
-#include "core/app/Clock.h"
+#include "core/base/Clock.h"
 
 #include <chrono>
 #include <ctime>

@@ -1,4 +1,4 @@
-#include "core/run/RunInputs.h"
+#include "core/app/SettingsRunInputs.h"
 
 namespace skelder {
 

@@ -1,4 +1,4 @@
-#include "core/app/DialogText.h"
+#include "core/base/DialogText.h"
 
 #include <cctype>
 #include <cstdio>

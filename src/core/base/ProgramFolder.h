@@ -2,7 +2,7 @@
 // Paths in the program's own folder, which is also Tera Term's folder.
 #include <string>
 
-#include "core/app/UserDialogs.h"
+#include "core/base/UserDialogs.h"
 
 namespace skelder {
 
@@ -29,5 +29,16 @@ namespace skelder {
 // from it only in letter case (Windows names files without regard to case; Tera Term
 // installs "TERATERM.INI" that the program reads as "teraterm.ini").
 std::string FindProgramFile(const std::string& programFolder, const std::string& name);
+
+// Whether a regular file stands at the path (never throws).
+bool FileExists(const std::string& path);
+
+// The program's own executable name: "Skelderc" with the system's executable suffix.
+std::string OwnExecutableName();
+
+// True when "ttermpro.exe" lies in the program folder; shows the error box otherwise.
+// teraTermExe receives its full path either way.
+bool TeraTermPresent(const std::string& programFolder, UserDialogs& dialogs,
+                     std::string& teraTermExe);
 
 }  // namespace skelder

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "core/app/UserDialogs.h"
+#include "core/base/UserDialogs.h"
 
 namespace skelder {
 

@@ -8,7 +8,7 @@
 #include <deque>
 #include <string>
 
-#include "core/app/UserDialogs.h"
+#include "core/base/UserDialogs.h"
 
 namespace skelder {
 

@@ -1,4 +1,4 @@
-#include "core/app/ProgramFolder.h"
+#include "core/base/ProgramFolder.h"
 
 #include <cctype>
 #include <filesystem>
@@ -58,6 +58,26 @@ std::string FindProgramFile(const std::string& programFolder, const std::string&
        it.increment(ec))
     if (upper(it->path().filename().string()) == wanted) return it->path().string();
   return exact;
+}
+
+}  // namespace skelder
+
+namespace skelder {
+
+bool FileExists(const std::string& path) {
+  std::error_code ec;
+  return fs::is_regular_file(path, ec);
+}
+
+std::string OwnExecutableName() { return std::string("Skelderc") + ExecutableSuffix(); }
+
+bool TeraTermPresent(const std::string& programFolder, UserDialogs& dialogs,
+                     std::string& teraTermExe) {
+  teraTermExe = ProgramFilePath(programFolder, "ttermpro.exe");
+  if (FileExists(teraTermExe)) return true;
+  dialogs.error("TTERMPRO.EXE not found.\rPlease move " + OwnExecutableName() +
+                " into TeraTerm directory.");
+  return false;
 }
 
 }  // namespace skelder

@@ -1,8 +1,8 @@
-#include "core/app/LoggedDialogs.h"
+#include "core/base/LoggedDialogs.h"
 
 #include <fstream>
 
-#include "core/app/DialogText.h"
+#include "core/base/DialogText.h"
 
 namespace skelder {
 

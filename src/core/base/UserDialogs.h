@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "core/app/FontSetting.h"
+#include "core/base/FontSetting.h"
 
 namespace skelder {
 
