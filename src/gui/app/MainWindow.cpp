@@ -51,11 +51,6 @@ namespace skelder {
 
 namespace {
 
-bool FileExists(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(path, ec);
-}
-
 QString FromLocal(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
 
 constexpr int kMinimumWidth = 654;

@@ -19,11 +19,6 @@ namespace {
 constexpr int kProductHelpTopic = 5000;
 constexpr int kMacroHelpTopic = 90000;
 
-bool FileExists(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(path, ec);
-}
-
 std::string Lower(std::string text) {
   for (char& c : text)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
