@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <memory>
 
+#include "core/app/Startup.h"
 #include "core/base/LoggedDialogs.h"
 #include "core/base/ProgramFolder.h"
-#include "core/app/Startup.h"
 #include "gui/app/GuiStartupHost.h"
 #include "gui/app/ProgramContext.h"
 #include "gui/app/QtDialogs.h"
@@ -43,9 +43,8 @@ int main(int argc, char** argv) {
   const std::string executable = platform.system->executablePath();
   ProgramContext context{platform, *dialogs, FolderOf(executable), arguments,
                          Environment("SKELDER_SCREENSHOT")};
-  StartupServices services{*platform.settings,    *platform.flags,  *platform.broadcaster,
-                           *platform.starter,     *platform.system, *dialogs,
-                           context.programFolder, executable};
+  StartupServices services =
+      MakeStartupServices(platform, *dialogs, context.programFolder, executable);
   GuiStartupHost host(context);
   return RunStartup(arguments, services, host);
 }

@@ -47,7 +47,7 @@ TEST_F(DocumentCommands, NewOnAModifiedUnnamedTableWithACancelledSaveAsKeepsIt) 
   ChangeTable(window);
   dialogs.answer("Yes");
   dialogs.answer("cancel");  // the Save as dialog
-  EXPECT_FALSE(window.NewTable());
+  EXPECT_FALSE(window.document().New());
   ASSERT_EQ(dialogs.boxes().size(), 2u);
   EXPECT_EQ(dialogs.boxes()[0], (RecordedBox{"warning", "Yes,No,Cancel", kSaveQuestion}));
   EXPECT_EQ(dialogs.boxes()[1].kind, "file-save");
@@ -61,8 +61,8 @@ TEST_F(DocumentCommands, NewOnAModifiedUnnamedTableWithACancelledSaveAsKeepsIt) 
   dialogs.answer("file:" + other);
   dialogs.answer("Yes");
   dialogs.answer("cancel");
-  window.Open();
-  EXPECT_EQ(window.currentFile(), "");
+  window.document().Open();
+  EXPECT_EQ(window.document().fileName(), "");
   EXPECT_EQ(window.tree().computerNode()->childCount(), 1);
 }
 
@@ -70,9 +70,9 @@ TEST_F(DocumentCommands, NewAnsweredNoStartsAnEmptyUnnamedTable) {
   auto& window = create({table("Net.SKD")});
   ChangeTable(window);
   dialogs.answer("No");
-  EXPECT_TRUE(window.NewTable());
+  EXPECT_TRUE(window.document().New());
   EXPECT_EQ(window.windowTitle(), "Skelder Configuration - [Noname.SKD]");
-  EXPECT_EQ(window.currentFile(), "");
+  EXPECT_EQ(window.document().fileName(), "");
   EXPECT_EQ(window.tree().nodeCount(), 1);
   EXPECT_FALSE(window.commands().newTable->isEnabled());
 }
@@ -84,10 +84,10 @@ TEST_F(DocumentCommands, CancelInTheSaveQuestionOfOpenAndOfTheRecentListOpensNot
   ChangeTable(window);
   dialogs.answer("file:" + table("Picked.SKD"));
   dialogs.answer("Cancel");
-  window.Open();
+  window.document().Open();
   dialogs.answer("Cancel");
-  window.OpenRecentFile(0);
-  EXPECT_EQ(window.currentFile(), "");
+  window.document().OpenRecent(0);
+  EXPECT_EQ(window.document().fileName(), "");
   EXPECT_EQ(window.windowTitle(), "Skelder Configuration - [Noname.SKD*]");
   EXPECT_EQ(window.tree().computerNode()->childCount(), 1);
   EXPECT_EQ(dialogs.boxes().size(), 3u);
@@ -100,10 +100,10 @@ TEST_F(DocumentCommands, SaveWritesTheTableAndClearsTheMark) {
   const std::string path = folder.file("Saved.SKD");
   dialogs.answer("file:" + path);
   window.Save();
-  EXPECT_EQ(window.currentFile(), path);
+  EXPECT_EQ(window.document().fileName(), path);
   EXPECT_EQ(window.windowTitle(), "Skelder Configuration - [Saved.SKD]");
   EXPECT_EQ(ReadFileBytes(path).substr(0, 9), std::string("SKD21\x01\0\0\0", 9));
-  EXPECT_EQ(window.recentFiles().entries(), std::vector<std::string>{path});
+  EXPECT_EQ(window.document().recentFiles().entries(), std::vector<std::string>{path});
   EXPECT_FALSE(broadcaster->sent.empty());  // the writer saved the settings and told
 }
 
@@ -144,7 +144,7 @@ TEST_F(DocumentCommands, PendingEditsAskToApplyWithTwoBlanksBeforeTheQuote) {
   window.tree().setCurrentNode(node);
   window.SetPendingEdits(true);
   dialogs.answer("Cancel");
-  EXPECT_EQ(window.AskSaveChanges(), MessageAnswer::Cancel);
+  EXPECT_EQ(window.document().AskSaveChanges(), MessageAnswer::Cancel);
   EXPECT_EQ(
       dialogs.boxes(),
       (std::vector<RecordedBox>{{"warning", "Yes,No,Cancel",
@@ -153,7 +153,7 @@ TEST_F(DocumentCommands, PendingEditsAskToApplyWithTwoBlanksBeforeTheQuote) {
 
   dialogs.answer("No");
   dialogs.answer("No");
-  EXPECT_EQ(window.AskSaveChanges(), MessageAnswer::No);
+  EXPECT_EQ(window.document().AskSaveChanges(), MessageAnswer::No);
   EXPECT_FALSE(window.HasPendingEdits());
 }
 
@@ -163,15 +163,15 @@ TEST_F(DocumentCommands, TheRecentListKeepsFourAndTheFirstStaysFirst) {
   for (const char* name : {"One.SKD", "Two.SKD", "Three.SKD", "Four.SKD", "Five.SKD"}) {
     paths.push_back(table(name));
     dialogs.answer("file:" + paths.back());
-    window.Open();
+    window.document().Open();
   }
-  EXPECT_EQ(window.recentFiles().entries(),
+  EXPECT_EQ(window.document().recentFiles().entries(),
             (std::vector<std::string>{paths[4], paths[3], paths[2], paths[1]}));
   EXPECT_EQ(MenuTexts(window), (std::vector<std::string>{"&1  Five.SKD", "&2  Four.SKD",
                                                          "&3  Three.SKD", "&4  Two.SKD"}));
-  window.OpenRecentFile(0);
-  EXPECT_EQ(window.recentFiles().entries()[0], paths[4]);
-  EXPECT_EQ(window.recentFiles().entries()[1], paths[3]);
+  window.document().OpenRecent(0);
+  EXPECT_EQ(window.document().recentFiles().entries()[0], paths[4]);
+  EXPECT_EQ(window.document().recentFiles().entries()[1], paths[3]);
 
   // The full-path option shows whole paths; the list is stored when the window goes.
   window.findChild<QCheckBox*>("cbFullPathMRU")->setChecked(true);
@@ -186,10 +186,10 @@ TEST_F(DocumentCommands, AVanishedRecentFileIsDroppedWithAWarning) {
   key()->writeString("MRU1", gone);
   key()->writeString("MRU2", table("Here.SKD"));
   auto& window = create();
-  window.OpenRecentFile(0);
+  window.document().OpenRecent(0);
   EXPECT_EQ(dialogs.boxes(),
             (std::vector<RecordedBox>{WarningBox("The file '" + gone + "' does not exist.")}));
-  EXPECT_EQ(window.recentFiles().entries().size(), 1u);
+  EXPECT_EQ(window.document().recentFiles().entries().size(), 1u);
   EXPECT_EQ(MenuTexts(window), std::vector<std::string>{"&1  Here.SKD"});
 }
 
@@ -305,7 +305,7 @@ TEST_F(DocumentCommands, ImportAddsTheConnectionsAndSaysWhatWasRenamed) {
     names.push_back(n->data.Name);
   EXPECT_EQ(names, (std::vector<std::string>{"Router", "Copy of Router", "Switch"}));
   EXPECT_EQ(window.windowTitle(), "Skelder Configuration - [Noname.SKD*]");
-  EXPECT_EQ(window.currentFile(), "");
+  EXPECT_EQ(window.document().fileName(), "");
 }
 
 TEST_F(DocumentCommands, RestoreIsOfferedOnceABackupExists) {

@@ -114,7 +114,7 @@ TEST_F(InformationWindows, TheFileAsSavedAndTheTreeAsItIsNow) {
   tzset();
 
   auto& window = create();
-  ASSERT_TRUE(window.OpenTableFile(path));
+  ASSERT_TRUE(window.document().OpenFile(path));
   ConnectionTree& tree = window.tree();
   tree.appendChild(tree.computerNode(), Connection("Switch", "send", "Mind the VPN"));
   tree.appendChild(tree.computerNode(), Connection("-", "old"));

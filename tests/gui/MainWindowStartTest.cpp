@@ -22,9 +22,9 @@ TEST_F(MainWindowStart, TheCaptionNamesTheTableOrNoname) {
   const std::string table = folder.file("Routers.SKD");
   WriteFileBytes(table, kEmptyTable);
   auto& opened = create({table});  // no last table: the argument opens
-  EXPECT_EQ(opened.currentFile(), table);
+  EXPECT_EQ(opened.document().fileName(), table);
   EXPECT_EQ(opened.windowTitle(), "Skelder Configuration - [Routers.SKD]");
-  EXPECT_FALSE(opened.importQuestionArmed());
+  EXPECT_FALSE(opened.document().importPending());
   EXPECT_EQ(ReadParamName(*store), table);  // left as it was
 }
 
@@ -36,7 +36,7 @@ TEST_F(MainWindowStart, TheDelayedImportQuestionAsksOnceAndClearsTheMailbox) {
   store->openKey(kSettingsKeyPath, true)->writeString("LastSKDFile", last);
 
   auto& window = create({argument});
-  EXPECT_EQ(window.currentFile(), last);
+  EXPECT_EQ(window.document().fileName(), last);
   auto* timer3 = window.findChild<QTimer*>("Timer3");
   ASSERT_TRUE(timer3);
   EXPECT_TRUE(timer3->isActive());

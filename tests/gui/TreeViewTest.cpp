@@ -47,7 +47,7 @@ TEST_F(TreeView, ALargeTableArrivesInOneModelReset) {
   QSignalSpy resets(model, &QAbstractItemModel::modelReset);
   QSignalSpy inserts(model, &QAbstractItemModel::rowsInserted);
   dialogs.answer("file:" + path);
-  window.Open();
+  window.document().Open();
   EXPECT_EQ(resets.count(), 2);  // the reset of New and the read
   EXPECT_EQ(inserts.count(), 0);
   EXPECT_EQ(window.tree().nodeCount(), 100001);

@@ -4,14 +4,22 @@
 #include <filesystem>
 #include <system_error>
 
-#include "core/base/ProgramFolder.h"
 #include "core/app/SettingsStorage.h"
+#include "core/base/ProgramFolder.h"
 #include "core/text/Texts.h"
 #include "platform/Platform.h"
 
 namespace skelder {
 
 namespace fs = std::filesystem;
+
+StartupServices MakeStartupServices(Platform& platform, UserDialogs& dialogs,
+                                    const std::string& programFolder,
+                                    const std::string& executablePath) {
+  return StartupServices{*platform.settings, *platform.flags,  *platform.broadcaster,
+                         *platform.starter,  *platform.system, dialogs,
+                         programFolder,      executablePath};
+}
 
 bool IsUpdateCheckMode(const std::vector<std::string>& arguments) {
   return arguments.size() == 1 && arguments[0] == kUpdateCheckArgument;

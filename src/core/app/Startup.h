@@ -25,6 +25,13 @@ struct StartupServices {
   std::string executablePath;  // the running executable
 };
 
+struct Platform;
+
+// The services of start-up taken from the process's platform.
+StartupServices MakeStartupServices(Platform& platform, UserDialogs& dialogs,
+                                    const std::string& programFolder,
+                                    const std::string& executablePath);
+
 // The gui's part of start-up.
 class StartupHost {
  public:

@@ -10,6 +10,7 @@
 #include "core/tree/NodeKinds.h"
 #include "core/tree/NodeNaming.h"
 #include "core/tree/TableFileHost.h"
+#include "core/tree/TableFormat.h"
 #include "core/tree/TableReader.h"
 #include "core/tree/TableWriter.h"
 #include "core/tree/TreeEditing.h"
@@ -20,8 +21,6 @@
 namespace skelder {
 
 namespace {
-
-const char* const kTableFilter = "Skelder file (*.SKD)|*.SKD|All files (*.*)|*.*";
 
 // "yyyymmddHHmmsszzz": the schedule a row without one gets.
 std::string ImportStamp(const LocalTime& t) {
@@ -109,13 +108,16 @@ std::string ImportRenameMessage(int renamed) {
   return {};
 }
 
-bool ExportSelection(TableFileContext& context) {
+bool ExportSelection(TableFileContext& context, bool* attempted) {
   ConnectionTree& tree = context.tree;
   bool written = false;
+  if (attempted) *attempted = false;
   if (WidenSelectionToRoot(tree, true, context.dialogs)) {
     if (auto path = context.dialogs.saveFile(
-            {"Export selected connections to file", kTableFilter, "skd", ""}))
+            {"Export selected connections to file", kTableFilter, "skd", ""})) {
+      if (attempted) *attempted = true;
       written = WriteTable(context, *path, false);
+    }
   }
   if (TreeNode* computer = tree.computerNode(); computer && computer->isSelected())
     tree.setSelected(computer, false);

@@ -24,7 +24,8 @@ std::optional<int> ImportFile(TableFileContext& context, const std::string& path
 std::string ImportRenameMessage(int renamed);
 
 // "Export connection ...": widens the selection to the ancestors (asking once), asks for
-// a file and writes the selected nodes to it. False when nothing was written.
-bool ExportSelection(TableFileContext& context);
+// a file and writes the selected nodes to it. False when nothing was written; attempted
+// tells whether a file was chosen.
+bool ExportSelection(TableFileContext& context, bool* attempted = nullptr);
 
 }  // namespace skelder

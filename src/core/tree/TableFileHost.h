@@ -1,5 +1,5 @@
 #pragma once
-// What the main window does around reading and writing a table file. Every method does
+// What the owner of a table does around reading and writing its file. Every method does
 // nothing by default, which is what the command-line tool and most tests want.
 #include <string>
 
@@ -19,9 +19,8 @@ class TableFileHost {
   virtual void tableNamed(const std::string& /*path*/) {}
   // The tree now matches the file: no "*" in the caption, no pending edits shown.
   virtual void tableLoaded() {}
-  // After every write, whether it succeeded or not: save the settings and tell the
-  // tray companion to read the table again.
-  virtual void saveSettingsAndNotify() {}
+  // Opening an old-format table rewrote it in the current format.
+  virtual void tableConverted() {}
 };
 
 }  // namespace skelder

@@ -8,5 +8,7 @@ inline constexpr const char* kTableSignature = "SKD21";
 // The previous format, read only: the colour strings hold six colours instead of eight.
 inline constexpr const char* kOldTableSignature = "SKD20";
 inline constexpr int kSignatureLength = 5;
+// The file dialogs' filter for tables.
+inline constexpr const char* kTableFilter = "Skelder file (*.SKD)|*.SKD|All files (*.*)|*.*";
 
 }  // namespace skelder

@@ -128,7 +128,7 @@ bool ReadTable(TableFileContext& context, const std::string& path, bool import) 
   host.tableLoaded();
   if (!import) {
     host.tableNamed(path);
-    if (oldFormat) WriteTable(context, path, true);
+    if (oldFormat && WriteTable(context, path, true)) host.tableConverted();
   }
   tree.setExpanded(computer, true);
   tree.setLoading(false);

@@ -38,12 +38,10 @@ bool EncodeTable(const ConnectionTree& tree, bool all, std::string& bytes) {
 
 bool WriteTable(TableFileContext& context, const std::string& path, bool all) {
   context.host.setBusy(true);
-  context.tree.setSelected(context.tree.computerNode(), false);
   std::string bytes;
   const bool written = EncodeTable(context.tree, all, bytes) && !ReplaceFileBytes(path, bytes);
   if (!written)
     context.dialogs.error("Error writing file " + context.system.shellDisplayName(path) + ".");
-  context.host.saveSettingsAndNotify();
   context.host.setBusy(false);
   return written;
 }

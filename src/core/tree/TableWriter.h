@@ -12,10 +12,9 @@ namespace skelder {
 // for the format.
 bool EncodeTable(const ConnectionTree& tree, bool all, std::string& bytes);
 
-// Removes the ComputerNode from the selection and replaces the file with the table,
-// atomically: on failure the previous file stays as it was and the user is told
-// "Error writing file " + display name + ".". Either way the host then saves the settings
-// and notifies the companion. Returns whether the file was written.
+// Replaces the file with the table, atomically: on failure the previous file stays as it
+// was and the user is told "Error writing file " + display name + ".". Returns whether
+// the file was written.
 bool WriteTable(TableFileContext& context, const std::string& path, bool all);
 
 }  // namespace skelder

@@ -54,7 +54,7 @@ WindowState CommandRefresh::Picture() const {
   s.tree = &w.tree();
   s.focus = KindOf(w.FocusArea());
   s.pendingEdits = w.HasPendingEdits();
-  s.tableModified = w.TableModified();
+  s.tableModified = w.document().modified();
   s.macroText = ToLocal(pages.Memo1->text());
   s.popupText = ToLocal(pages.Memo2->text());
   s.pageColors = FormatColorString(w.propertyPages().workingColors());

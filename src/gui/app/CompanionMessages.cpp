@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <filesystem>
 
-#include "core/base/ProgramFolder.h"
 #include "core/app/SettingsStorage.h"
+#include "core/base/ProgramFolder.h"
 #include "gui/app/BroadcastListener.h"
 #include "gui/app/MainWindow.h"
 
@@ -60,8 +60,10 @@ void CompanionMessages::wakeUp() {
   if (std::filesystem::is_regular_file(path, ec)) {
     if (window_.dialogs().messageBox(MessageKind::Confirmation, MessageButtons::YesNo,
                                      "Do you want to import file " + shown + " into " + "Skelder" +
-                                         "?") == MessageAnswer::Yes)
-      window_.ImportFile(path);
+                                         "?") == MessageAnswer::Yes) {
+      window_.document().Import(path);
+      window_.RequestCommandRefresh();
+    }
     WriteParamName(store, "");
   } else {
     window_.dialogs().error("Cannot import file " + shown + ". File not found.");
@@ -70,7 +72,7 @@ void CompanionMessages::wakeUp() {
 
 // The companion asks the program to close; unsaved work is shown before the questions.
 void CompanionMessages::stop() {
-  if (window_.HasPendingEdits() || window_.TableModified()) BringToFront();
+  if (window_.HasPendingEdits() || window_.document().modified()) BringToFront();
   window_.close();
 }
 

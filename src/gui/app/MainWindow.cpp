@@ -15,9 +15,9 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "core/base/ProgramFolder.h"
 #include "core/app/SettingsStorage.h"
 #include "core/app/Startup.h"
+#include "core/base/ProgramFolder.h"
 #include "core/integration/ConfigBackup.h"
 #include "core/properties/ColorSchemas.h"
 #include "core/run/TerminalSettings.h"
@@ -32,11 +32,12 @@
 #include "gui/app/CommandRefresh.h"
 #include "gui/app/Commands.h"
 #include "gui/app/CompanionMessages.h"
+#include "gui/app/DocumentHost.h"
 #include "gui/app/EditCommands.h"
-#include "gui/editor/TextSearch.h"
 #include "gui/app/SettingsPages.h"
 #include "gui/app/StatusPanels.h"
 #include "gui/editor/MacroEditor.h"
+#include "gui/editor/TextSearch.h"
 #include "gui/integration/IntegrationCommands.h"
 #include "gui/properties/ConnectionPages.h"
 #include "gui/properties/PropertyPages.h"
@@ -59,39 +60,12 @@ constexpr int kPageAreaMinimumHeight = 404;
 constexpr int kTreeDesignWidth = 265;
 constexpr int kTreeShrinkLimit = 215;
 
-const char kTableFilter[] = "Skelder file (*.SKD)|*.SKD|All files (*.*)|*.*";
-
 }  // namespace
-
-// What the table reader and writer ask of the window.
-class MainWindowTableHost : public TableFileHost {
- public:
-  explicit MainWindowTableHost(MainWindow& window) : window_(window) {}
-  void setBusy(bool busy) override {
-    if (busy)
-      QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-      QApplication::restoreOverrideCursor();
-  }
-  void showProgress(int position, int total) override {
-    if (window_.context_.loadProgress) window_.context_.loadProgress(position, total);
-    if (position % 2048 == 0) QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  }
-  void tableNamed(const std::string& path) override { window_.currentFile_ = path; }
-  void tableLoaded() override {
-    window_.UpdateCaption(false);
-    window_.SetPendingEdits(false);
-  }
-  void saveSettingsAndNotify() override { window_.saveSettingsAndNotify(); }
-
- private:
-  MainWindow& window_;
-};
 
 MainWindow::MainWindow(ProgramContext& context, QWidget* parent)
     : QMainWindow(parent),
       context_(context),
-      tableHost_(std::make_unique<MainWindowTableHost>(*this)),
+      documentHost_(new DocumentHost(this)),
       commands_(new Commands(this)),
       insertMode_(new InsertModeFilter(this)),
       Timer1(new QTimer(this)),
@@ -112,10 +86,15 @@ MainWindow::MainWindow(ProgramContext& context, QWidget* parent)
   connect(Timer3, &QTimer::timeout, this, &MainWindow::askDelayedImport);
   connect(Timer4, &QTimer::timeout, this, [this] { setWindowState(Qt::WindowMaximized); });
 
+  document_ = std::make_unique<TableDocument>(
+      TableDocumentServices{tree_, context_.dialogs, *context_.platform.system,
+                            *context_.platform.settings, clock(), context_.programFolder},
+      *documentHost_);
   model_ = new ConnectionTreeModel(tree_, *context_.platform.system, this);
   buildLayout();
   buildMenus();
   buildToolBar();
+  connectDocument();
   connectCommands();
   createInOrder();
 }
@@ -426,27 +405,67 @@ void MainWindow::buildToolBar() {
   CBar->addWidget(apply);
 }
 
+void MainWindow::connectDocument() {
+  DocumentHost& host = *documentHost_;
+  // The splash's hook is there only while the splash is.
+  host.loadProgress = [this](int position, int total) {
+    if (context_.loadProgress) context_.loadProgress(position, total);
+  };
+  host.settle = [this] {
+    const TreeNode* current = tree_.currentNode();
+    return !(HasPendingEdits() && current && current->data.Level > 0 &&
+             !properties_->resolvePendingEdits(current->data.Name));
+  };
+  connect(&host, &DocumentHost::changed, this,
+          [this] { setWindowTitle(CaptionText(document_->displayName(), document_->modified())); });
+  connect(&host, &DocumentHost::loaded, this, [this] { SetPendingEdits(false); });
+  connect(&host, &DocumentHost::cleared, this, [this] {
+    Memo1->clear();
+    Memo2->clear();
+    SetPendingEdits(false);
+    commands_->newTable->setEnabled(false);
+  });
+  connect(&host, &DocumentHost::opened, this, [this] {
+    SetPendingEdits(false);
+    ShowNodeProperties();
+  });
+  connect(&host, &DocumentHost::settingsSaveRequested, this, &MainWindow::saveSettingsAndNotify);
+  connect(&host, &DocumentHost::closingCancelled, this, [this] {
+    StartupServices services =
+        MakeStartupServices(context_.platform, context_.dialogs, context_.programFolder, "");
+    StartCompanionIfNeeded(services);
+  });
+  connect(&host, &DocumentHost::recentListChanged, this, &MainWindow::redrawRecentFiles);
+}
+
 void MainWindow::connectCommands() {
   Commands& c = *commands_;
-  connect(c.newTable, &QAction::triggered, this, [this] {
-    NewTable();
+  TableDocument& document = *document_;
+  auto documentCommand = [this](QAction* action, auto command) {
+    connect(action, &QAction::triggered, this, [this, command] {
+      command();
+      RequestCommandRefresh();
+    });
+  };
+  documentCommand(c.newTable, [&document] { document.New(); });
+  documentCommand(c.open, [&document] { document.Open(); });
+  connect(c.save, &QAction::triggered, this, &MainWindow::Save);
+  connect(c.saveAs, &QAction::triggered, this, [this, &document] {
+    document.SaveAs();
     RequestCommandRefresh();
   });
-  connect(c.open, &QAction::triggered, this, &MainWindow::Open);
-  connect(c.save, &QAction::triggered, this, &MainWindow::Save);
-  connect(c.saveAs, &QAction::triggered, this, &MainWindow::SaveAs);
+  documentCommand(c.importConnection, [&document] { document.ImportWithDialog(); });
+  documentCommand(c.exportConnection, [&document] { document.Export(); });
   connect(c.close, &QAction::triggered, this, &QWidget::close);
   connect(c.undo, &QAction::triggered, this, &MainWindow::Undo);
   connect(c.showPopup, &QAction::triggered, this, &MainWindow::ShowPopup);
   connect(c.apply, &QAction::triggered, this, &MainWindow::Apply);
-  connect(c.importConnection, &QAction::triggered, this, &MainWindow::ImportConnection);
   connect(c.find, &QAction::triggered, this, [this] { textSearch_->ShowDialog(false); });
   connect(c.replace, &QAction::triggered, this, [this] { textSearch_->ShowDialog(true); });
   connect(c.findNext, &QAction::triggered, this, [this] { textSearch_->Search(false, false); });
   connect(c.findPrevious, &QAction::triggered, this, [this] { textSearch_->Search(false, true); });
   connect(c.backup, &QAction::triggered, this, &MainWindow::BackupTeraTermConfig);
   connect(c.restore, &QAction::triggered, this, &MainWindow::RestoreTeraTermConfig);
-  connect(c.exportConnection, &QAction::triggered, this, &MainWindow::ExportConnection);
   const std::pair<QAction*, std::pair<int, int>> pages[] = {
       {c.viewGeneral, {0, 0}},     {c.viewUserData, {0, 1}},       {c.viewMacroEditor, {0, 2}},
       {c.viewHighlighter, {0, 3}}, {c.viewNewConnections, {0, 4}}, {c.viewMacro, {1, -1}},
@@ -470,7 +489,6 @@ void MainWindow::createInOrder() {
                       CygwinAvailable(context_.programFolder);
   settingsPages_->TrimDoubleClickActions(
       cygwin, IsNTPlatform(*context_.platform.settings, *context_.platform.system));
-  recent_.Load(*context_.platform.settings);
   settingsPages_->cbAssociateExt->setText(QStringLiteral("Associate extention SKD with Skelder"));
   integration_ = new IntegrationCommands(*this);
   ResetTree(tree_);
@@ -487,19 +505,19 @@ void MainWindow::createInOrder() {
   commands_->showSpecialChars->setChecked(settings_.showSpecial);
   tree_.setLoading(false);
 
-  consumeArgument();
+  document_->LoadRecentFiles();
+  document_->OpenStartTable(settings_.lastSKDFile);
 
   tree_.setLoading(true);
-  UpdateCaption(false);
+  document_->setModified(false);
   PG->setCurrentIndex(tree_.computerNode() && tree_.computerNode()->childCount() > 0 ? 1 : 0);
   tree_.setLoading(false);
   selectStartNode();
 
   SetPendingEdits(false);
   ShowLockKeys();
-  redrawRecentFiles();
   RequestCommandRefresh();
-  if (importArmed_) Timer3->start();
+  if (document_->importPending()) Timer3->start();
   ShowInsertMode(false);
   settingsPages_->setCurrentIndex(0);
   macroEditor_->Prepare();
@@ -527,21 +545,6 @@ SettingsEnvironment MainWindow::settingsEnvironment() const {
   return env;
 }
 
-// The pending argument: with a last table that one opens and the argument is offered
-// for import shortly after start; without one the argument itself opens as the table.
-void MainWindow::consumeArgument() {
-  const std::string param = ReadParamName(*context_.platform.settings);
-  const std::string last = settings_.lastSKDFile;
-  if (!param.empty() && !last.empty()) {
-    if (FileExists(last)) OpenTableFile(last);
-    importArmed_ = true;
-  } else if (!param.empty()) {
-    if (FileExists(param)) OpenTableFile(param);
-  } else if (!last.empty() && FileExists(last)) {
-    OpenTableFile(last);
-  }
-}
-
 void MainWindow::selectStartNode() {
   if (settings_.selectedNodeIndex != 0) {
     if (TreeNode* node = tree_.nodeAt(settings_.selectedNodeIndex)) {
@@ -557,17 +560,8 @@ void MainWindow::selectStartNode() {
 
 void MainWindow::askDelayedImport() {
   Timer3->stop();
-  auto& store = *context_.platform.settings;
-  const std::string path = ReadParamName(store);
-  if (!path.empty() && FileExists(path)) {
-    const std::string text = "Do you want to import file " +
-                             context_.platform.system->shellDisplayName(path) + " into " +
-                             "Skelder" + "?";
-    if (context_.dialogs.messageBox(MessageKind::Confirmation, MessageButtons::YesNo, text) ==
-        MessageAnswer::Yes)
-      ImportFile(path);
-  }
-  WriteParamName(store, "");
+  document_->OfferHandedOverFile();
+  RequestCommandRefresh();
 }
 
 // Checking for updates comes with the update window; until then there is nothing to show.
@@ -580,13 +574,7 @@ QString MainWindow::CaptionText(const std::string& displayName, bool modified) {
       .arg(FromLocal(displayName), modified ? QStringLiteral("*") : QString());
 }
 
-void MainWindow::UpdateCaption(bool modified) {
-  modified_ = modified;
-  const std::string name = currentFile_.empty()
-                               ? std::string("Noname.SKD")
-                               : context_.platform.system->shellDisplayName(currentFile_);
-  setWindowTitle(CaptionText(name, modified));
-}
+void MainWindow::UpdateCaption(bool modified) { document_->setModified(modified); }
 
 void MainWindow::SetPendingEdits(bool on) {
   statusBar_->setText(3, on && !tree_.loading() ? QStringLiteral("Modified") : QString());
@@ -632,68 +620,6 @@ void MainWindow::refreshCommands() {
 bool MainWindow::pageAreaVisible() const { return PG->isVisible(); }
 bool MainWindow::treePaneHidden() const { return VT->isHidden(); }
 
-MessageAnswer MainWindow::AskSaveChanges() {
-  const std::string fileName = currentFile_.empty() ? "Noname.SKD" : FileNameOf(currentFile_);
-  const TreeNode* current = tree_.currentNode();
-  if (HasPendingEdits() && current && current->data.Level > 0 &&
-      !properties_->resolvePendingEdits(current->data.Name))
-    return MessageAnswer::Cancel;
-  if (!modified_) return MessageAnswer::No;
-  return context_.dialogs.messageBox(MessageKind::Warning, MessageButtons::YesNoCancel,
-                                     "Do you want to save the changes made to " + fileName + "?");
-}
-
-bool MainWindow::NewTable() {
-  const MessageAnswer answer = AskSaveChanges();
-  if (answer == MessageAnswer::Cancel) return false;
-  if (answer == MessageAnswer::Yes)
-    Save();
-  else
-    UpdateCaption(false);
-  if (modified_) return false;  // the save did not happen
-  ResetTree(tree_);
-  Memo1->clear();
-  Memo2->clear();
-  currentFile_.clear();
-  SetPendingEdits(false);
-  commands_->newTable->setEnabled(false);
-  UpdateCaption(false);
-  return true;
-}
-
-bool MainWindow::readTable(const std::string& path, bool import) {
-  TableFileContext context{tree_, context_.dialogs, *context_.platform.system, *tableHost_};
-  return ReadTable(context, path, import);
-}
-
-bool MainWindow::OpenTableFile(const std::string& path) {
-  const bool ok = readTable(path, false);
-  if (ok) {
-    recent_.Add(path);
-    redrawRecentFiles();
-  }
-  return ok;
-}
-
-void MainWindow::ImportFile(const std::string& path) {
-  TableFileContext context{tree_, context_.dialogs, *context_.platform.system, *tableHost_};
-  const std::string ini = FindProgramFile(context_.programFolder, "teraterm.ini");
-  const auto renamed = skelder::ImportFile(context, path, clock(), TeraTermIniColors(ini));
-  if (!renamed) return;
-  UpdateCaption(true);
-  RequestCommandRefresh();
-  if (const std::string message = ImportRenameMessage(*renamed); !message.empty())
-    context_.dialogs.messageBox(MessageKind::Warning, MessageButtons::Ok, message);
-}
-
-void MainWindow::ImportConnection() {
-  if (const auto path = context_.dialogs.openFile(
-          {"Import connections from file",
-           "Skelder file (*.SKD)|*.SKD|Brannock file (*.BRF)|*.BRF|All files (*.*)|*.*", "skd",
-           ""}))
-    ImportFile(*path);
-}
-
 // Nodes dragged within the tree arrive at the target: moved, or copied with Ctrl held.
 void MainWindow::dropNodes(TreeNode* target, int position, bool copy) {
   TreeNode* source = editCommands_->cutSource();
@@ -733,67 +659,10 @@ void MainWindow::RestoreTeraTermConfig() {
   QApplication::restoreOverrideCursor();
 }
 
-void MainWindow::ExportConnection() {
-  TableFileContext context{tree_, context_.dialogs, *context_.platform.system, *tableHost_};
-  ExportSelection(context);
-  RequestCommandRefresh();
-}
-
-void MainWindow::Open() {
-  const auto path = context_.dialogs.openFile({"Open Skelder file", kTableFilter, "skd", ""});
-  if (path && NewTable()) {
-    OpenTableFile(*path);
-    saveSettingsAndNotify();
-    UpdateCaption(false);
-    SetPendingEdits(false);
-    ShowNodeProperties();
-  }
-  RequestCommandRefresh();
-}
-
 void MainWindow::Save() {
-  if (currentFile_.empty()) {
-    SaveAs();
-  } else {
-    QApplication::processEvents();
-    TableFileContext context{tree_, context_.dialogs, *context_.platform.system, *tableHost_};
-    WriteTable(context, currentFile_, true);
-    commands_->save->setEnabled(false);
-    UpdateCaption(false);
-  }
+  document_->Save();
+  commands_->save->setEnabled(document_->modified());
   VT->setFocus();
-  RequestCommandRefresh();
-}
-
-void MainWindow::SaveAs() {
-  const auto path =
-      context_.dialogs.saveFile({"Save Skelder file as", kTableFilter, "skd", currentFile_});
-  if (!path) return;
-  currentFile_ = *path;
-  Save();
-  recent_.Add(*path);
-  redrawRecentFiles();
-}
-
-void MainWindow::OpenRecentFile(int index) {
-  if (index < 0 || index >= static_cast<int>(recent_.entries().size())) return;
-  const std::string path = recent_.entries()[static_cast<size_t>(index)];
-  if (!FileExists(path)) {
-    recent_.Remove(path);
-    context_.dialogs.messageBox(
-        MessageKind::Warning, MessageButtons::Ok,
-        "The file '" + context_.platform.system->shellDisplayName(path) + "' does not exist.");
-    redrawRecentFiles();
-    return;
-  }
-  recent_.Add(path);
-  redrawRecentFiles();
-  QApplication::processEvents();
-  if (FileExists(path) && NewTable()) {
-    OpenTableFile(path);
-    saveSettingsAndNotify();
-    UpdateCaption(false);
-  }
   RequestCommandRefresh();
 }
 
@@ -809,41 +678,27 @@ void MainWindow::redrawRecentFiles() {
     recentSeparator_->deleteLater();
     recentSeparator_ = nullptr;
   }
-  if (recent_.entries().empty()) return;
+  const RecentFiles& recent = document_->recentFiles();
+  if (recent.entries().empty()) return;
   recentSeparator_ = fileMenu_->addSeparator();
-  for (int i = 0; i < static_cast<int>(recent_.entries().size()); ++i) {
-    QAction* action = fileMenu_->addAction(FromLocal(recent_.Caption(i, settings_.fullPathMRU)));
+  for (int i = 0; i < static_cast<int>(recent.entries().size()); ++i) {
+    QAction* action = fileMenu_->addAction(FromLocal(recent.Caption(i, settings_.fullPathMRU)));
     action->setObjectName(QStringLiteral("MRU%1").arg(i + 1));
-    connect(action, &QAction::triggered, this, [this, i] { OpenRecentFile(i); });
+    connect(action, &QAction::triggered, this, [this, i] {
+      document_->OpenRecent(i);
+      RequestCommandRefresh();
+    });
     recentActions_.append(action);
   }
 }
 
 void MainWindow::updateInfoCaption() {
-  const std::string name = currentFile_.empty() ? "Noname.SKD" : FileNameOf(currentFile_);
-  commands_->info->setText(QStringLiteral("Information for %1 ...").arg(FromLocal(name)));
+  commands_->info->setText(
+      QStringLiteral("Information for %1 ...").arg(FromLocal(document_->shortName())));
 }
 
 bool MainWindow::QueryClose() {
-  bool allowed = false;
-  if (modified_ && settingsPages_->cbAutoSave->isChecked()) {
-    Save();
-    allowed = !modified_;
-  } else {
-    const MessageAnswer answer = AskSaveChanges();
-    if (answer == MessageAnswer::Cancel) {
-      StartupServices services{*context_.platform.settings,    *context_.platform.flags,
-                               *context_.platform.broadcaster, *context_.platform.starter,
-                               *context_.platform.system,      context_.dialogs,
-                               context_.programFolder,         ""};
-      StartCompanionIfNeeded(services);
-    } else if (answer == MessageAnswer::No) {
-      allowed = true;
-    } else {
-      Save();
-      allowed = !modified_;
-    }
-  }
+  const bool allowed = document_->QueryClose(settingsPages_->cbAutoSave->isChecked());
   if (allowed) tree_.setLoading(true);
   return allowed;
 }
@@ -1031,7 +886,7 @@ void MainWindow::saveSettingsAndNotify() {
   settingsPages_->ReadSettings(settings_);
   macroEditor_->ReadSettings(settings_);
   settings_.winMaximized = isMaximized();
-  settings_.lastSKDFile = currentFile_;
+  settings_.lastSKDFile = document_->fileName();
   settings_.treeWidth = splitter_->sizes().value(0);
   settings_.selectedNodeIndex = std::max(0, tree_.preorderIndex(tree_.focusedNode()));
   settings_.showSpecial = commands_->showSpecialChars->isChecked();
@@ -1045,7 +900,7 @@ void MainWindow::Shutdown() {
   closed_ = true;
   CleanTemporaryFiles(context_.programFolder, context_.dialogs);
   saveSettingsAndNotify();
-  recent_.Save(*context_.platform.settings);
+  document_->SaveRecentFiles();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "core/app/RecentFiles.h"
 #include "core/app/Settings.h"
+#include "core/app/TableDocument.h"
 #include "core/base/UserDialogs.h"
 #include "core/tree/ConnectionTree.h"
 #include "gui/app/ProgramContext.h"
@@ -41,7 +41,7 @@ class RunCommands;
 class CommandRefresh;
 struct ConnectionPages;
 class Clock;
-class MainWindowTableHost;
+class DocumentHost;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -50,28 +50,24 @@ class MainWindow : public QMainWindow {
   ~MainWindow() override;
 
   // --- Document state ------------------------------------------------------------
-  // Caption "Skelder Configuration - [file]" with "*" when the tree differs from the file.
+  // Marks whether the tree differs from the file; the caption follows the document.
   void UpdateCaption(bool modified);
   static QString CaptionText(const std::string& displayName, bool modified);
-  bool TableModified() const { return modified_; }
   void SetPendingEdits(bool on);
   bool HasPendingEdits() const;
   // Which control has the keyboard focus: 0 the tree, 1-14 the text fields, 11 the
   // tree's name editor, -1 none.
   int FocusArea() const;
   void RequestCommandRefresh();
-  MessageAnswer AskSaveChanges();
-  bool NewTable();
-  bool QueryClose();
   void ShowCaretPosition(bool show, int editor);
   void ShowInsertMode(bool force);
   void ShowLockKeys();
 
   // --- Commands ------------------------------------------------------------------
-  void Open();
+  // "Save": the document saved, the tree focused.
   void Save();
-  void SaveAs();
-  void OpenRecentFile(int index);
+  // Whether the window may close (the document's question, the auto-save option).
+  bool QueryClose();
   void Undo();
   void ShowPopup();
   // "Check for updates".
@@ -83,13 +79,6 @@ class MainWindow : public QMainWindow {
   void MaximizeTree();
   void RestoreTree();
 
-  // Reads a table file as the document into the freshly reset tree; true on success.
-  bool OpenTableFile(const std::string& path);
-  // Imports a table or ".BRF" file into the open table and says how many names changed.
-  void ImportFile(const std::string& path);
-  // "Import connection ..." and "Export connection ...".
-  void ImportConnection();
-  void ExportConnection();
   // "TeraTerm configuration": "Backup" and "Restore".
   void BackupTeraTermConfig();
   void RestoreTeraTermConfig();
@@ -101,9 +90,7 @@ class MainWindow : public QMainWindow {
   ConnectionTree& tree() { return tree_; }
   Commands& commands() { return *commands_; }
   const Settings& settings() const { return settings_; }
-  const std::string& currentFile() const { return currentFile_; }
-  const RecentFiles& recentFiles() const { return recent_; }
-  bool importQuestionArmed() const { return importArmed_; }
+  TableDocument& document() { return *document_; }
   int treeWidth() const;
   StatusPanels& statusPanels() { return *statusBar_; }
   SettingsPages& settingsPages() { return *settingsPages_; }
@@ -133,15 +120,13 @@ class MainWindow : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  friend class MainWindowTableHost;
-
   void buildLayout();
   void buildMenus();
   void buildToolBar();
+  void connectDocument();
   void connectCommands();
   void createInOrder();
   SettingsEnvironment settingsEnvironment() const;
-  void consumeArgument();
   void selectStartNode();
   void askDelayedImport();
   void saveSettingsAndNotify();
@@ -157,18 +142,14 @@ class MainWindow : public QMainWindow {
 
  private:
   void keepTreeWidth();
-  bool readTable(const std::string& path, bool import);
   BackupServices backupServices();
   void dropNodes(TreeNode* target, int position, bool copy);
 
   ProgramContext& context_;
   ConnectionTree tree_;
-  std::unique_ptr<MainWindowTableHost> tableHost_;
+  DocumentHost* documentHost_;
+  std::unique_ptr<TableDocument> document_;
   Settings settings_;
-  RecentFiles recent_;
-  std::string currentFile_;
-  bool modified_ = false;
-  bool importArmed_ = false;
   bool closed_ = false;
   int windowStateTracker_ = 0;  // 0 normal, 1 maximized, 2 minimized
   int rememberedTreeWidth_ = 265;

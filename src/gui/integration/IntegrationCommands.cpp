@@ -60,7 +60,7 @@ void IntegrationCommands::runOnStartClicked(bool ticked) {
 }
 
 void IntegrationCommands::ShowInformation() {
-  const TableFileFacts facts = ReadTableFileFacts(window_.currentFile(), window_.dialogs());
+  const TableFileFacts facts = ReadTableFileFacts(window_.document().fileName(), window_.dialogs());
   information_->ShowValues(ComposeInformation(facts, CountTreeStatistics(window_.tree()),
                                               &InformationWindow::FormatTime));
   information_->exec();

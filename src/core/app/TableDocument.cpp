@@ -1,0 +1,221 @@
+#include "core/app/TableDocument.h"
+
+#include "core/app/SettingsStorage.h"
+#include "core/base/ProgramFolder.h"
+#include "core/properties/ColorSchemas.h"
+#include "core/tree/ConnectionImport.h"
+#include "core/tree/ConnectionTree.h"
+#include "core/tree/TableFormat.h"
+#include "core/tree/TableReader.h"
+#include "core/tree/TableWriter.h"
+#include "core/tree/TreeState.h"
+
+namespace skelder {
+
+namespace {
+
+constexpr const char* kNoname = "Noname.SKD";
+
+}  // namespace
+
+TableDocument::TableDocument(TableDocumentServices services, TableDocumentHost& host)
+    : services_(std::move(services)), host_(host) {}
+
+void TableDocument::setModified(bool modified) {
+  modified_ = modified;
+  host_.documentChanged();
+}
+
+std::string TableDocument::displayName() const {
+  return fileName_.empty() ? kNoname : services_.system.shellDisplayName(fileName_);
+}
+
+std::string TableDocument::shortName() const {
+  return fileName_.empty() ? kNoname : FileNameOf(fileName_);
+}
+
+void TableDocument::LoadRecentFiles() {
+  recent_.Load(services_.store);
+  host_.recentFilesChanged();
+}
+
+void TableDocument::SaveRecentFiles() const { recent_.Save(services_.store); }
+
+void TableDocument::tableNamed(const std::string& path) {
+  fileName_ = path;
+  host_.documentChanged();
+}
+
+void TableDocument::tableLoaded() {
+  setModified(false);
+  host_.tableLoaded();
+}
+
+bool TableDocument::read(const std::string& path, bool import) {
+  TableFileContext context{services_.tree, services_.dialogs, services_.system, *this};
+  return ReadTable(context, path, import);
+}
+
+bool TableDocument::write(const std::string& path) {
+  services_.tree.setSelected(services_.tree.computerNode(), false);
+  TableFileContext context{services_.tree, services_.dialogs, services_.system, *this};
+  setBusy(true);
+  const bool written = WriteTable(context, path, true);
+  host_.saveSettings();
+  setBusy(false);
+  return written;
+}
+
+MessageAnswer TableDocument::AskSaveChanges() {
+  if (!host_.settlePendingEdits()) return MessageAnswer::Cancel;
+  if (!modified_) return MessageAnswer::No;
+  return services_.dialogs.messageBox(
+      MessageKind::Warning, MessageButtons::YesNoCancel,
+      "Do you want to save the changes made to " + shortName() + "?");
+}
+
+bool TableDocument::New() {
+  const MessageAnswer answer = AskSaveChanges();
+  if (answer == MessageAnswer::Cancel) return false;
+  if (answer == MessageAnswer::Yes)
+    Save();
+  else
+    setModified(false);
+  if (modified_) return false;  // the save did not happen
+  ResetTree(services_.tree);
+  fileName_.clear();
+  host_.tableCleared();
+  setModified(false);
+  return true;
+}
+
+bool TableDocument::OpenFile(const std::string& path) {
+  const bool ok = read(path, false);
+  if (ok) {
+    recent_.Add(path);
+    host_.recentFilesChanged();
+  }
+  return ok;
+}
+
+void TableDocument::Open() {
+  const auto path = services_.dialogs.openFile({"Open Skelder file", kTableFilter, "skd", ""});
+  if (path && New()) {
+    OpenFile(*path);
+    host_.saveSettings();
+    setModified(false);
+    host_.tableOpened();
+  }
+}
+
+void TableDocument::OpenRecent(int index) {
+  if (index < 0 || index >= static_cast<int>(recent_.entries().size())) return;
+  const std::string path = recent_.entries()[static_cast<size_t>(index)];
+  if (!FileExists(path)) {
+    recent_.Remove(path);
+    services_.dialogs.messageBox(
+        MessageKind::Warning, MessageButtons::Ok,
+        "The file '" + services_.system.shellDisplayName(path) + "' does not exist.");
+    host_.recentFilesChanged();
+    return;
+  }
+  recent_.Add(path);
+  host_.recentFilesChanged();
+  host_.letEventsRun();
+  if (FileExists(path) && New()) {
+    OpenFile(path);
+    host_.saveSettings();
+    setModified(false);
+  }
+}
+
+void TableDocument::Save() {
+  if (fileName_.empty()) {
+    SaveAs();
+    return;
+  }
+  host_.letEventsRun();
+  write(fileName_);
+  setModified(false);
+}
+
+void TableDocument::SaveAs() {
+  const auto path =
+      services_.dialogs.saveFile({"Save Skelder file as", kTableFilter, "skd", fileName_});
+  if (!path) return;
+  fileName_ = *path;
+  Save();
+  recent_.Add(*path);
+  host_.recentFilesChanged();
+}
+
+void TableDocument::ImportWithDialog() {
+  if (const auto path = services_.dialogs.openFile(
+          {"Import connections from file",
+           "Skelder file (*.SKD)|*.SKD|Brannock file (*.BRF)|*.BRF|All files (*.*)|*.*", "skd",
+           ""}))
+    Import(*path);
+}
+
+void TableDocument::Import(const std::string& path) {
+  TableFileContext context{services_.tree, services_.dialogs, services_.system, *this};
+  const std::string ini = FindProgramFile(services_.programFolder, "teraterm.ini");
+  const auto renamed = ImportFile(context, path, services_.clock, TeraTermIniColors(ini));
+  if (!renamed) return;
+  setModified(true);
+  if (const std::string message = ImportRenameMessage(*renamed); !message.empty())
+    services_.dialogs.messageBox(MessageKind::Warning, MessageButtons::Ok, message);
+}
+
+void TableDocument::Export() {
+  TableFileContext context{services_.tree, services_.dialogs, services_.system, *this};
+  bool attempted = false;
+  setBusy(true);
+  ExportSelection(context, &attempted);
+  if (attempted) host_.saveSettings();
+  setBusy(false);
+}
+
+bool TableDocument::QueryClose(bool autoSave) {
+  if (modified_ && autoSave) {
+    Save();
+    return !modified_;
+  }
+  switch (AskSaveChanges()) {
+    case MessageAnswer::Cancel:
+      host_.closeCancelled();
+      return false;
+    case MessageAnswer::No:
+      return true;
+    default:
+      Save();
+      return !modified_;
+  }
+}
+
+void TableDocument::OpenStartTable(const std::string& lastTable) {
+  const std::string param = ReadParamName(services_.store);
+  if (!param.empty() && !lastTable.empty()) {
+    if (FileExists(lastTable)) OpenFile(lastTable);
+    importPending_ = true;
+  } else if (!param.empty()) {
+    if (FileExists(param)) OpenFile(param);
+  } else if (!lastTable.empty() && FileExists(lastTable)) {
+    OpenFile(lastTable);
+  }
+}
+
+void TableDocument::OfferHandedOverFile() {
+  importPending_ = false;
+  const std::string path = ReadParamName(services_.store);
+  if (!path.empty() && FileExists(path)) {
+    const std::string text = "Do you want to import file " +
+                             services_.system.shellDisplayName(path) + " into " + "Skelder" + "?";
+    if (services_.dialogs.messageBox(MessageKind::Confirmation, MessageButtons::YesNo, text) ==
+        MessageAnswer::Yes)
+      Import(path);
+  }
+  WriteParamName(services_.store, "");
+}
+
+}  // namespace skelder

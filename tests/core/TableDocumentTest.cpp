@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "TableBytes.h"
+#include "core/app/TableDocument.h"
+#include "core/tree/ConnectionTree.h"
+#include "core/tree/TreeState.h"
+#include "support/FakePlatform.h"
+#include "support/MemorySettingsStore.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+
+namespace skelder::testing {
+
+namespace {
+
+const char kSaveQuestion[] = "Do you want to save the changes made to Noname.SKD?";
+
+// Records what the document asks of the window, in order.
+class RecordingDocumentHost : public TableDocumentHost {
+ public:
+  bool settlePendingEdits() override {
+    log.push_back("settle");
+    return settles;
+  }
+  void tableCleared() override { log.push_back("cleared"); }
+  void tableLoaded() override { log.push_back("loaded"); }
+  void tableOpened() override { log.push_back("opened"); }
+  void saveSettings() override { log.push_back("settings"); }
+  void closeCancelled() override { log.push_back("close cancelled"); }
+  void recentFilesChanged() override { log.push_back("recent"); }
+
+  bool settles = true;
+  std::vector<std::string> log;
+};
+
+class TableDocumentTest : public ::testing::Test {
+ protected:
+  TableDocumentTest() { ResetTree(tree); }
+
+  std::string table(const std::string& name, const std::vector<Record>& records = {}) {
+    const std::string path = folder.file(name);
+    WriteFileBytes(path, Table(records));
+    return path;
+  }
+  void change() {
+    rVTNodeData data;
+    data.Name = "Router";
+    data.Level = 1;
+    tree.appendChild(tree.computerNode(), data);
+    document.setModified(true);
+  }
+  std::string paramName() {
+    auto key = store.openKey(kSettingsKeyPath, false);
+    return key ? key->readString("ParamName").value_or("") : "";
+  }
+
+  TempFolder folder;
+  ConnectionTree tree;
+  ScriptedDialogs dialogs;
+  FakeSystem system;
+  MemorySettingsStore store;
+  FixedClock clock{LocalTime{}};
+  RecordingDocumentHost host;
+  TableDocument document{{tree, dialogs, system, store, clock, folder.path() + "/"}, host};
+};
+
+}  // namespace
+
+TEST_F(TableDocumentTest, SaveAsNamesTheTableWritesItUnselectedAndSavesTheSettings) {
+  change();
+  tree.setSelected(tree.computerNode(), true);
+  const std::string path = folder.file("Saved.SKD");
+  dialogs.answer("file:" + path);
+  document.Save();
+  EXPECT_EQ(dialogs.boxes(), (std::vector<RecordedBox>{{"file-save", "", "Save Skelder file as"}}));
+  EXPECT_EQ(document.fileName(), path);
+  EXPECT_FALSE(document.modified());
+  EXPECT_EQ(document.displayName(), "Saved.SKD");
+  EXPECT_FALSE(tree.computerNode()->isSelected());
+  EXPECT_EQ(ReadFileBytes(path), Table(Levels({{1, "Router"}})));
+  EXPECT_EQ(host.log, (std::vector<std::string>{"settings", "recent"}));
+  EXPECT_EQ(document.recentFiles().entries(), std::vector<std::string>{path});
+}
+
+TEST_F(TableDocumentTest, NewAsksToSaveAndACancelledSaveKeepsTheTable) {
+  change();
+  dialogs.answer("Yes");
+  dialogs.answer("cancel");  // the Save as dialog
+  EXPECT_FALSE(document.New());
+  EXPECT_EQ(dialogs.boxes()[0], (RecordedBox{"warning", "Yes,No,Cancel", kSaveQuestion}));
+  EXPECT_TRUE(document.modified());
+  EXPECT_EQ(tree.computerNode()->childCount(), 1);
+
+  dialogs.answer("No");
+  EXPECT_TRUE(document.New());
+  EXPECT_FALSE(document.modified());
+  EXPECT_EQ(tree.nodeCount(), 1);
+  EXPECT_EQ(host.log.back(), "cleared");
+}
+
+TEST_F(TableDocumentTest, UnsettledPendingEditsCancelBeforeTheSaveQuestion) {
+  change();
+  host.settles = false;
+  EXPECT_EQ(document.AskSaveChanges(), MessageAnswer::Cancel);
+  EXPECT_TRUE(dialogs.boxes().empty());
+  host.settles = true;
+  document.setModified(false);
+  EXPECT_EQ(document.AskSaveChanges(), MessageAnswer::No);
+  EXPECT_TRUE(dialogs.boxes().empty());
+}
+
+TEST_F(TableDocumentTest, OpenReadsTheChosenTableAndKeepsItInTheRecentList) {
+  const std::string path = table("Net.SKD", Levels({{1, "A"}, {2, "B"}}));
+  dialogs.answer("file:" + path);
+  document.Open();
+  EXPECT_EQ(document.fileName(), path);
+  EXPECT_FALSE(document.modified());
+  EXPECT_EQ(tree.nodeCount(), 3);
+  EXPECT_EQ(document.recentFiles().entries(), std::vector<std::string>{path});
+  EXPECT_EQ(host.log, (std::vector<std::string>{"settle", "cleared", "loaded", "recent", "settings",
+                                                "opened"}));
+}
+
+TEST_F(TableDocumentTest, AVanishedRecentFileLeavesTheListWithItsWarning) {
+  const std::string gone = folder.file("Gone.SKD");
+  auto key = store.openKey(kSettingsKeyPath, true);
+  key->writeString("MRU1", gone);
+  document.LoadRecentFiles();
+  document.OpenRecent(0);
+  document.OpenRecent(5);  // no such entry: nothing happens
+  EXPECT_EQ(dialogs.boxes(),
+            (std::vector<RecordedBox>{WarningBox("The file '" + gone + "' does not exist.")}));
+  EXPECT_TRUE(document.recentFiles().entries().empty());
+}
+
+TEST_F(TableDocumentTest, ClosingSavesByItselfWithAutoSaveAndCancelTellsTheHost) {
+  const std::string path = table("Auto.SKD");
+  ASSERT_TRUE(document.OpenFile(path));
+  change();
+  EXPECT_TRUE(document.QueryClose(true));
+  EXPECT_EQ(ReadFileBytes(path), Table(Levels({{1, "Router"}})));
+
+  change();
+  dialogs.answer("Cancel");
+  EXPECT_FALSE(document.QueryClose(false));
+  EXPECT_EQ(host.log.back(), "close cancelled");
+  dialogs.answer("No");
+  EXPECT_TRUE(document.QueryClose(false));
+}
+
+TEST_F(TableDocumentTest, TheStartTableAndTheHandedOverFile) {
+  const std::string last = table("Last.SKD", Levels({{1, "L"}}));
+  const std::string given = table("Given.SKD", Levels({{1, "G"}}));
+  const struct {
+    std::string param, last, opened;
+    bool importPending;
+  } cases[] = {
+      {given, last, last, true},  // the last table opens, the argument is offered
+      {given, "", given, false},
+      {"", last, last, false},
+      {"", folder.file("Gone.SKD"), "", false},
+  };
+  for (const auto& c : cases) {
+    ConnectionTree fresh;
+    ResetTree(fresh);
+    TableDocument start{{fresh, dialogs, system, store, clock, folder.path() + "/"}, host};
+    store.openKey(kSettingsKeyPath, true)->writeString("ParamName", c.param);
+    start.OpenStartTable(c.last);
+    EXPECT_EQ(start.fileName(), c.opened) << c.param << " " << c.last;
+    EXPECT_EQ(start.importPending(), c.importPending) << c.param << " " << c.last;
+  }
+  EXPECT_TRUE(dialogs.boxes().empty());
+}
+
+TEST_F(TableDocumentTest, TheOfferOfAHandedOverFileImportsOnYesAndEmptiesTheMailbox) {
+  const std::string given = table("Given.SKD", Levels({{1, "G"}}));
+  store.openKey(kSettingsKeyPath, true)->writeString("ParamName", given);
+  dialogs.answer("Yes");
+  document.OfferHandedOverFile();
+  EXPECT_EQ(dialogs.boxes(), (std::vector<RecordedBox>{ConfirmBox(
+                                 "Yes,No", "Do you want to import file Given.SKD into Skelder?")}));
+  EXPECT_EQ(tree.computerNode()->childCount(), 1);
+  EXPECT_TRUE(document.modified());
+  EXPECT_EQ(document.fileName(), "");  // an import names nothing
+  EXPECT_EQ(paramName(), "");
+}
+
+TEST_F(TableDocumentTest, ExportSavesTheSettingsOnlyWhenAFileWasChosen) {
+  change();
+  tree.setSelected(tree.computerNode()->child(0), true);
+  dialogs.answer("cancel");
+  document.Export();
+  EXPECT_TRUE(host.log.empty());
+  const std::string path = folder.file("Out.SKD");
+  dialogs.answer("file:" + path);
+  document.Export();
+  EXPECT_EQ(ReadFileBytes(path), Table(Levels({{1, "Router"}})));
+  EXPECT_EQ(host.log, std::vector<std::string>{"settings"});
+}
+
+}  // namespace skelder::testing
