@@ -84,6 +84,29 @@ TEST_F(TableDocumentTest, SaveAsNamesTheTableWritesItUnselectedAndSavesTheSettin
   EXPECT_EQ(document.recentFiles().entries(), std::vector<std::string>{path});
 }
 
+// A folder standing where the file must go makes the write fail, also as root.
+TEST_F(TableDocumentTest, ASaveThatFailsKeepsTheTableMarkedAndClosingAsks) {
+  const std::string blocked = folder.file("Blocked.SKD");
+  std::filesystem::create_directories(blocked + "/inside");
+  change();
+  dialogs.answer("file:" + blocked);
+  document.SaveAs();
+  EXPECT_EQ(dialogs.boxes().back(), ErrorBox("Error writing file Blocked.SKD."));
+  EXPECT_TRUE(document.modified());
+  EXPECT_EQ(document.fileName(), "");
+  EXPECT_TRUE(document.recentFiles().entries().empty());
+
+  const std::string path = table("Kept.SKD");
+  ASSERT_TRUE(document.OpenFile(path));
+  change();
+  std::filesystem::remove(path);
+  std::filesystem::create_directories(path + "/inside");
+  dialogs.clear();
+  EXPECT_FALSE(document.QueryClose(true));  // the automatic save failed: the window stays
+  EXPECT_TRUE(document.modified());
+  EXPECT_EQ(dialogs.boxes(), std::vector<RecordedBox>{ErrorBox("Error writing file Kept.SKD.")});
+}
+
 TEST_F(TableDocumentTest, NewAsksToSaveAndACancelledSaveKeepsTheTable) {
   change();
   dialogs.answer("Yes");

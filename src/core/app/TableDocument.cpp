@@ -135,16 +135,22 @@ void TableDocument::Save() {
     return;
   }
   host_.letEventsRun();
-  write(fileName_);
-  setModified(false);
+  // A table that could not be written stays marked, so that closing still asks.
+  if (write(fileName_)) setModified(false);
 }
 
 void TableDocument::SaveAs() {
   const auto path =
       services_.dialogs.saveFile({"Save Skelder file as", kTableFilter, "skd", fileName_});
   if (!path) return;
+  const std::string previous = fileName_;
   fileName_ = *path;
   Save();
+  if (modified_) {  // not written: the table keeps its old name
+    fileName_ = previous;
+    host_.documentChanged();
+    return;
+  }
   recent_.Add(*path);
   host_.recentFilesChanged();
 }
