@@ -197,6 +197,28 @@ TEST_F(TableDocumentTest, TheStartTableAndTheHandedOverFile) {
   EXPECT_TRUE(dialogs.boxes().empty());
 }
 
+// A table opened from the command line is not offered for import at the next start, and
+// the open table is never offered for import into itself.
+TEST_F(TableDocumentTest, ATableOpenedFromTheArgumentIsNotOfferedAgain) {
+  const std::string given = table("Given.SKD", Levels({{1, "G"}}));
+  store.openKey(kSettingsKeyPath, true)->writeString("ParamName", given);
+  document.OpenStartTable("");
+  EXPECT_EQ(document.fileName(), given);
+  EXPECT_EQ(paramName(), "");
+
+  // A second start handed the same file over while the table was open.
+  store.openKey(kSettingsKeyPath, true)->writeString("ParamName", given);
+  ConnectionTree later;
+  ResetTree(later);
+  TableDocument next{{later, dialogs, system, store, clock, folder.path() + "/"}, host};
+  next.OpenStartTable(given);
+  ASSERT_TRUE(next.importPending());
+  next.OfferHandedOverFile();
+  EXPECT_TRUE(dialogs.boxes().empty());
+  EXPECT_EQ(later.computerNode()->childCount(), 1);
+  EXPECT_EQ(paramName(), "");
+}
+
 TEST_F(TableDocumentTest, TheOfferOfAHandedOverFileImportsOnYesAndEmptiesTheMailbox) {
   const std::string given = table("Given.SKD", Levels({{1, "G"}}));
   store.openKey(kSettingsKeyPath, true)->writeString("ParamName", given);

@@ -1,5 +1,8 @@
 #include "core/app/TableDocument.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "core/app/SettingsStorage.h"
 #include "core/base/ProgramFolder.h"
 #include "core/properties/ColorSchemas.h"
@@ -49,6 +52,11 @@ void TableDocument::tableNamed(const std::string& path) {
 void TableDocument::tableLoaded() {
   setModified(false);
   host_.tableLoaded();
+}
+
+bool TableDocument::IsOpenTable(const std::string& path) const {
+  std::error_code ec;
+  return !fileName_.empty() && std::filesystem::equivalent(path, fileName_, ec);
 }
 
 bool TableDocument::read(const std::string& path, bool import) {
@@ -205,7 +213,8 @@ void TableDocument::OpenStartTable(const std::string& lastTable) {
     if (FileExists(lastTable)) OpenFile(lastTable);
     importPending_ = true;
   } else if (!param.empty()) {
-    if (FileExists(param)) OpenFile(param);
+    // Opened directly, the argument is done with: a later start must not offer it again.
+    if (FileExists(param) && OpenFile(param)) WriteParamName(services_.store, "");
   } else if (!lastTable.empty() && FileExists(lastTable)) {
     OpenFile(lastTable);
   }
@@ -214,7 +223,7 @@ void TableDocument::OpenStartTable(const std::string& lastTable) {
 void TableDocument::OfferHandedOverFile() {
   importPending_ = false;
   const std::string path = ReadParamName(services_.store);
-  if (!path.empty() && FileExists(path)) {
+  if (!path.empty() && FileExists(path) && !IsOpenTable(path)) {
     const std::string text = "Do you want to import file " +
                              services_.system.shellDisplayName(path) + " into " + "Skelder" + "?";
     if (services_.dialogs.messageBox(MessageKind::Confirmation, MessageButtons::YesNo, text) ==

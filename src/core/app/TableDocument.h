@@ -64,13 +64,15 @@ class TableDocument : private TableFileHost {
   // Whether the window may close: saves automatically when autoSave, asks otherwise.
   bool QueryClose(bool autoSave);
 
-  // At start-up: the file in "ParamName" opens as the table when there is no last table;
-  // with a last table that one opens and the argument is offered for import shortly
-  // after (importPending).
+  // At start-up: the file in "ParamName" opens as the table when there is no last table
+  // (and "ParamName" is emptied once it opened); with a last table that one opens and the argument
+  // is offered for import shortly after (importPending).
   void OpenStartTable(const std::string& lastTable);
   bool importPending() const { return importPending_; }
-  // The delayed offer: "Do you want to import file ... into Skelder?"; "ParamName" is
-  // emptied afterwards.
+  // Whether the path names the open table's file.
+  bool IsOpenTable(const std::string& path) const;
+  // The delayed offer: "Do you want to import file ... into Skelder?", never about the
+  // open table itself; "ParamName" is emptied afterwards.
   void OfferHandedOverFile();
 
  private:
