@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <functional>
 
 #include "core/base/ProgramFolder.h"
 #include "core/text/DecimalNumber.h"
@@ -82,6 +83,203 @@ void PlaceWindow(const ValueReader& reader, const SettingsEnvironment& env, Sett
   s.window.left = left;
 }
 
+// Writes values into an open key, remembering whether every write succeeded.
+class ValueWriter {
+ public:
+  explicit ValueWriter(RegistryKey& key) : key_(key) {}
+  void text(const char* name, const std::string& value) {
+    ok_ = key_.writeString(name, value) && ok_;
+  }
+  void integer(const char* name, int32_t value) { ok_ = key_.writeInteger(name, value) && ok_; }
+  void boolean(const char* name, bool value) { integer(name, value ? 1 : 0); }
+  void colour(const char* name, uint32_t value) { integer(name, static_cast<int32_t>(value)); }
+  bool ok() const { return ok_; }
+
+ private:
+  RegistryKey& key_;
+  bool ok_ = true;
+};
+
+// One entry of the settings key: how its value (or values) is read into the settings and
+// written from them. Saving walks the table in order, which is the order of the values
+// in the key.
+struct SettingsValue {
+  std::function<void(const ValueReader&, const SettingsEnvironment&, Settings&)> load;
+  std::function<void(ValueWriter&, const SettingsEnvironment&, const Settings&)> save;
+};
+
+SettingsValue Text(const char* name, std::string Settings::*field) {
+  return {[=](const ValueReader& r, const SettingsEnvironment&, Settings& s) {
+            r.text(name, s.*field);
+          },
+          [=](ValueWriter& w, const SettingsEnvironment&, const Settings& s) {
+            w.text(name, s.*field);
+          }};
+}
+
+SettingsValue Integer(const char* name, int Settings::*field) {
+  return {[=](const ValueReader& r, const SettingsEnvironment&, Settings& s) {
+            r.integer(name, s.*field);
+          },
+          [=](ValueWriter& w, const SettingsEnvironment&, const Settings& s) {
+            w.integer(name, s.*field);
+          }};
+}
+
+SettingsValue Boolean(const char* name, bool Settings::*field) {
+  return {[=](const ValueReader& r, const SettingsEnvironment&, Settings& s) {
+            r.boolean(name, s.*field);
+          },
+          [=](ValueWriter& w, const SettingsEnvironment&, const Settings& s) {
+            w.boolean(name, s.*field);
+          }};
+}
+
+SettingsValue Colour(const char* name, uint32_t Settings::*field) {
+  return {[=](const ValueReader& r, const SettingsEnvironment&, Settings& s) {
+            r.colour(name, s.*field);
+          },
+          [=](ValueWriter& w, const SettingsEnvironment&, const Settings& s) {
+            w.colour(name, s.*field);
+          }};
+}
+
+// A value kept within 0..last, with its default when missing or out of range.
+SettingsValue Index(const char* name, int Settings::*field, int fallback, int last) {
+  return {[=](const ValueReader& r, const SettingsEnvironment&, Settings& s) {
+            s.*field = fallback;
+            if (auto value = r.integer(name); value && *value >= 0 && *value <= last)
+              s.*field = *value;
+          },
+          [=](ValueWriter& w, const SettingsEnvironment&, const Settings& s) {
+            w.integer(name, s.*field);
+          }};
+}
+
+// The four values of a font; the style and character set are stored as bytes.
+void SaveFont(ValueWriter& w, const std::string& prefix, const FontSetting& font) {
+  w.text((prefix + "Name").c_str(), font.name);
+  w.integer((prefix + "CharSet").c_str(), font.charSet & 0xFF);
+  w.integer((prefix + "Size").c_str(), font.size);
+  w.integer((prefix + "Style").c_str(), font.style & 0xFF);
+}
+
+const std::vector<SettingsValue>& SettingsValues() {
+  using R = const ValueReader&;
+  using W = ValueWriter&;
+  using E = const SettingsEnvironment&;
+  static const std::vector<SettingsValue> values = {
+      // Written by the editor at each toggle, not with the other settings.
+      {[](R r, E, Settings& s) { r.boolean("ShowSpecial", s.showSpecial); },
+       [](W, E, const Settings&) {}},
+      Text("VarName", &Settings::varName),
+      Text("VarEmail", &Settings::varEmail),
+      Text("VarPhone", &Settings::varPhone),
+      Text("VarMobile", &Settings::varMobile),
+      Text("VarPager", &Settings::varPager),
+      {[](R r, E, Settings& s) {
+         if (auto file = r.text("TemplateFile"); file && !file->empty()) s.templateFile = *file;
+       },
+       [](W w, E, const Settings& s) { w.text("TemplateFile", TrimText(s.templateFile)); }},
+      {[](R r, E, Settings& s) {
+         s.delayIndex = 3;
+         if (auto interval = r.text("MultiStartInterval")) {
+           std::int32_t n = 0;
+           if (ParseDecimal(*interval, n) && n - 2 >= 0)
+             s.delayIndex = std::min(n - 2, kLastDelayIndex);
+         }
+       },
+       [](W w, E, const Settings& s) {
+         w.text("MultiStartInterval", std::to_string(s.delayIndex + 2));
+       }},
+      Integer("PrintPreviewScale", &Settings::printPreviewScale),
+      {[](R r, E env, Settings& s) {
+         if (!env.hasArgument) r.integer("SelectedNodeIndex", s.selectedNodeIndex);
+       },
+       [](W w, E, const Settings& s) { w.integer("SelectedNodeIndex", s.selectedNodeIndex); }},
+      Boolean("SelectLast", &Settings::selectLast),
+      Boolean("UseColorsInEditor", &Settings::useColorsInEditor),
+      Boolean("UseSameBackGround", &Settings::useSameBackground),
+      {[](R r, E, Settings& s) {
+         s.autoSave = true;
+         r.boolean("AutoSave", s.autoSave);
+       },
+       [](W w, E, const Settings& s) { w.boolean("AutoSave", s.autoSave); }},
+      {[](R r, E env, Settings& s) {
+         r.text("LastSKDFile", s.lastSKDFile);
+         if (!s.lastSKDFile.empty() && !(env.fileExists && env.fileExists(s.lastSKDFile)))
+           s.lastSKDFile.clear();
+       },
+       [](W w, E, const Settings& s) { w.text("LastSKDFile", s.lastSKDFile); }},
+      {[](R r, E env, Settings& s) { PlaceWindow(r, env, s); },
+       [](W w, E, const Settings& s) {
+         w.integer("WinTop", s.window.top);
+         w.integer("WinLeft", s.window.left);
+         w.integer("WinWidth", s.window.width);
+         w.integer("WinHeight", s.window.height);
+       }},
+      Integer("TreeWidth", &Settings::treeWidth),
+      {[](R r, E, Settings& s) {
+         if (auto maximized = r.integer("WinMaximized")) s.winMaximized = *maximized == 1;
+       },
+       [](W w, E, const Settings& s) { w.boolean("WinMaximized", s.winMaximized); }},
+      Boolean("DoNotTile", &Settings::doNotTile),
+      Boolean("DoNotPrompt", &Settings::doNotPrompt),
+      Boolean("NoColors", &Settings::noColors),
+      Integer("SCPWidth", &Settings::scpWidth),
+      {[](R r, E env, Settings& s) {
+         s.dblClickAction = 0;
+         if (auto action = r.integer("DblClickAction");
+             action && *action >= 0 && *action < static_cast<int>(env.dblClickEntries.size()))
+           s.dblClickAction = *action;
+       },
+       [](W w, E env, const Settings& s) {
+         // The list on screen may lack "lock the screen": its fifth entry is then "start
+         // CygWin".
+         int action = s.dblClickAction;
+         if (action == 5) {
+           const bool lock =
+               env.dblClickEntries.size() > 5 && env.dblClickEntries[5].rfind("lock", 0) == 0;
+           action = lock ? 5 : 6;
+         }
+         w.integer("DblClickAction", action);
+       }},
+      Boolean("AllowTAB", &Settings::allowTAB),
+      Boolean("TAB2Space", &Settings::tab2Space),
+      Boolean("SmartTabs", &Settings::smartTabs),
+      Boolean("UseAsTTFont", &Settings::useAsTTFont),
+      Boolean("FullPathMRU", &Settings::fullPathMRU),
+      Index("SpacePerTAB", &Settings::spacePerTAB, kMissingSpacePerTAB, kLastTabWidthIndex),
+      {[](R r, E, Settings& s) {
+         LoadFont(r, "Font1", {&s.editorFont, &s.popupFont});
+       },
+       [](W w, E, const Settings& s) { SaveFont(w, "Font1", s.editorFont); }},
+      {[](R r, E, Settings& s) { LoadFont(r, "Font2", {&s.menuFont}); },
+       [](W w, E, const Settings& s) { SaveFont(w, "Font2", s.menuFont); }},
+      {[](R r, E, Settings& s) {
+         if (auto interval = r.integer("CheckUpdateInterval");
+             interval && *interval >= 0 && *interval <= kLastUpdateInterval) {
+           s.checkUpdateInterval = *interval;
+         } else if (!interval) {
+           auto dontCheck = r.integer("DontCheckUpdates");
+           s.checkUpdateInterval = dontCheck && *dontCheck == 0 ? 0 : kLastUpdateInterval;
+         }
+       },
+       [](W w, E, const Settings& s) { w.integer("CheckUpdateInterval", s.checkUpdateInterval); }},
+      Index("DefaultColors", &Settings::defaultColors, kLastColorSchema, kLastColorSchema),
+      {[](R r, E, Settings& s) {
+         s.logging = false;
+         if (auto logging = r.integer("Logging")) s.logging = *logging != 0;
+       },
+       [](W w, E, const Settings& s) { w.boolean("Logging", s.logging.value_or(false)); }},
+      Colour("EditorBgColor", &Settings::editorBgColor),
+      Colour("EditorActLineColor", &Settings::editorActLineColor),
+      Colour("EditorSelectionForeground", &Settings::editorSelectionForeground),
+      Colour("EditorSelectionBackground", &Settings::editorSelectionBackground),
+  };
+  return values;
+}
+
 }  // namespace
 
 Settings LoadSettings(SettingsStore& store, const SettingsEnvironment& env) {
@@ -99,71 +297,7 @@ Settings LoadSettings(SettingsStore& store, const SettingsEnvironment& env) {
   auto key = store.openKey(kSettingsKeyPath, false);
   if (!key) return s;  // first run: the defaults above
   const ValueReader read(*key);
-
-  read.boolean("ShowSpecial", s.showSpecial);
-  if (auto file = read.text("TemplateFile"); file && !file->empty()) s.templateFile = *file;
-  read.boolean("SelectLast", s.selectLast);
-  if (!env.hasArgument) read.integer("SelectedNodeIndex", s.selectedNodeIndex);
-  PlaceWindow(read, env, s);
-  read.integer("TreeWidth", s.treeWidth);
-  if (auto maximized = read.integer("WinMaximized")) s.winMaximized = *maximized == 1;
-  read.boolean("NoColors", s.noColors);
-  read.text("VarName", s.varName);
-  read.text("VarEmail", s.varEmail);
-  read.text("VarPhone", s.varPhone);
-  read.text("VarMobile", s.varMobile);
-  read.text("VarPager", s.varPager);
-
-  s.delayIndex = 3;
-  if (auto interval = read.text("MultiStartInterval")) {
-    std::int32_t n = 0;
-    if (ParseDecimal(*interval, n) && n - 2 >= 0) s.delayIndex = std::min(n - 2, kLastDelayIndex);
-  }
-  read.integer("PrintPreviewScale", s.printPreviewScale);
-  read.text("LastSKDFile", s.lastSKDFile);
-  read.boolean("UseColorsInEditor", s.useColorsInEditor);
-  read.boolean("UseSameBackground", s.useSameBackground);
-  s.logging = false;
-  if (auto logging = read.integer("Logging")) s.logging = *logging != 0;
-  s.autoSave = true;
-  read.boolean("AutoSave", s.autoSave);
-  read.boolean("DoNotTile", s.doNotTile);
-  read.boolean("DoNotPrompt", s.doNotPrompt);
-
-  s.dblClickAction = 0;
-  if (auto action = read.integer("DblClickAction");
-      action && *action >= 0 && *action < static_cast<int>(env.dblClickEntries.size()))
-    s.dblClickAction = *action;
-  read.boolean("AllowTAB", s.allowTAB);
-  read.boolean("TAB2Space", s.tab2Space);
-  read.boolean("SmartTabs", s.smartTabs);
-  s.spacePerTAB = kMissingSpacePerTAB;
-  if (auto tab = read.integer("SpacePerTAB"); tab && *tab >= 0 && *tab <= kLastTabWidthIndex)
-    s.spacePerTAB = *tab;
-  read.boolean("UseAsTTFont", s.useAsTTFont);
-  read.boolean("FullPathMRU", s.fullPathMRU);
-  LoadFont(read, "Font1", {&s.editorFont, &s.popupFont});
-  LoadFont(read, "Font2", {&s.menuFont});
-
-  if (!s.lastSKDFile.empty() && !(env.fileExists && env.fileExists(s.lastSKDFile)))
-    s.lastSKDFile.clear();
-
-  if (auto interval = read.integer("CheckUpdateInterval");
-      interval && *interval >= 0 && *interval <= kLastUpdateInterval) {
-    s.checkUpdateInterval = *interval;
-  } else if (!interval) {
-    auto dontCheck = read.integer("DontCheckUpdates");
-    s.checkUpdateInterval = dontCheck && *dontCheck == 0 ? 0 : kLastUpdateInterval;
-  }
-  s.defaultColors = kLastColorSchema;
-  if (auto schema = read.integer("DefaultColors");
-      schema && *schema >= 0 && *schema <= kLastColorSchema)
-    s.defaultColors = *schema;
-  read.colour("EditorBgColor", s.editorBgColor);
-  read.colour("EditorActLineColor", s.editorActLineColor);
-  read.colour("EditorSelectionForeground", s.editorSelectionForeground);
-  read.colour("EditorSelectionBackground", s.editorSelectionBackground);
-  read.integer("SCPWidth", s.scpWidth);
+  for (const SettingsValue& value : SettingsValues()) value.load(read, env, s);
   return s;
 }
 
@@ -175,69 +309,9 @@ bool SaveSettings(SettingsStore& store, const Settings& s, const SettingsEnviron
     return false;
   }
   store.beginBatch();
-  bool ok = true;
-  auto text = [&](const char* name, const std::string& value) {
-    ok = key->writeString(name, value) && ok;
-  };
-  auto integer = [&](const char* name, int32_t value) {
-    ok = key->writeInteger(name, value) && ok;
-  };
-  auto boolean = [&](const char* name, bool value) { integer(name, value ? 1 : 0); };
-
-  text("VarName", s.varName);
-  text("VarEmail", s.varEmail);
-  text("VarPhone", s.varPhone);
-  text("VarMobile", s.varMobile);
-  text("VarPager", s.varPager);
-  text("TemplateFile", TrimText(s.templateFile));
-  text("MultiStartInterval", std::to_string(s.delayIndex + 2));
-  integer("PrintPreviewScale", s.printPreviewScale);
-  integer("SelectedNodeIndex", s.selectedNodeIndex);
-  boolean("SelectLast", s.selectLast);
-  boolean("UseColorsInEditor", s.useColorsInEditor);
-  boolean("UseSameBackGround", s.useSameBackground);
-  boolean("AutoSave", s.autoSave);
-  text("LastSKDFile", s.lastSKDFile);
-  integer("WinTop", s.window.top);
-  integer("WinLeft", s.window.left);
-  integer("WinWidth", s.window.width);
-  integer("WinHeight", s.window.height);
-  integer("TreeWidth", s.treeWidth);
-  boolean("WinMaximized", s.winMaximized);
-  boolean("DoNotTile", s.doNotTile);
-  boolean("DoNotPrompt", s.doNotPrompt);
-  boolean("NoColors", s.noColors);
-  integer("SCPWidth", s.scpWidth);
-  // The list on screen may lack "lock the screen": its fifth entry is then "start CygWin".
-  int action = s.dblClickAction;
-  if (action == 5) {
-    const bool lock =
-        env.dblClickEntries.size() > 5 && env.dblClickEntries[5].rfind("lock", 0) == 0;
-    action = lock ? 5 : 6;
-  }
-  integer("DblClickAction", action);
-  boolean("AllowTAB", s.allowTAB);
-  boolean("TAB2Space", s.tab2Space);
-  boolean("SmartTabs", s.smartTabs);
-  boolean("UseAsTTFont", s.useAsTTFont);
-  boolean("FullPathMRU", s.fullPathMRU);
-  integer("SpacePerTAB", s.spacePerTAB);
-  text("Font1Name", s.editorFont.name);
-  integer("Font1CharSet", s.editorFont.charSet & 0xFF);
-  integer("Font1Size", s.editorFont.size);
-  integer("Font1Style", s.editorFont.style & 0xFF);
-  text("Font2Name", s.menuFont.name);
-  integer("Font2CharSet", s.menuFont.charSet & 0xFF);
-  integer("Font2Size", s.menuFont.size);
-  integer("Font2Style", s.menuFont.style & 0xFF);
-  integer("CheckUpdateInterval", s.checkUpdateInterval);
-  integer("DefaultColors", s.defaultColors);
-  boolean("Logging", s.logging.value_or(false));
-  integer("EditorBgColor", static_cast<int32_t>(s.editorBgColor));
-  integer("EditorActLineColor", static_cast<int32_t>(s.editorActLineColor));
-  integer("EditorSelectionForeground", static_cast<int32_t>(s.editorSelectionForeground));
-  integer("EditorSelectionBackground", static_cast<int32_t>(s.editorSelectionBackground));
-  ok = SaveHighlighterAttributes(store, s.highlighter) && ok;
+  ValueWriter write(*key);
+  for (const SettingsValue& value : SettingsValues()) value.save(write, env, s);
+  const bool ok = SaveHighlighterAttributes(store, s.highlighter) && write.ok();
   return store.endBatch() && ok;
 }
 
