@@ -17,12 +17,11 @@
 #include "gui/properties/ConnectionPages.h"
 #include "gui/properties/PropertyPages.h"
 #include "gui/run/RunCommands.h"
+#include "gui/ui/LocalText.h"
 
 namespace skelder {
 
 namespace {
-
-std::string ToLocal(const QString& text) { return text.toLocal8Bit().toStdString(); }
 
 FocusKind KindOf(int area) {
   switch (area) {

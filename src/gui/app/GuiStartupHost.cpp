@@ -6,6 +6,7 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/TerminationSignals.h"
 #include "gui/integration/SplashWindow.h"
+#include "gui/ui/LocalText.h"
 
 namespace skelder {
 
@@ -35,7 +36,7 @@ int GuiStartupHost::runWindows(bool updateCheckMode) {
   window->show();
   if (!context_.screenshotPath.empty()) {
     QTimer::singleShot(1500, window.get(), [&window, this] {
-      window->grab().save(QString::fromLocal8Bit(context_.screenshotPath.c_str()), "PNG");
+      window->grab().save(FromLocal(context_.screenshotPath), "PNG");
       window->close();
     });
   }

@@ -46,13 +46,12 @@
 #include "gui/tree/ConnectionTreeView.h"
 #include "gui/tree/TreeCommands.h"
 #include "gui/ui/InsertModeFilter.h"
+#include "gui/ui/LocalText.h"
 #include "gui/ui/SystemLocale.h"
 
 namespace skelder {
 
 namespace {
-
-QString FromLocal(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
 
 constexpr int kMinimumWidth = 654;
 constexpr int kPageAreaMinimumWidth = 370;
@@ -716,9 +715,8 @@ void MainWindow::Undo() {
 }
 
 void MainWindow::ShowPopup() {
-  context_.dialogs.messageBox(
-      MessageKind::Information, MessageButtons::OkCancel,
-      Memo2->text().toLocal8Bit().toStdString() + "\rPress Ok to continue.");
+  context_.dialogs.messageBox(MessageKind::Information, MessageButtons::OkCancel,
+                              ToLocal(Memo2->text()) + "\rPress Ok to continue.");
 }
 
 void MainWindow::ShowCaretPosition(bool show, int editor) {

@@ -9,13 +9,11 @@
 
 #include "gui/editor/StoredColor.h"
 #include "gui/editor/StoredFont.h"
+#include "gui/ui/LocalText.h"
 
 namespace skelder {
 
 namespace {
-
-QString FromLocal(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
-std::string ToLocal(const QString& text) { return text.toLocal8Bit().toStdString(); }
 
 // Line breaks in the program's texts are "\r" or "\r\n".
 QString BoxText(const std::string& text) {

@@ -8,13 +8,11 @@
 #include <QVBoxLayout>
 
 #include "core/properties/ColorSchemas.h"
+#include "gui/ui/LocalText.h"
 
 namespace skelder {
 
 namespace {
-
-QString FromLocal(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
-std::string ToLocal(const QString& text) { return text.toLocal8Bit().toStdString(); }
 
 template <typename T>
 T* Named(T* widget, const char* name) {

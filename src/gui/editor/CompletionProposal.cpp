@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 
 #include "core/base/UserDialogs.h"
+#include "gui/ui/LocalText.h"
 
 namespace skelder {
 
@@ -67,7 +68,7 @@ void CompletionProposal::Open() {
   for (size_t i = 0; i < list_.insertTexts.size(); ++i) {
     if (Lower(list_.insertTexts[i]).rfind(word, 0) != 0) continue;
     shown_.push_back(static_cast<int>(i));
-    items << QString::fromLocal8Bit(PlainDisplayText(list_.displayTexts[i]).c_str());
+    items << FromLocal(PlainDisplayText(list_.displayTexts[i]));
   }
   if (items.isEmpty()) return;
   editor_->showUserList(kListId, items);
@@ -77,14 +78,13 @@ void CompletionProposal::complete(int id, const QString& text) {
   if (id != kListId) return;
   for (int index : shown_) {
     const std::string& display = list_.displayTexts[static_cast<size_t>(index)];
-    if (QString::fromLocal8Bit(PlainDisplayText(display).c_str()) != text) continue;
+    if (FromLocal(PlainDisplayText(display)) != text) continue;
     int line = 0, column = 0;
     editor_->getCursorPosition(&line, &column);
     const int caret = editor_->positionFromLineIndex(line, column);
     editor_->SendScintilla(QsciScintilla::SCI_SETSEL, static_cast<unsigned long>(wordStart_),
                            static_cast<long>(caret));
-    editor_->replaceSelectedText(
-        QString::fromLocal8Bit(list_.insertTexts[static_cast<size_t>(index)].c_str()));
+    editor_->replaceSelectedText(FromLocal(list_.insertTexts[static_cast<size_t>(index)]));
     break;
   }
   shown_.clear();

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/editor/SearchState.h"
+#include "gui/ui/LocalText.h"
 
 namespace skelder {
 
@@ -47,8 +48,7 @@ ConfirmReplaceDialog::ConfirmReplaceDialog(QWidget* parent) : QDialog(parent) {
 }
 
 ReplaceAnswer ConfirmReplaceDialog::Ask(const QString& searchText) {
-  lblConfirmation->setText(
-      QString::fromLocal8Bit(ConfirmReplaceText(searchText.toLocal8Bit().toStdString()).c_str()));
+  lblConfirmation->setText(FromLocal(ConfirmReplaceText(ToLocal(searchText))));
   answer_ = ReplaceAnswer::Cancel;  // closing the box ends the run too
   exec();
   return answer_;

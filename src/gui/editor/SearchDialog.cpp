@@ -1,4 +1,5 @@
 #include "gui/editor/SearchDialog.h"
+#include "gui/ui/LocalText.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -20,11 +21,9 @@ T* Named(T* widget, const char* name) {
 
 QStringList ToList(const std::vector<std::string>& history) {
   QStringList list;
-  for (const auto& entry : history) list << QString::fromLocal8Bit(entry.c_str());
+  for (const auto& entry : history) list << FromLocal(entry);
   return list;
 }
-
-std::string ToLocal(const QString& text) { return text.toLocal8Bit().toStdString(); }
 
 // Takes the field's text into its history and shows the history again.
 std::vector<std::string> UpdatedHistory(QComboBox* field) {
@@ -100,10 +99,10 @@ void SearchDialog::Show(const SearchState& state, const std::string& initialText
   cbSearchSelectedOnly->setChecked(state.selectedOnly);
   cbRegularExpression->setChecked(state.regularExpression);
   cbSearchText->addItems(ToList(state.searchHistory));
-  cbSearchText->setCurrentText(QString::fromLocal8Bit(initialText.c_str()));
+  cbSearchText->setCurrentText(FromLocal(initialText));
   if (cbReplaceText) {
     cbReplaceText->addItems(ToList(state.replaceHistory));
-    cbReplaceText->setCurrentText(QString::fromLocal8Bit(state.replaceText.c_str()));
+    cbReplaceText->setCurrentText(FromLocal(state.replaceText));
   }
   cbSearchWholeWords->setChecked(state.wholeWords);
 }

@@ -1,11 +1,12 @@
 #include "gui/editor/StoredFont.h"
 
 #include "core/editor/HighlighterAttributes.h"
+#include "gui/ui/LocalText.h"
 
 namespace skelder {
 
 QFont ScreenFontOf(const FontSetting& stored) {
-  QFont font(QString::fromLocal8Bit(stored.name.c_str()), stored.size > 0 ? stored.size : 9);
+  QFont font(FromLocal(stored.name), stored.size > 0 ? stored.size : 9);
   font.setBold((stored.style & kStyleBold) != 0);
   font.setItalic((stored.style & kStyleItalic) != 0);
   font.setUnderline((stored.style & kStyleUnderline) != 0);
@@ -15,7 +16,7 @@ QFont ScreenFontOf(const FontSetting& stored) {
 
 FontSetting StoredFontOf(const QFont& font, int charSet) {
   FontSetting stored;
-  stored.name = font.family().toLocal8Bit().toStdString();
+  stored.name = ToLocal(font.family());
   stored.charSet = charSet;
   stored.size = font.pointSize() > 0 ? font.pointSize() : 9;
   stored.style = (font.bold() ? kStyleBold : 0) | (font.italic() ? kStyleItalic : 0) |

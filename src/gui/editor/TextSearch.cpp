@@ -5,14 +5,11 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/StatusPanels.h"
 #include "gui/editor/SearchDialog.h"
+#include "gui/ui/LocalText.h"
 
 namespace skelder {
 
-namespace {
-
-QString FromLocal(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
-
-}  // namespace
+namespace {}  // namespace
 
 TextSearch::TextSearch(MainWindow& window, QsciScintilla& editor)
     : QObject(&window), window_(window), editor_(editor) {
@@ -25,7 +22,7 @@ void TextSearch::ShowDialog(bool replace) {
   SearchDialog dialog(replace, &window_);
   int lineFrom = 0, indexFrom = 0, lineTo = 0, indexTo = 0;
   editor_.getSelection(&lineFrom, &indexFrom, &lineTo, &indexTo);
-  const std::string selection = editor_.selectedText().toLocal8Bit().toStdString();
+  const std::string selection = ToLocal(editor_.selectedText());
   dialog.Show(state_, InitialSearchText(state_, selection, lineFrom == lineTo));
   if (!runDialog(dialog)) return;
   dialog.Take(state_);

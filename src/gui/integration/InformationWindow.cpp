@@ -10,12 +10,11 @@
 #include <QVBoxLayout>
 
 #include "gui/ui/CenterOnScreen.h"
+#include "gui/ui/LocalText.h"
 
 namespace skelder {
 
 namespace {
-
-QString FromLocal(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
 
 constexpr int kValueWidth = 420;
 
@@ -122,7 +121,7 @@ std::string InformationWindow::FormatTime(const LocalTime& time) {
   const QTime clock(time.hour, time.minute, time.second);
   const QString text = locale.toString(date, QLocale::ShortFormat) + QLatin1Char(' ') +
                        locale.toString(clock, LongTimeFormatWithoutZone(locale));
-  return text.toLocal8Bit().toStdString();
+  return ToLocal(text);
 }
 
 void InformationWindow::showEvent(QShowEvent* event) {

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/properties/ColorSchemas.h"
+#include "gui/ui/LocalText.h"
 
 namespace skelder {
 
@@ -100,7 +101,7 @@ ConnectionPages::ConnectionPages(QWidget* parent) {
   }
   grid->addLayout(sampleRow, 4, 0, 1, 3);
   cbSchema = Named(new QComboBox, "cbSchema");
-  for (const auto& name : SchemaNames()) cbSchema->addItem(QString::fromLocal8Bit(name.c_str()));
+  for (const auto& name : SchemaNames()) cbSchema->addItem(FromLocal(name));
   grid->addWidget(cbSchema, 5, 0, 1, 3);
   bReverse = Named(new QPushButton(QStringLiteral("Reverse colors")), "bReverse");
   bParentColors = Named(new QPushButton(QStringLiteral("Set parent's colors")), "bParentColors");

@@ -11,14 +11,12 @@
 #include "gui/app/SettingsPages.h"
 #include "gui/app/StatusPanels.h"
 #include "gui/properties/SchedulePage.h"
+#include "gui/ui/LocalText.h"
 #include "gui/ui/SystemLocale.h"
 
 namespace skelder {
 
 namespace {
-
-QString FromLocal(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
-std::string ToLocal(const QString& text) { return text.toLocal8Bit().toStdString(); }
 
 // Sets an editor's text without the change counting as the user's.
 void LoadEditor(QsciScintilla* editor, const QString& text) {

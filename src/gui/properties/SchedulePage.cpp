@@ -5,6 +5,7 @@
 #include "core/properties/ScheduleFields.h"
 #include "gui/app/MainWindow.h"
 #include "gui/properties/ConnectionPages.h"
+#include "gui/ui/LocalText.h"
 
 namespace skelder {
 
@@ -23,8 +24,7 @@ bool SchedulePage::scheduled() const { return pages_.cbSchedule->isChecked(); }
 
 std::array<std::string, 5> SchedulePage::fields() const {
   std::array<std::string, 5> texts;
-  for (size_t i = 0; i < texts.size(); ++i)
-    texts[i] = pages_.scheduleFields[i]->text().toLocal8Bit().toStdString();
+  for (size_t i = 0; i < texts.size(); ++i) texts[i] = ToLocal(pages_.scheduleFields[i]->text());
   return texts;
 }
 
@@ -34,7 +34,7 @@ void SchedulePage::Load(const std::string& schedule) {
   if (scheduled()) {
     const auto texts = LoadScheduleFields(schedule);
     for (size_t i = 0; i < texts.size(); ++i)
-      pages_.scheduleFields[i]->setText(QString::fromLocal8Bit(texts[i].c_str()));
+      pages_.scheduleFields[i]->setText(FromLocal(texts[i]));
   }
   pages_.bValidate->setEnabled(false);
 }
@@ -57,9 +57,9 @@ void SchedulePage::SetScheduleEnabled(bool byUser) {
 
 void SchedulePage::ValidateField(int field, int& corrections) {
   QLineEdit* edit = pages_.scheduleFields.at(static_cast<size_t>(field - 1));
-  const std::string corrected = ValidateScheduleField(
-      edit->text().toLocal8Bit().toStdString(), static_cast<ScheduleField>(field), corrections);
-  edit->setText(QString::fromLocal8Bit(corrected.c_str()));
+  const std::string corrected =
+      ValidateScheduleField(ToLocal(edit->text()), static_cast<ScheduleField>(field), corrections);
+  edit->setText(FromLocal(corrected));
 }
 
 int SchedulePage::Verify(bool byButton) {

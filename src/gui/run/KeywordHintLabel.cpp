@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 
 #include "core/run/KeywordHint.h"
+#include "gui/ui/LocalText.h"
 
 namespace skelder {
 
@@ -44,7 +45,7 @@ std::string KeywordHintLabel::WordAt(const QPoint& point) const {
   if (position < 0) return {};
   int line = 0, index = 0;
   editor_->lineIndexFromPosition(static_cast<int>(position), &line, &index);
-  const std::string text = editor_->text(line).toLocal8Bit().toStdString();
+  const std::string text = ToLocal(editor_->text(line));
   size_t begin = std::min(static_cast<size_t>(index), text.size());
   size_t end = begin;
   while (begin > 0 && IsWordByte(text[begin - 1])) --begin;
@@ -57,7 +58,7 @@ void KeywordHintLabel::ShowFor(const QPoint& point) {
   std::string caption = "  ";
   if (IsSkelderKeyword(keywords_, word)) caption = " " + valueText_(word) + " ";
   if (caption == "  ") return;
-  setText(QString::fromLocal8Bit(caption.c_str()));
+  setText(FromLocal(caption));
   adjustSize();
   int left = point.x();
   if (left + width() > editor_->width()) left = editor_->width() - width();

@@ -15,6 +15,7 @@
 #include "gui/properties/ConnectionPages.h"
 #include "gui/properties/PropertyPages.h"
 #include "gui/run/KeywordHintLabel.h"
+#include "gui/ui/LocalText.h"
 
 namespace skelder {
 
@@ -36,12 +37,11 @@ RunCommands::RunCommands(MainWindow& window)
   for (const auto& [action, command] : commands)
     connect(action, &QAction::triggered, this, [this, command = command] { Run(command); });
   connect(c.runAllSelected, &QAction::triggered, this, &RunCommands::RunAllSelected);
-  hint_ = new KeywordHintLabel(window_.connectionPages().Memo1,
-                               window_.macroEditor().highlighter().keywords(),
-                               [this](const std::string& word) {
-                                 return runner_->KeywordHint(word, window_.tree().focusedNode(),
-                                                             Inputs().userData);
-                               });
+  hint_ = new KeywordHintLabel(
+      window_.connectionPages().Memo1, window_.macroEditor().highlighter().keywords(),
+      [this](const std::string& word) {
+        return runner_->KeywordHint(word, window_.tree().focusedNode(), Inputs().userData);
+      });
 }
 
 RunInputs RunCommands::Inputs() const {
@@ -53,9 +53,9 @@ RunInputs RunCommands::Inputs() const {
   const int dpi = screen ? static_cast<int>(screen->logicalDotsPerInchY()) : 96;
   RunInputs inputs =
       RunInputsFromSettings(settings, FontHeightFromPoints(memo->font().pointSize(), dpi));
-  inputs.terminal.fontName = memo->font().family().toLocal8Bit().toStdString();
+  inputs.terminal.fontName = ToLocal(memo->font().family());
   inputs.pendingEdits = window.HasPendingEdits();
-  inputs.editorText = memo->text().toLocal8Bit().toStdString();
+  inputs.editorText = ToLocal(memo->text());
   int line = 0, column = 0;
   memo->getCursorPosition(&line, &column);
   inputs.caretLine = line;

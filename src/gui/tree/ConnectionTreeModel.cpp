@@ -3,6 +3,7 @@
 #include "core/tree/NodeDisplay.h"
 #include "gui/app/EditCommands.h"
 #include "gui/tree/TreeImages.h"
+#include "gui/ui/LocalText.h"
 
 namespace skelder {
 
@@ -60,7 +61,7 @@ QVariant ConnectionTreeModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-      return QString::fromLocal8Bit(VTGetText(tree_, *node, system_).c_str());
+      return FromLocal(VTGetText(tree_, *node, system_));
     case Qt::DecorationRole: {
       const auto image = VTGetImageIndex(tree_, *node);
       if (!image) return {};

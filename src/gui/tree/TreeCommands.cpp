@@ -9,6 +9,7 @@
 #include "gui/app/SettingsPages.h"
 #include "gui/properties/PropertyPages.h"
 #include "gui/tree/ConnectionTreeView.h"
+#include "gui/ui/LocalText.h"
 
 namespace skelder {
 
@@ -27,9 +28,7 @@ TreeCommands::TreeCommands(MainWindow& window, ConnectionTreeView& view)
   connect(c.collapseAll, &QAction::triggered, this, &TreeCommands::CollapseAll);
   connect(&view_, &ConnectionTreeView::nodeCollapsed, this, &TreeCommands::VTCollapsed);
   connect(&view_.treeModel(), &ConnectionTreeModel::renameRequested, this,
-          [this](TreeNode* node, const QString& text) {
-            VTNewText(node, text.toLocal8Bit().toStdString());
-          });
+          [this](TreeNode* node, const QString& text) { VTNewText(node, ToLocal(text)); });
 }
 
 NewConnectionDefaults TreeCommands::newConnectionDefaults() const {

@@ -1,4 +1,5 @@
 #include "gui/ui/SystemLocale.h"
+#include "gui/ui/LocalText.h"
 
 #include <QLocale>
 
@@ -6,7 +7,7 @@ namespace skelder {
 
 LocaleNames SystemLocaleNames() {
   const QLocale locale = QLocale::system();
-  auto local = [](const QString& text) { return text.toLocal8Bit().toStdString(); };
+  auto local = [](const QString& text) { return ToLocal(text); };
   LocaleNames names;
   for (int day = 0; day < 7; ++day)  // Sunday first; Qt counts Monday as 1 and Sunday as 7
     names.days[static_cast<size_t>(day)] =
