@@ -6,8 +6,8 @@
 #include "core/properties/ColorSchemas.h"
 #include "core/tree/NodeTextEncoding.h"
 #include "gui/app/Commands.h"
-#include "gui/app/SettingsPages.h"
-#include "gui/app/StatusPanels.h"
+#include "gui/properties/SettingsPages.h"
+#include "gui/ui/StatusPanels.h"
 #include "gui/properties/ConnectionPages.h"
 #include "gui/properties/PropertyPages.h"
 

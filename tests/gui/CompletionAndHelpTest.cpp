@@ -4,7 +4,7 @@
 #include "MainWindowFixture.h"
 #include "core/tree/NodeTextEncoding.h"
 #include "gui/app/Commands.h"
-#include "gui/app/StatusPanels.h"
+#include "gui/ui/StatusPanels.h"
 #include "gui/editor/CompletionProposal.h"
 #include "gui/editor/HelpViewer.h"
 #include "gui/editor/MacroEditor.h"

@@ -10,8 +10,8 @@
 #include "core/tree/TableWriter.h"
 #include "core/tree/TreeState.h"
 #include "gui/app/Commands.h"
-#include "gui/app/SettingsPages.h"
-#include "gui/app/StatusPanels.h"
+#include "gui/properties/SettingsPages.h"
+#include "gui/ui/StatusPanels.h"
 
 namespace skelder::testing {
 

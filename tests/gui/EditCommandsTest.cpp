@@ -5,7 +5,7 @@
 
 #include "MainWindowFixture.h"
 #include "gui/app/Commands.h"
-#include "gui/app/EditCommands.h"
+#include "gui/tree/EditCommands.h"
 #include "gui/properties/ConnectionPages.h"
 #include "gui/tree/ConnectionTreeView.h"
 

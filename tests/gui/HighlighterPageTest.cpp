@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "MainWindowFixture.h"
-#include "gui/app/SettingsPages.h"
+#include "gui/properties/SettingsPages.h"
 #include "gui/editor/MacroEditor.h"
 #include "gui/editor/StoredColor.h"
 #include "gui/editor/TtlHighlighter.h"

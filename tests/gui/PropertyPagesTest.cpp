@@ -9,8 +9,8 @@
 #include "core/base/Clock.h"
 #include "core/tree/NodeTextEncoding.h"
 #include "gui/app/Commands.h"
-#include "gui/app/SettingsPages.h"
-#include "gui/app/StatusPanels.h"
+#include "gui/properties/SettingsPages.h"
+#include "gui/ui/StatusPanels.h"
 #include "gui/properties/ConnectionPages.h"
 
 namespace skelder::testing {

@@ -6,7 +6,7 @@
 #include "MainWindowFixture.h"
 #include "core/tree/NodeTextEncoding.h"
 #include "gui/app/Commands.h"
-#include "gui/app/SettingsPages.h"
+#include "gui/properties/SettingsPages.h"
 #include "gui/run/KeywordHintLabel.h"
 #include "gui/run/RunCommands.h"
 

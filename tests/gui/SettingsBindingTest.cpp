@@ -2,7 +2,7 @@
 #include <QRadioButton>
 
 #include "MainWindowFixture.h"
-#include "gui/app/SettingsPages.h"
+#include "gui/properties/SettingsPages.h"
 
 namespace skelder::testing {
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "MainWindowFixture.h"
-#include "gui/app/SettingsPages.h"
+#include "gui/properties/SettingsPages.h"
 #include "platform/posix/FreedesktopShellIntegration.h"
 
 namespace skelder::testing {

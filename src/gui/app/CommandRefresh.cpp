@@ -10,9 +10,9 @@
 #include "core/properties/ColorSet.h"
 #include "core/properties/NodeProperties.h"
 #include "gui/app/Commands.h"
-#include "gui/app/EditCommands.h"
+#include "gui/tree/EditCommands.h"
 #include "gui/app/MainWindow.h"
-#include "gui/app/SettingsPages.h"
+#include "gui/properties/SettingsPages.h"
 #include "gui/editor/TextSearch.h"
 #include "gui/properties/ConnectionPages.h"
 #include "gui/properties/PropertyPages.h"
@@ -23,17 +23,17 @@ namespace skelder {
 
 namespace {
 
-FocusKind KindOf(int area) {
+FocusKind KindOf(FocusArea area) {
   switch (area) {
-    case 0:
+    case FocusArea::Tree:
       return FocusKind::Tree;
-    case 1:
+    case FocusArea::MacroEditor:
       return FocusKind::MacroEditor;
-    case 2:
+    case FocusArea::PopupEditor:
       return FocusKind::PopupEditor;
-    case 11:
+    case FocusArea::NameEditor:
       return FocusKind::NameEditor;
-    case -1:
+    case FocusArea::None:
       return FocusKind::None;
     default:
       return FocusKind::SingleLineField;
@@ -51,7 +51,7 @@ WindowState CommandRefresh::Picture() const {
   ConnectionPages& pages = w.connectionPages();
   WindowState s;
   s.tree = &w.tree();
-  s.focus = KindOf(w.FocusArea());
+  s.focus = KindOf(w.focusArea());
   s.pendingEdits = w.HasPendingEdits();
   s.tableModified = w.document().modified();
   s.macroText = ToLocal(pages.Memo1->text());
@@ -91,7 +91,7 @@ WindowState CommandRefresh::Picture() const {
 
 void CommandRefresh::Refresh() {
   // With the tree focused and no node focused in it everything stays as it is.
-  if (window_.FocusArea() == 0 && !window_.tree().focusedNode()) return;
+  if (window_.focusArea() == FocusArea::Tree && !window_.tree().focusedNode()) return;
   window_.ShowNodeProperties();
   CommandStates states;
   const WindowState picture = Picture();

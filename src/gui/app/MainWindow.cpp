@@ -33,9 +33,9 @@
 #include "gui/app/Commands.h"
 #include "gui/app/CompanionMessages.h"
 #include "gui/app/DocumentHost.h"
-#include "gui/app/EditCommands.h"
-#include "gui/app/SettingsPages.h"
-#include "gui/app/StatusPanels.h"
+#include "gui/tree/EditCommands.h"
+#include "gui/properties/SettingsPages.h"
+#include "gui/ui/StatusPanels.h"
 #include "gui/editor/MacroEditor.h"
 #include "gui/editor/TextSearch.h"
 #include "gui/integration/IntegrationCommands.h"
@@ -305,7 +305,7 @@ void MainWindow::buildMenus() {
   pmTV->addAction(c.apply);
   connect(pmTV, &QMenu::aboutToShow, this, [this] {
     refreshCommands();
-    const bool treeFocused = FocusArea() == 0;
+    const bool treeFocused = focusArea() == FocusArea::Tree;
     for (const auto& [item, command] : treeItems_) {
       item->setVisible(treeFocused);
       item->setEnabled(command->isEnabled());
@@ -583,29 +583,31 @@ bool MainWindow::HasPendingEdits() const {
   return statusBar_->text(3) == QLatin1String("Modified");
 }
 
-int MainWindow::FocusArea() const {
+FocusArea MainWindow::focusArea() const {
   const QWidget* focus = QApplication::focusWidget();
-  if (!focus) return -1;
-  if (focus == VT) return 0;
-  if (focus == Memo1) return 1;
-  if (focus == Memo2) return 2;
+  if (!focus) return FocusArea::None;
+  if (focus == VT) return FocusArea::Tree;
+  if (focus == Memo1) return FocusArea::MacroEditor;
+  if (focus == Memo2) return FocusArea::PopupEditor;
   const SettingsPages& p = *settingsPages_;
-  if (focus == p.edtName) return 3;
-  if (focus == p.edtEmail) return 4;
-  if (focus == p.edtPhone) return 5;
+  if (focus == p.edtName) return FocusArea::UserName;
+  if (focus == p.edtEmail) return FocusArea::Email;
+  if (focus == p.edtPhone) return FocusArea::Phone;
   for (size_t i = 0; i < pages_->scheduleFields.size(); ++i)
-    if (focus == pages_->scheduleFields[i]) return 6 + static_cast<int>(i);
-  if (focus == p.edtMobile) return 12;
-  if (focus == p.edtPager) return 13;
-  if (focus == p.edtPath2Templates) return 14;
-  if (focus->parent() == VT->viewport() || focus->parentWidget() == VT) return 11;
-  return -1;
+    if (focus == pages_->scheduleFields[i])
+      return static_cast<FocusArea>(static_cast<int>(FocusArea::Minute) + static_cast<int>(i));
+  if (focus == p.edtMobile) return FocusArea::Mobile;
+  if (focus == p.edtPager) return FocusArea::Pager;
+  if (focus == p.edtPath2Templates) return FocusArea::TemplateFile;
+  if (focus->parent() == VT->viewport() || focus->parentWidget() == VT)
+    return FocusArea::NameEditor;
+  return FocusArea::None;
 }
 
 void MainWindow::RequestCommandRefresh() {
   if (tree_.loading()) return;
-  const int area = FocusArea();
-  if (area == 0 || area == 14)
+  const FocusArea area = focusArea();
+  if (area == FocusArea::Tree || area == FocusArea::TemplateFile)
     Timer1->start();
   else
     refreshCommands();
@@ -703,13 +705,13 @@ bool MainWindow::QueryClose() {
 }
 
 void MainWindow::Undo() {
-  const int area = FocusArea();
-  if (area == 1 || area == 2) {
-    (area == 1 ? Memo1 : Memo2)->undo();
+  const FocusArea area = focusArea();
+  if (area == FocusArea::MacroEditor || area == FocusArea::PopupEditor) {
+    (area == FocusArea::MacroEditor ? Memo1 : Memo2)->undo();
     SetPendingEdits(true);
   } else if (auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
     field->undo();
-    if (area == 11) UpdateCaption(true);
+    if (area == FocusArea::NameEditor) UpdateCaption(true);
   }
   RequestCommandRefresh();
 }
@@ -732,8 +734,7 @@ void MainWindow::ShowCaretPosition(bool show, int editor) {
 bool MainWindow::insertMode() const { return insertMode_->insertMode(); }
 
 void MainWindow::ShowInsertMode(bool force) {
-  const int area = FocusArea();
-  if (force || (area >= 1 && area <= 10) || (area >= 12 && area <= 14))
+  if (force || TypesText(focusArea()))
     statusBar_->setText(4,
                         insertMode_->insertMode() ? QStringLiteral("INS") : QStringLiteral("OVR"));
   else

@@ -13,6 +13,7 @@
 #include "core/base/UserDialogs.h"
 #include "core/tree/ConnectionTree.h"
 #include "gui/app/ProgramContext.h"
+#include "gui/ui/FocusArea.h"
 
 class QSplitter;
 class QTabWidget;
@@ -55,9 +56,8 @@ class MainWindow : public QMainWindow {
   static QString CaptionText(const std::string& displayName, bool modified);
   void SetPendingEdits(bool on);
   bool HasPendingEdits() const;
-  // Which control has the keyboard focus: 0 the tree, 1-14 the text fields, 11 the
-  // tree's name editor, -1 none.
-  int FocusArea() const;
+  // Which control has the keyboard focus.
+  FocusArea focusArea() const;
   void RequestCommandRefresh();
   void ShowCaretPosition(bool show, int editor);
   void ShowInsertMode(bool force);

@@ -7,7 +7,7 @@
 
 #include "gui/app/Commands.h"
 #include "gui/app/MainWindow.h"
-#include "gui/app/SettingsPages.h"
+#include "gui/properties/SettingsPages.h"
 #include "gui/editor/StoredFont.h"
 #include "gui/editor/TtlHighlighter.h"
 #include "gui/properties/ConnectionPages.h"

@@ -3,7 +3,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include "gui/app/MainWindow.h"
-#include "gui/app/SettingsPages.h"
+#include "gui/properties/SettingsPages.h"
 #include "gui/editor/StoredColor.h"
 #include "gui/editor/TtlHighlighter.h"
 #include "gui/properties/ColorsPage.h"

@@ -4,7 +4,7 @@
 
 #include "core/base/ProgramFolder.h"
 #include "gui/app/MainWindow.h"
-#include "gui/app/SettingsPages.h"
+#include "gui/properties/SettingsPages.h"
 #include "gui/editor/CompletionProposal.h"
 #include "gui/editor/EditorOptions.h"
 #include "gui/editor/HelpViewer.h"

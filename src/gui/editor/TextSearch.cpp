@@ -3,7 +3,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include "gui/app/MainWindow.h"
-#include "gui/app/StatusPanels.h"
+#include "gui/ui/StatusPanels.h"
 #include "gui/editor/SearchDialog.h"
 #include "gui/ui/LocalText.h"
 

@@ -7,7 +7,7 @@
 #include "core/integration/TableInformation.h"
 #include "gui/app/Commands.h"
 #include "gui/app/MainWindow.h"
-#include "gui/app/SettingsPages.h"
+#include "gui/properties/SettingsPages.h"
 #include "gui/integration/AboutWindow.h"
 #include "gui/integration/InformationWindow.h"
 

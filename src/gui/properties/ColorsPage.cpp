@@ -7,7 +7,7 @@
 #include "core/properties/ColorEditing.h"
 #include "core/properties/ColorSchemas.h"
 #include "gui/app/MainWindow.h"
-#include "gui/app/SettingsPages.h"
+#include "gui/properties/SettingsPages.h"
 #include "gui/properties/ConnectionPages.h"
 #include "gui/properties/EditorColoring.h"
 

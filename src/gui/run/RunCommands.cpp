@@ -9,7 +9,7 @@
 #include "core/tree/NodeKinds.h"
 #include "gui/app/Commands.h"
 #include "gui/app/MainWindow.h"
-#include "gui/app/SettingsPages.h"
+#include "gui/properties/SettingsPages.h"
 #include "gui/editor/MacroEditor.h"
 #include "gui/editor/TtlHighlighter.h"
 #include "gui/properties/ConnectionPages.h"

@@ -1,7 +1,7 @@
 #include "gui/tree/ConnectionTreeModel.h"
 
 #include "core/tree/NodeDisplay.h"
-#include "gui/app/EditCommands.h"
+#include "gui/tree/EditCommands.h"
 #include "gui/tree/TreeImages.h"
 #include "gui/ui/LocalText.h"
 

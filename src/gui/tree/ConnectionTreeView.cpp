@@ -1,7 +1,7 @@
 #include "gui/tree/ConnectionTreeView.h"
 
 #include "core/tree/TreeClipboard.h"
-#include "gui/app/EditCommands.h"
+#include "gui/tree/EditCommands.h"
 
 #include <QDrag>
 #include <QDropEvent>

@@ -6,7 +6,7 @@
 #include "core/properties/ColorSchemas.h"
 #include "gui/app/Commands.h"
 #include "gui/app/MainWindow.h"
-#include "gui/app/SettingsPages.h"
+#include "gui/properties/SettingsPages.h"
 #include "gui/properties/PropertyPages.h"
 #include "gui/tree/ConnectionTreeView.h"
 #include "gui/ui/LocalText.h"

@@ -1,4 +1,4 @@
-#include "gui/app/SettingsPages.h"
+#include "gui/properties/SettingsPages.h"
 
 #include <Qsci/qsciscintilla.h>
 #include <QButtonGroup>

@@ -1,4 +1,4 @@
-#include "gui/app/StatusPanels.h"
+#include "gui/ui/StatusPanels.h"
 
 namespace skelder {
 

@@ -1,4 +1,4 @@
-#include "gui/app/EditCommands.h"
+#include "gui/tree/EditCommands.h"
 
 #include <Qsci/qsciscintilla.h>
 #include <QApplication>
@@ -51,9 +51,9 @@ void EditCommands::cutOrCopy(bool cut) {
   ClearCutMarks();
   if (cut) window_.commands().cut->setEnabled(false);
   ConnectionTree& tree = window_.tree();
-  const int area = window_.FocusArea();
+  const FocusArea area = window_.focusArea();
   QWidget* focus = QApplication::focusWidget();
-  if (area == 0) {
+  if (area == FocusArea::Tree) {
     QApplication::clipboard()->setMimeData(BranchesData(EncodeBranches(tree)));
     for (TreeNode* node : tree.selectedNodes())
       if (node != tree.computerNode()) tree.setCutMark(node, true);
@@ -65,8 +65,8 @@ void EditCommands::cutOrCopy(bool cut) {
     if (cut) window_.SetPendingEdits(true);
   } else if (auto* field = qobject_cast<QLineEdit*>(focus)) {
     cut ? field->cut() : field->copy();
-    if (cut && area >= 6 && area <= 10) window_.SetPendingEdits(true);
-    if (cut && area == 11) window_.UpdateCaption(true);
+    if (cut && IsScheduleField(area)) window_.SetPendingEdits(true);
+    if (cut && area == FocusArea::NameEditor) window_.UpdateCaption(true);
   }
   window_.RequestCommandRefresh();
 }
@@ -77,9 +77,9 @@ void EditCommands::CopyCommand() { cutOrCopy(false); }
 void EditCommands::PasteCommand() {
   ConnectionTree& tree = window_.tree();
   const QMimeData* data = QApplication::clipboard()->mimeData();
-  const int area = window_.FocusArea();
+  const FocusArea area = window_.focusArea();
   TreeNode* focused = tree.focusedNode();
-  if (data && data->hasFormat(BranchesMimeType()) && area == 0 && focused) {
+  if (data && data->hasFormat(BranchesMimeType()) && area == FocusArea::Tree && focused) {
     const bool wasCut = tree.cutPending();
     tree.setCutPending(false);
     TreeNode* source = cutSource_;
@@ -109,12 +109,13 @@ void EditCommands::PasteCommand() {
       window_.SetPendingEdits(true);
     } else if (auto* field = qobject_cast<QLineEdit*>(focus)) {
       field->paste();
-      if (area >= 6 && area <= 10) {
+      if (IsScheduleField(area)) {
         int corrections = 0;
-        window_.propertyPages().schedulePage().ValidateField(area - 5, corrections);
+        window_.propertyPages().schedulePage().ValidateField(
+            static_cast<int>(area) - static_cast<int>(FocusArea::Minute) + 1, corrections);
         window_.SetPendingEdits(true);
       }
-      if (area == 11) window_.UpdateCaption(true);
+      if (area == FocusArea::NameEditor) window_.UpdateCaption(true);
     }
   }
   window_.RequestCommandRefresh();
@@ -123,7 +124,7 @@ void EditCommands::PasteCommand() {
 void EditCommands::SelectAllCommand() {
   ConnectionTree& tree = window_.tree();
   QWidget* focus = QApplication::focusWidget();
-  if (window_.FocusArea() == 0) {
+  if (window_.focusArea() == FocusArea::Tree) {
     // With unapplied edits the apply question comes first; Cancel selects nothing.
     TreeNode* current = tree.currentNode();
     if (!window_.HasPendingEdits() || !current ||
