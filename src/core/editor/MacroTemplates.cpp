@@ -30,12 +30,12 @@ std::string HeaderName(const std::string& line) {
 void MacroTemplates::Read(const std::string& text) {
   items_.clear();
   bodies_.clear();
-  std::string* body = nullptr;  // the body the lines go to; none before the first header
+  bool inTemplate = false;  // whether the lines go to the last body
   const std::vector<std::string> lines = SplitLines(text);
   for (size_t index = 0; index < lines.size(); ++index) {
     const std::string& line = lines[index];
     if (!IsHeader(line)) {
-      if (body) *body += line + kLineEnd;
+      if (inTemplate) bodies_.back() += line + kLineEnd;
       continue;
     }
     TemplateMenuItem item;
@@ -43,12 +43,12 @@ void MacroTemplates::Read(const std::string& text) {
     const std::string name = HeaderName(line);
     if (UpperCase(name) == "SEPARATOR") {
       item.separator = true;
-      body = nullptr;
+      inTemplate = false;
     } else {
       item.caption = name;
       item.tag = static_cast<int>(bodies_.size());
       bodies_.emplace_back();
-      body = &bodies_.back();
+      inTemplate = true;
     }
     items_.push_back(std::move(item));
   }
