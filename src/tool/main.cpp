@@ -24,6 +24,7 @@
 #include "tool/RunCommands.h"
 #include "tool/StderrDialogs.h"
 #include "tool/TableJson.h"
+#include "tool/TemplateCommands.h"
 
 namespace skelder {
 namespace {
@@ -40,7 +41,8 @@ int Usage() {
                "       skeldertool macro TABLE PATH [--branch] [--to-line N] [--export FILE]\n"
                "                         [--var N=VALUE]... [--folder DIR]\n"
                "       skeldertool run TABLE PATH... [--branch] [--var N=VALUE]... [--folder DIR]\n"
-               "                       [--count N] [--delay SECONDS]\n";
+               "                       [--count N] [--delay SECONDS]\n"
+               "       skeldertool templates FILE\n";
   return 2;
 }
 
@@ -106,5 +108,6 @@ int main(int argc, char** argv) {
   int status = 2;
   if (command == "macro") status = skelder::MacroSubcommand(arguments);
   if (command == "run") status = skelder::RunSubcommand(arguments);
+  if (command == "templates") status = skelder::TemplatesSubcommand(arguments);
   return status == 2 ? skelder::Usage() : status;
 }

@@ -155,6 +155,48 @@ TEST_F(SkelderToolTest, BuildRefusesWhatItCannotWrite) {
   EXPECT_EQ(run("").status, 2);
 }
 
+TEST_F(SkelderToolTest, TemplatesPrintTheMenuOfATemplateFile) {
+  const std::string example =
+      "[MACRO_TEMPLATE Telnet]\r\n"
+      "connect 'host:23 /nossh'\r\n"
+      "[MACRO_TEMPLATE SEPARATOR]\r\n"
+      "junk\r\n"
+      "[macro_template SSH\r\n"
+      "connect 'host:22 /ssh'\r\n"
+      "[MACRO_TEMPLATE caf\xE9]\n"  // a code-page byte as its code point, UTF-8 as it is
+      "sendln 'caf\xC3\xA9'\n"
+      "[MACRO_TEMPLATE Empty]\r\n";
+  const ToolRun templates = run("templates " + file("ttmacro.tpl", example));
+  EXPECT_EQ(templates.status, 0) << templates.err;
+  EXPECT_EQ(templates.err, "");
+  EXPECT_EQ(
+      templates.out,
+      "{\"items\": [\n"
+      "  {\"caption\": \"Telnet\", \"tag\": 0, \"body\": \"connect 'host:23 /nossh'\\r\\n\"},\n"
+      "  {\"separator\": true},\n"
+      "  {\"caption\": \"SSH\", \"tag\": 1, \"body\": \"connect 'host:22 /ssh'\\r\\n\"},\n"
+      "  {\"caption\": \"caf\xC3\xA9\", \"tag\": 2, \"body\": \"sendln 'caf\xC3\xA9'\\r\\n\"},\n"
+      "  {\"caption\": \"Empty\", \"tag\": 3, \"body\": \"\"}\n"
+      "]}\n");
+  EXPECT_NO_THROW(json::parse(templates.out));
+}
+
+TEST_F(SkelderToolTest, TemplatesOfAFileWithoutHeadersAreNone) {
+  const ToolRun templates = run("templates " + file("plain.tpl", "connect 'host'\r\nwait 'x'\r\n"));
+  EXPECT_EQ(templates.status, 0) << templates.err;
+  EXPECT_EQ(templates.out, "{\"items\": []}\n");
+}
+
+TEST_F(SkelderToolTest, TemplatesOfAMissingFileAreAnError) {
+  const std::string gone = folder.file("gone.tpl");
+  const ToolRun templates = run("templates '" + gone + "'");
+  EXPECT_EQ(templates.status, 1);
+  EXPECT_EQ(templates.err, "The file '" + gone + "' does not exist.\n");
+  EXPECT_EQ(templates.out, "");
+  EXPECT_EQ(run("templates").status, 2);
+  EXPECT_EQ(run("templates a.tpl b.tpl").status, 2);
+}
+
 }  // namespace
 }  // namespace skelder
 
