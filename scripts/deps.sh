@@ -11,6 +11,8 @@ packages=(
   nlohmann-json3-dev
   libdbus-1-dev dbus dbus-bin libx11-dev
   xvfb xauth
+  # Printing tests: poppler reads the printouts back; a private cupsd with a cups-pdf queue.
+  poppler-utils cups printer-driver-cups-pdf
   # The Windows build: MinGW-w64 for 32-bit Windows, its tests run under Wine.
   g++-mingw-w64-i686-posix wine wine32:i386
 )

@@ -9,6 +9,16 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 wine_tests="${SKELDER_WINE_TESTS:-1}"
 [ "$wine_tests" = 0 ] || "$root/scripts/build-win32.sh"
 export QT_QPA_PLATFORM=offscreen
+# The printing system test's own print spooler; where cupsd cannot run here, the test
+# says why and is skipped.
+cups_folder="$(mktemp -d /tmp/skelder-cups.XXXXXX)"
+trap '"$root/scripts/cups-queue.sh" stop "$cups_folder"; rm -rf "$cups_folder"' EXIT
+if reason="$("$root/scripts/cups-queue.sh" start "$cups_folder" 2>&1)"; then
+  export SKELDER_CUPS_FOLDER="$cups_folder"
+else
+  echo "$reason: the test that prints through CUPS is skipped" >&2
+  export SKELDER_CUPS_UNAVAILABLE="$reason"
+fi
 status=0
 (cd "$root/build" && dbus-run-session -- ctest --output-on-failure -j2 "$@") || status=$?
 if [ "$wine_tests" != 0 ]; then
