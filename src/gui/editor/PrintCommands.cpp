@@ -13,6 +13,20 @@
 
 namespace skelder {
 
+namespace {
+
+// The file the print dialog's print-to-file box starts with. Windows' own dialog prints
+// to a file in the printer's language; Qt's dialog elsewhere writes a PDF file.
+QString DefaultPrintFile() {
+#ifdef Q_OS_WIN
+  return QDir::home().filePath(QStringLiteral("macro.prn"));
+#else
+  return QDir::home().filePath(QStringLiteral("macro.pdf"));
+#endif
+}
+
+}  // namespace
+
 PrintCommands::PrintCommands(PrintSource source, PrinterCheck& printers, PrintDialogs& printDialogs,
                              UserDialogs& dialogs, const Clock& clock, QWidget* window)
     : QObject(window),
@@ -23,7 +37,7 @@ PrintCommands::PrintCommands(PrintSource source, PrinterCheck& printers, PrintDi
       window_(window),
       printer_(std::make_unique<MacroPrinter>(clock)),
       preview_(new PrintPreviewWindow(*printer_, window)),
-      printFile_(QDir::home().filePath(QStringLiteral("macro.pdf"))) {
+      printFile_(DefaultPrintFile()) {
   connect(preview_, &PrintPreviewWindow::zoomIndexChanged, this,
           &PrintCommands::previewZoomChanged);
   connect(preview_, &PrintPreviewWindow::printRequested, this, [this] {
