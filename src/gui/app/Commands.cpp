@@ -99,8 +99,7 @@ Commands::Commands(QObject* o) {
   showSpecialChars->setCheckable(true);
 
   // Commands whose behaviour comes later stay disabled until then.
-  for (QAction* later :
-       {importMacro, exportMacro, printerSetup, printPreview, print, help, macroHelp, checkUpdates})
+  for (QAction* later : {printerSetup, printPreview, print, help, macroHelp, checkUpdates})
     later->setEnabled(false);
 }
 

@@ -33,20 +33,22 @@
 #include "gui/app/Commands.h"
 #include "gui/app/CompanionMessages.h"
 #include "gui/app/DocumentHost.h"
-#include "gui/tree/EditCommands.h"
-#include "gui/properties/SettingsPages.h"
-#include "gui/ui/StatusPanels.h"
 #include "gui/editor/MacroEditor.h"
+#include "gui/editor/MacroFileCommands.h"
+#include "gui/editor/TemplateMenu.h"
 #include "gui/editor/TextSearch.h"
 #include "gui/integration/IntegrationCommands.h"
 #include "gui/properties/ConnectionPages.h"
 #include "gui/properties/PropertyPages.h"
+#include "gui/properties/SettingsPages.h"
 #include "gui/run/RunCommands.h"
 #include "gui/tree/ConnectionTreeModel.h"
 #include "gui/tree/ConnectionTreeView.h"
+#include "gui/tree/EditCommands.h"
 #include "gui/tree/TreeCommands.h"
 #include "gui/ui/InsertModeFilter.h"
 #include "gui/ui/LocalText.h"
+#include "gui/ui/StatusPanels.h"
 #include "gui/ui/SystemLocale.h"
 
 namespace skelder {
@@ -94,6 +96,7 @@ MainWindow::MainWindow(ProgramContext& context, QWidget* parent)
   buildMenus();
   buildToolBar();
   connectDocument();
+  connectMacroFiles();
   connectCommands();
   createInOrder();
 }
@@ -203,9 +206,9 @@ void MainWindow::buildMenus() {
   fileMenu_->addSeparator();
   fileMenu_->addActions({c.importConnection, c.exportConnection});
   fileMenu_->addSeparator();
-  QMenu* templates = fileMenu_->addMenu(QStringLiteral("Import macro Template"));
-  templates->setObjectName(QStringLiteral("MnImportTemplate"));
-  templates->setEnabled(false);
+  templateSubmenu_ = fileMenu_->addMenu(QStringLiteral("Import macro Template"));
+  templateSubmenu_->setObjectName(QStringLiteral("MnImportTemplate"));
+  templateSubmenu_->setEnabled(false);
   fileMenu_->addActions({c.importMacro, c.exportMacro});
   fileMenu_->addSeparator();
   QMenu* config = fileMenu_->addMenu(QStringLiteral("TeraTerm configuration"));
@@ -437,6 +440,34 @@ void MainWindow::connectDocument() {
   connect(&host, &DocumentHost::recentListChanged, this, &MainWindow::redrawRecentFiles);
 }
 
+void MainWindow::connectMacroFiles() {
+  templates_ = new TemplateMenu(*templateSubmenu_, *Memo1,
+                                {*settingsPages_->edtPath2Templates, *settingsPages_->btnBrowse,
+                                 *settingsPages_->btnReloadTemplates},
+                                context_.dialogs, this);
+  macroFiles_ = new MacroFileCommands(*Memo1, context_.dialogs, this);
+  macroFiles_->settlePendingEdits = [this] {
+    const TreeNode* focused = tree_.focusedNode();
+    if (!HasPendingEdits() || !focused || Memo1->text().trimmed().isEmpty()) return true;
+    return properties_->resolvePendingEdits(focused->data.Name);
+  };
+  macroFiles_->exportTo = [this](const std::string& path) {
+    const TreeNode* focused = tree_.focusedNode();
+    return focused && runCommands_->runner().RunMacro(true, true, path, *focused, tree_,
+                                                      runCommands_->Inputs());
+  };
+  auto edited = [this] {
+    SetPendingEdits(true);
+    RequestCommandRefresh();
+  };
+  connect(templates_, &TemplateMenu::editorChanged, this, edited);
+  connect(macroFiles_, &MacroFileCommands::editorChanged, this, edited);
+  connect(commands_->importMacro, &QAction::triggered, macroFiles_,
+          &MacroFileCommands::ImportMacro);
+  connect(commands_->exportMacro, &QAction::triggered, macroFiles_,
+          &MacroFileCommands::ExportMacro);
+}
+
 void MainWindow::connectCommands() {
   Commands& c = *commands_;
   TableDocument& document = *document_;
@@ -520,6 +551,9 @@ void MainWindow::createInOrder() {
   ShowInsertMode(false);
   settingsPages_->setCurrentIndex(0);
   macroEditor_->Prepare();
+  // The templates come with the completion list: without it the editor's extras are off.
+  if (FileExists(ProgramFilePath(context_.programFolder, "SynComp.pro")))
+    templates_->BuildTemplates();
   ShowNodeProperties();
 }
 

@@ -38,6 +38,8 @@ class SettingsPages;
 class StatusPanels;
 class PropertyPages;
 class TreeCommands;
+class TemplateMenu;
+class MacroFileCommands;
 class RunCommands;
 class CommandRefresh;
 struct ConnectionPages;
@@ -103,6 +105,8 @@ class MainWindow : public QMainWindow {
   IntegrationCommands& integrationCommands() { return *integration_; }
   EditCommands& editCommands() { return *editCommands_; }
   TextSearch& textSearch() { return *textSearch_; }
+  QMenu& templateSubmenu() { return *templateSubmenu_; }
+  TemplateMenu& templateMenu() { return *templates_; }
   Platform& platform() { return context_.platform; }
   UserDialogs& dialogs() { return context_.dialogs; }
   const Clock& clock() const;
@@ -124,6 +128,7 @@ class MainWindow : public QMainWindow {
   void buildMenus();
   void buildToolBar();
   void connectDocument();
+  void connectMacroFiles();
   void connectCommands();
   void createInOrder();
   SettingsEnvironment settingsEnvironment() const;
@@ -171,6 +176,9 @@ class MainWindow : public QMainWindow {
   StatusPanels* statusBar_;
   QToolBar* CBar;
   QMenu* fileMenu_;
+  QMenu* templateSubmenu_;
+  TemplateMenu* templates_;
+  MacroFileCommands* macroFiles_;
   QAction* recentSeparator_ = nullptr;
   QList<QAction*> recentActions_;
   QList<QPair<QAction*, QAction*>> treeItems_;  // pmTV's tree items and their commands
