@@ -316,14 +316,20 @@ void MainWindow::buildMenus() {
   });
   for (QMenu* menu : menuBar()->findChildren<QMenu*>())
     connect(menu, &QMenu::aboutToShow, this, &MainWindow::refreshCommands);
+  pmTV_ = pmTV;
   for (QWidget* target : std::initializer_list<QWidget*>{
            VT, Memo1, Memo2, settingsPages_->edtName, settingsPages_->edtEmail,
            settingsPages_->edtPhone, settingsPages_->edtMobile, settingsPages_->edtPager,
-           settingsPages_->edtPath2Templates}) {
-    target->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(target, &QWidget::customContextMenuRequested, this,
-            [pmTV, target](const QPoint& at) { pmTV->popup(target->mapToGlobal(at)); });
-  }
+           settingsPages_->edtPath2Templates})
+    attachContextMenu(target);
+  for (QLineEdit* field : pages_->scheduleFields) attachContextMenu(field);
+}
+
+// pmTV instead of the control's own menu, so that its items act as the main menu's do.
+void MainWindow::attachContextMenu(QWidget* target) {
+  target->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(target, &QWidget::customContextMenuRequested, this,
+          [this, target](const QPoint& at) { pmTV_->popup(target->mapToGlobal(at)); });
 }
 
 void MainWindow::buildToolBar() {
@@ -390,6 +396,7 @@ void MainWindow::buildToolBar() {
       button->setDefaultAction(action);
       button->setAutoRaise(true);
       button->setObjectName(QLatin1String(names[n++]));
+      if (action == c.addChild || action == c.addSibling) attachContextMenu(button);
       CBar->addWidget(button);
     }
     CBar->addSeparator();
@@ -424,6 +431,10 @@ void MainWindow::connectDocument() {
   connect(&host, &DocumentHost::cleared, this, [this] {
     Memo1->clear();
     Memo2->clear();
+    pages_->cbLogSession->setChecked(settingsPages_->rbLog->isChecked());
+    if (PG->currentIndex() == 3)
+      properties_->colorsPage().ChooseSchema(settingsPages_->cbDefColors->currentIndex());
+    PG->setCurrentIndex(0);
     SetPendingEdits(false);
     commands_->newTable->setEnabled(false);
   });

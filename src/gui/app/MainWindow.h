@@ -127,6 +127,7 @@ class MainWindow : public QMainWindow {
   void buildLayout();
   void buildMenus();
   void buildToolBar();
+  void attachContextMenu(QWidget* target);
   void connectDocument();
   void connectMacroFiles();
   void connectCommands();
@@ -176,6 +177,7 @@ class MainWindow : public QMainWindow {
   StatusPanels* statusBar_;
   QToolBar* CBar;
   QMenu* fileMenu_;
+  QMenu* pmTV_;
   QMenu* templateSubmenu_;
   TemplateMenu* templates_;
   MacroFileCommands* macroFiles_;
