@@ -55,6 +55,7 @@ void UpdateCheck::begin(const FileVersion& teraTerm, const FileVersion& product)
   nextUrl_.clear();
   done_ = false;
   failed_ = false;
+  failure_.clear();
   timer_ = true;
   results_ = "Please wait...";
   downloading_ = true;
@@ -71,7 +72,7 @@ void UpdateCheck::delivered(const DownloadReport& report) {
   if (!downloading_) return;  // aborted, or for a check that has ended
   downloading_ = false;
   if (!report.ok) {
-    fail();
+    fail(report.failure);
     return;
   }
   const std::string& text = report.body;
@@ -128,8 +129,9 @@ void UpdateCheck::delivered(const DownloadReport& report) {
   notify();
 }
 
-void UpdateCheck::fail() {
+void UpdateCheck::fail(const std::string& why) {
   downloader_.abort();
+  failure_ = why;
   timer_ = false;
   nextUrl_.clear();
   results_ = ConnectionErrorText();

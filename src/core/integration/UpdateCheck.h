@@ -51,6 +51,8 @@ class UpdateCheck {
   // The check has ended, with its results or with the connection error.
   bool done() const { return done_; }
   bool failed() const { return failed_; }
+  // What the downloader said went wrong, for a log or a console.
+  const std::string& failure() const { return failure_; }
 
   // Tera Term's link reacts to the mouse while it is a link; the product's only while
   // it is a link and Tera Term's is not (Tera Term is upgraded first).
@@ -64,7 +66,7 @@ class UpdateCheck {
 
  private:
   void delivered(const DownloadReport& report);
-  void fail();
+  void fail(const std::string& why);
   void next(const std::string& url, int stage);
   void notify();
 
@@ -84,6 +86,7 @@ class UpdateCheck {
   std::optional<PublishedVersion> productNewer_;
   std::string releaseNotes_;
   std::string results_;
+  std::string failure_;
   int stage_ = 0;
   std::string nextUrl_;       // a download asked for, started on the next tick
   bool downloading_ = false;  // a report is awaited
