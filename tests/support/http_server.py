@@ -6,7 +6,7 @@ a line of its own and serves until it is ended.
                              /headers            answers with the request's first line
                                                  and headers, CR LF ended
                              /redirect/N/NAME    redirects N times, then serves NAME
-                             /elsewhere/SCHEME   redirects to SCHEME://127.0.0.1:port/
+                             /elsewhere/SCHEME/...  redirects to SCHEME://127.0.0.1:port/
   http_server.py silent      accepts connections and never answers
   http_server.py slow MS N   answers every request with N bytes "x", one each MS ms
 """
@@ -42,7 +42,7 @@ class Handler(http.server.SimpleHTTPRequestHandler):
                 super().do_GET()
             else:
                 self.redirect("/redirect/%d/%s" % (hops - 1, parts[3]))
-        elif len(parts) == 3 and parts[1] == "elsewhere":
+        elif len(parts) >= 3 and parts[1] == "elsewhere":
             self.redirect("%s://127.0.0.1:%d/" % (parts[2], self.server.server_port))
         else:
             super().do_GET()
