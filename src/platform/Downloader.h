@@ -36,10 +36,11 @@ class Downloader {
   using Delivery = std::function<void(const DownloadReport&)>;
 
   virtual ~Downloader() = default;
-  // Where reports go. Each started download ends with exactly one report, on the
-  // owner's thread; an aborted one with a failure.
+  // Where reports go. Each download ends with exactly one report, on the owner's
+  // thread; an aborted one with a failure.
   void setDelivery(Delivery delivery) { delivery_ = std::move(delivery); }
-  // Starts a download; one that is still running is aborted first.
+  // Starts a download. One still running is aborted first and reports nothing more:
+  // its owner has moved on.
   virtual void start(const std::string& url) = 0;
   // Aborts the running download, if any.
   virtual void abort() = 0;

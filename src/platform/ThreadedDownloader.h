@@ -20,8 +20,8 @@ class ThreadedDownloader : public Downloader {
   ThreadedDownloader(const ThreadedDownloader&) = delete;
   ThreadedDownloader& operator=(const ThreadedDownloader&) = delete;
 
-  // A report of an earlier download that was not delivered yet is dropped: its owner
-  // has moved on.
+  // Waits for an earlier download to end (it was aborted) and drops its report if it
+  // was not delivered yet.
   void start(const std::string& url) override;
   // Sets the worker's stop flag; the worker ends with a failure report soon after.
   void abort() override;

@@ -68,13 +68,11 @@ struct MultiHandle {
 
 }  // namespace
 
-CurlHttpClient::CurlHttpClient() {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
 DownloadReport CurlHttpClient::get(const std::string& url, const DownloadLimits& limits,
                                    const std::atomic<bool>& stop) const {
+  // Once, at the first download rather than at every start of the program.
+  static std::once_flag once;
+  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
   const std::string scheme = SchemeOf(url);
   if (scheme != "http" && scheme != "https") return DownloadReport::Failure("not an HTTP address");
   EasyHandle easy;

@@ -7,7 +7,6 @@ namespace skelder {
 // limit are looked at while a connection waits.
 class CurlHttpClient : public HttpClient {
  public:
-  CurlHttpClient();
   DownloadReport get(const std::string& url, const DownloadLimits& limits,
                      const std::atomic<bool>& stop) const override;
 };
