@@ -35,6 +35,7 @@ function(skelder_windows_test_files target)
   add_executable(version_sample ${samples}/Sample.cpp ${samples}/VersionSample.rc)
   add_executable(plain_sample ${samples}/Sample.cpp)
   add_dependencies(${target} version_sample plain_sample skeldertool)
+  target_link_libraries(${target} PRIVATE ws2_32)  # the download tests' server
   target_compile_definitions(${target} PRIVATE
     SKELDER_VERSION_SAMPLE="$<TARGET_FILE:version_sample>"
     SKELDER_PLAIN_SAMPLE="$<TARGET_FILE:plain_sample>"

@@ -116,6 +116,10 @@ DownloadReport WinHttpClient::get(const std::string& url, const DownloadLimits& 
     request.reset(WinHttpOpenRequest(connection.get(), L"GET", address.path.c_str(), L"HTTP/1.0",
                                      WINHTTP_NO_REFERER, accept, flags));
     if (!request) return SystemFailure("WinHttpOpenRequest");
+    // On the request too: not every WinHTTP hands the session's time-outs down.
+    WinHttpSetTimeouts(request.get(), idle, idle, idle, idle);
+    DWORD wait = static_cast<DWORD>(idle);
+    WinHttpSetOption(request.get(), WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &wait, sizeof wait);
     DWORD policy = WINHTTP_OPTION_REDIRECT_POLICY_NEVER;
     WinHttpSetOption(request.get(), WINHTTP_OPTION_REDIRECT_POLICY, &policy, sizeof policy);
     const wchar_t headers[] = L"Cache-Control: no-cache\r\nPragma: no-cache";
