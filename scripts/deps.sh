@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   nlohmann-json3-dev
   libdbus-1-dev dbus dbus-bin libx11-dev
+  # HTTP downloads of the update check; its tests serve files with Python's http.server.
+  libcurl4-openssl-dev python3
   xvfb xauth
   # The Windows build: MinGW-w64 for 32-bit Windows, its tests run under Wine.
   g++-mingw-w64-i686-posix wine wine32:i386
