@@ -3,6 +3,7 @@
 #include <Qsci/qsciscintilla.h>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -19,6 +20,8 @@
 #include "core/app/Startup.h"
 #include "core/base/ProgramFolder.h"
 #include "core/integration/ConfigBackup.h"
+#include "core/integration/UpdateAddresses.h"
+#include "core/integration/UpdateInterval.h"
 #include "core/properties/ColorSchemas.h"
 #include "core/run/TerminalSettings.h"
 #include "core/tree/ConnectionImport.h"
@@ -38,6 +41,8 @@
 #include "gui/editor/TemplateMenu.h"
 #include "gui/editor/TextSearch.h"
 #include "gui/integration/IntegrationCommands.h"
+#include "gui/integration/QtDownloader.h"
+#include "gui/integration/UpdateWindow.h"
 #include "gui/properties/ConnectionPages.h"
 #include "gui/properties/PropertyPages.h"
 #include "gui/properties/SettingsPages.h"
@@ -55,6 +60,18 @@ namespace skelder {
 
 namespace {
 
+// The context's clock as it is at each reading (tests set it after the window is made).
+class ContextClock : public Clock {
+ public:
+  explicit ContextClock(const ProgramContext& context) : context_(context) {}
+  LocalTime now() const override {
+    return context_.clock ? context_.clock->now() : SystemClock().now();
+  }
+
+ private:
+  const ProgramContext& context_;
+};
+
 constexpr int kMinimumWidth = 654;
 constexpr int kPageAreaMinimumWidth = 370;
 constexpr int kPageAreaMinimumHeight = 404;
@@ -66,6 +83,7 @@ constexpr int kTreeShrinkLimit = 215;
 MainWindow::MainWindow(ProgramContext& context, QWidget* parent)
     : QMainWindow(parent),
       context_(context),
+      clock_(std::make_unique<ContextClock>(context)),
       documentHost_(new DocumentHost(this)),
       commands_(new Commands(this)),
       insertMode_(new InsertModeFilter(this)),
@@ -89,7 +107,7 @@ MainWindow::MainWindow(ProgramContext& context, QWidget* parent)
 
   document_ = std::make_unique<TableDocument>(
       TableDocumentServices{tree_, context_.dialogs, *context_.platform.system,
-                            *context_.platform.settings, clock(), context_.programFolder},
+                            *context_.platform.settings, *clock_, context_.programFolder},
       *documentHost_);
   model_ = new ConnectionTreeModel(tree_, *context_.platform.system, this);
   buildLayout();
@@ -97,6 +115,7 @@ MainWindow::MainWindow(ProgramContext& context, QWidget* parent)
   buildToolBar();
   connectDocument();
   connectMacroFiles();
+  connectUpdateCheck();
   connectCommands();
   createInOrder();
 }
@@ -479,6 +498,23 @@ void MainWindow::connectMacroFiles() {
           &MacroFileCommands::ExportMacro);
 }
 
+void MainWindow::connectUpdateCheck() {
+  Platform& platform = context_.platform;
+  auto* downloader = new QtDownloader({}, this);
+  updateWindow_ = new UpdateWindow(
+      UpdateWindowServices{*downloader, *platform.settings, latestVersions_, *platform.system,
+                           context_.programFolder, UpdateAddressesFromEnvironment(),
+                           UpgradeServices{context_.dialogs, *platform.processes, *platform.starter,
+                                           *platform.broadcaster, [this] { return QueryClose(); },
+                                           [this] { BackupTeraTermConfig(); }}},
+      this);
+  downloader->setParent(updateWindow_);  // goes after the check that uses it
+  connect(commands_->checkUpdates, &QAction::triggered, this, &MainWindow::CheckForUpdates);
+  // Only the user's choice sets the next due day, not the program's loading of the list.
+  connect(settingsPages_->cbUpdateInterval, &QComboBox::activated, this,
+          [this](int entry) { StoreNextCheck(*context_.platform.settings, clock(), entry); });
+}
+
 void MainWindow::connectCommands() {
   Commands& c = *commands_;
   TableDocument& document = *document_;
@@ -608,8 +644,7 @@ void MainWindow::askDelayedImport() {
   RequestCommandRefresh();
 }
 
-// Checking for updates comes with the update window; until then there is nothing to show.
-void MainWindow::CheckForUpdates() {}
+void MainWindow::CheckForUpdates() { updateWindow_->checkForUpdates(); }
 
 // --- Document state ---------------------------------------------------------------------
 
@@ -961,10 +996,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 namespace skelder {
 
-const Clock& MainWindow::clock() const {
-  static const SystemClock system;
-  return context_.clock ? *context_.clock : system;
-}
+const Clock& MainWindow::clock() const { return *clock_; }
 
 int MainWindow::currentPage() const { return PG->currentIndex(); }
 

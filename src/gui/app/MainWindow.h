@@ -11,6 +11,7 @@
 #include "core/app/Settings.h"
 #include "core/app/TableDocument.h"
 #include "core/base/UserDialogs.h"
+#include "core/integration/LatestVersions.h"
 #include "core/tree/ConnectionTree.h"
 #include "gui/app/ProgramContext.h"
 #include "gui/ui/FocusArea.h"
@@ -40,6 +41,7 @@ class PropertyPages;
 class TreeCommands;
 class TemplateMenu;
 class MacroFileCommands;
+class UpdateWindow;
 class RunCommands;
 class CommandRefresh;
 struct ConnectionPages;
@@ -106,6 +108,7 @@ class MainWindow : public QMainWindow {
   EditCommands& editCommands() { return *editCommands_; }
   TextSearch& textSearch() { return *textSearch_; }
   QMenu& templateSubmenu() { return *templateSubmenu_; }
+  UpdateWindow& updateWindow() { return *updateWindow_; }
   TemplateMenu& templateMenu() { return *templates_; }
   Platform& platform() { return context_.platform; }
   UserDialogs& dialogs() { return context_.dialogs; }
@@ -130,6 +133,7 @@ class MainWindow : public QMainWindow {
   void attachContextMenu(QWidget* target);
   void connectDocument();
   void connectMacroFiles();
+  void connectUpdateCheck();
   void connectCommands();
   void createInOrder();
   SettingsEnvironment settingsEnvironment() const;
@@ -153,6 +157,7 @@ class MainWindow : public QMainWindow {
 
   ProgramContext& context_;
   ConnectionTree tree_;
+  std::unique_ptr<Clock> clock_;
   DocumentHost* documentHost_;
   std::unique_ptr<TableDocument> document_;
   Settings settings_;
@@ -181,6 +186,8 @@ class MainWindow : public QMainWindow {
   QMenu* templateSubmenu_;
   TemplateMenu* templates_;
   MacroFileCommands* macroFiles_;
+  UpdateWindow* updateWindow_;
+  LatestVersions latestVersions_;  // found by the checks of this run
   QAction* recentSeparator_ = nullptr;
   QList<QAction*> recentActions_;
   QList<QPair<QAction*, QAction*>> treeItems_;  // pmTV's tree items and their commands
