@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cctype>
 
 #include <filesystem>
 
@@ -31,12 +32,17 @@ TEST(ProcProcessList, FindsAWindowsProgramUnderWineByItsWindowsPath) {
   EXPECT_FALSE(ProcProcessList(proc.file("missing")).isRunning("init"));
 }
 
+// A name of its own, so that another test's stand-in Tera Term running at the same time
+// does not count.
 TEST(ProcProcessList, SeesARunningProcessOfTheSystem) {
   TempFolder folder;
-  const std::string program = folder.file("TTERMPRO.EXE");
+  const std::string name = "PROBE" + std::to_string(::getpid()) + ".EXE";
+  std::string lower = name;
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const std::string program = folder.file(name);
   std::filesystem::copy_file("/bin/sleep", program);
   ProcProcessList list;
-  EXPECT_FALSE(list.isRunning("ttermpro.exe"));
+  EXPECT_FALSE(list.isRunning(lower));
   const pid_t child = ::fork();
   if (child == 0) {
     ::execl(program.c_str(), program.c_str(), "30", static_cast<char*>(nullptr));
@@ -44,13 +50,13 @@ TEST(ProcProcessList, SeesARunningProcessOfTheSystem) {
   }
   bool seen = false;
   for (int i = 0; i < 100 && !seen; ++i) {
-    seen = list.isRunning("ttermpro.exe");
+    seen = list.isRunning(lower);
     if (!seen) ::usleep(20000);
   }
   EXPECT_TRUE(seen);
   ::kill(child, SIGKILL);
   ::waitpid(child, nullptr, 0);
-  EXPECT_FALSE(list.isRunning("ttermpro.exe"));
+  EXPECT_FALSE(list.isRunning(lower));
 }
 
 }  // namespace skelder::testing
