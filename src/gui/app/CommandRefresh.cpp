@@ -12,6 +12,7 @@
 #include "core/properties/NodeProperties.h"
 #include "gui/app/Commands.h"
 #include "gui/app/MainWindow.h"
+#include "gui/editor/PrintCommands.h"
 #include "gui/editor/TextSearch.h"
 #include "gui/properties/ConnectionPages.h"
 #include "gui/properties/PropertyPages.h"
@@ -80,6 +81,7 @@ WindowState CommandRefresh::Picture() const {
   s.macroPageUsable = page == 1 && !pages.macroPage->isCovered();
   s.popupPageUsable = page == 2 && !pages.popupPage->isCovered();
   s.pageAreaVisible = w.pageAreaVisible();
+  s.printerReady = w.printCommands().states().printerReady;
   s.treePaneHidden = w.treePaneHidden();
   s.backgroundChosen = pages.RB4->isChecked();
   s.samplesAllSameColour = true;
@@ -131,6 +133,10 @@ void CommandRefresh::Refresh() {
   Set(c.expandAll, states.expandAll);
   Set(c.showPopup, states.showPopup);
   Set(c.importConnection, true);
+  Set(c.print, states.print);
+  Set(c.printPreview, states.print);
+  Set(c.printerSetup, window_.printCommands().states().printerSetup);
+  c.print->setToolTip(QString::fromStdString(states.printHint));
   Set(c.importMacro, states.importMacro);
   Set(c.exportMacro, states.exportMacro);
   if (window_.templateSubmenu().isEnabled() != states.importMacro)

@@ -99,8 +99,7 @@ Commands::Commands(QObject* o) {
   showSpecialChars->setCheckable(true);
 
   // Commands whose behaviour comes later stay disabled until then.
-  for (QAction* later : {printerSetup, printPreview, print, help, macroHelp})
-    later->setEnabled(false);
+  for (QAction* later : {help, macroHelp}) later->setEnabled(false);
 }
 
 }  // namespace skelder

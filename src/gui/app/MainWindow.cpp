@@ -19,6 +19,7 @@
 #include "core/app/SettingsStorage.h"
 #include "core/app/Startup.h"
 #include "core/base/ProgramFolder.h"
+#include "core/editor/PrintHeader.h"
 #include "core/integration/ConfigBackup.h"
 #include "core/integration/UpdateAddresses.h"
 #include "core/integration/UpdateInterval.h"
@@ -38,6 +39,9 @@
 #include "gui/app/DocumentHost.h"
 #include "gui/editor/MacroEditor.h"
 #include "gui/editor/MacroFileCommands.h"
+#include "gui/editor/PrintCommands.h"
+#include "gui/editor/PrintDialogs.h"
+#include "gui/editor/QtPrinterCheck.h"
 #include "gui/editor/TemplateMenu.h"
 #include "gui/editor/TextSearch.h"
 #include "gui/integration/IntegrationCommands.h"
@@ -116,6 +120,7 @@ MainWindow::MainWindow(ProgramContext& context, QWidget* parent)
   connectDocument();
   connectMacroFiles();
   connectUpdateCheck();
+  connectPrinting();
   connectCommands();
   createInOrder();
 }
@@ -344,6 +349,19 @@ void MainWindow::buildMenus() {
   for (QLineEdit* field : pages_->scheduleFields) attachContextMenu(field);
 }
 
+// A button with its own click that takes the action's look, state and hint.
+void MainWindow::followAction(QToolButton* button, QAction* action,
+                              const std::function<void()>& click) {
+  button->setIcon(action->icon());
+  auto follow = [button, action] {
+    button->setEnabled(action->isEnabled());
+    button->setToolTip(action->toolTip());
+  };
+  follow();
+  connect(action, &QAction::changed, button, follow);
+  connect(button, &QToolButton::clicked, this, click);
+}
+
 // pmTV instead of the control's own menu, so that its items act as the main menu's do.
 void MainWindow::attachContextMenu(QWidget* target) {
   target->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -412,7 +430,10 @@ void MainWindow::buildToolBar() {
   for (const auto& group : groups) {
     for (QAction* action : group) {
       auto* button = new QToolButton(CBar);
-      button->setDefaultAction(action);
+      if (action == c.print)
+        followAction(button, action, [this] { printing_->PrintNow(); });
+      else
+        button->setDefaultAction(action);
       button->setAutoRaise(true);
       button->setObjectName(QLatin1String(names[n++]));
       if (action == c.addChild || action == c.addSibling) attachContextMenu(button);
@@ -515,6 +536,26 @@ void MainWindow::connectUpdateCheck() {
           [this](int entry) { StoreNextCheck(*context_.platform.settings, clock(), entry); });
 }
 
+void MainWindow::connectPrinting() {
+  printerCheck_ = std::make_unique<QtPrinterCheck>();
+  printDialogs_ = std::make_unique<PrintDialogs>();
+  printing_ = new PrintCommands(
+      PrintSource{Memo1, [this] { return document_->fileName(); },
+                  [this] {
+                    const TreeNode* node = tree_.currentNode();
+                    return node ? NodePath(*node) : std::string();
+                  },
+                  [this] { return settingsPages_->rbUseColorInEditor->isChecked(); }},
+      *printerCheck_, *printDialogs_, context_.dialogs, *clock_, this);
+  printing_->CheckPrinters(true);
+  connect(printing_, &PrintCommands::statesChanged, this, &MainWindow::RequestCommandRefresh);
+  connect(printing_, &PrintCommands::previewZoomChanged, this,
+          [this](int index) { settings_.printPreviewScale = index; });
+  connect(commands_->print, &QAction::triggered, printing_, &PrintCommands::Print);
+  connect(commands_->printPreview, &QAction::triggered, printing_, &PrintCommands::Preview);
+  connect(commands_->printerSetup, &QAction::triggered, printing_, &PrintCommands::PrinterSetup);
+}
+
 void MainWindow::connectCommands() {
   Commands& c = *commands_;
   TableDocument& document = *document_;
@@ -574,6 +615,7 @@ void MainWindow::createInOrder() {
   settings_ = LoadSettings(*context_.platform.settings, settingsEnvironment());
   settingsPages_->ShowSettings(settings_);
   macroEditor_->ShowSettings(settings_);
+  printing_->setPreviewZoom(settings_.printPreviewScale);
   runCommands_->Timer5()->setInterval(settings_.multiStartSeconds() * 1000);
   setGeometry(settings_.window.left, settings_.window.top, settings_.window.width,
               settings_.window.height);
@@ -926,6 +968,10 @@ void MainWindow::keepTreeWidth() {
 // --- Window events ----------------------------------------------------------------------
 
 void MainWindow::changeEvent(QEvent* event) {
+  // Printers may have come or gone while the window was in the background.
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && printing_ &&
+      printing_->RecheckOnActivation())
+    RequestCommandRefresh();
   if (event->type() == QEvent::WindowStateChange && !tree_.loading()) {
     windowStateTracker_ = isMinimized() ? 2 : isMaximized() ? 1 : 0;
   }

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -20,6 +21,7 @@ class QSplitter;
 class QTabWidget;
 class QMenu;
 class QToolBar;
+class QToolButton;
 class QsciScintilla;
 
 namespace skelder {
@@ -42,6 +44,9 @@ class TreeCommands;
 class TemplateMenu;
 class MacroFileCommands;
 class UpdateWindow;
+class PrintCommands;
+class PrintDialogs;
+class PrinterCheck;
 class RunCommands;
 class CommandRefresh;
 struct ConnectionPages;
@@ -109,6 +114,7 @@ class MainWindow : public QMainWindow {
   TextSearch& textSearch() { return *textSearch_; }
   QMenu& templateSubmenu() { return *templateSubmenu_; }
   UpdateWindow& updateWindow() { return *updateWindow_; }
+  PrintCommands& printCommands() { return *printing_; }
   TemplateMenu& templateMenu() { return *templates_; }
   Platform& platform() { return context_.platform; }
   UserDialogs& dialogs() { return context_.dialogs; }
@@ -134,6 +140,8 @@ class MainWindow : public QMainWindow {
   void connectDocument();
   void connectMacroFiles();
   void connectUpdateCheck();
+  void connectPrinting();
+  void followAction(QToolButton* button, QAction* action, const std::function<void()>& click);
   void connectCommands();
   void createInOrder();
   SettingsEnvironment settingsEnvironment() const;
@@ -187,6 +195,9 @@ class MainWindow : public QMainWindow {
   TemplateMenu* templates_;
   MacroFileCommands* macroFiles_;
   UpdateWindow* updateWindow_;
+  std::unique_ptr<PrinterCheck> printerCheck_;
+  std::unique_ptr<PrintDialogs> printDialogs_;
+  PrintCommands* printing_ = nullptr;
   LatestVersions latestVersions_;  // found by the checks of this run
   QAction* recentSeparator_ = nullptr;
   QList<QAction*> recentActions_;
