@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   nlohmann-json3-dev
   libdbus-1-dev dbus dbus-bin libx11-dev
+  # HTTP downloads of the update check; its tests serve files with Python's http.server.
+  libcurl4-openssl-dev python3
   xvfb xauth
   # Printing tests: poppler reads the printouts back; a private cupsd with a cups-pdf queue.
   poppler-utils cups printer-driver-cups-pdf

@@ -8,6 +8,8 @@
 
 #include "platform/Broadcaster.h"
 #include "platform/ExistenceFlags.h"
+#include "platform/HttpClient.h"
+#include "platform/ProcessList.h"
 #include "platform/ProgramPaths.h"
 #include "platform/ProgramStarter.h"
 #include "platform/SettingsStore.h"
@@ -23,11 +25,13 @@ struct Platform {
   std::unique_ptr<Broadcaster> broadcaster;
   std::unique_ptr<ProgramStarter> starter;
   std::unique_ptr<SystemInfo> system;
+  std::unique_ptr<HttpClient> http;
   // These default to the plain behaviour: paths as they are, arranging does nothing,
-  // nothing associated and nothing started at logon.
+  // nothing associated, nothing started at logon, no process running.
   std::unique_ptr<ProgramPaths> paths = std::make_unique<ProgramPaths>();
   std::unique_ptr<WindowArranger> windows = std::make_unique<WindowArranger>();
   std::unique_ptr<ShellIntegration> shell = std::make_unique<ShellIntegration>();
+  std::unique_ptr<ProcessList> processes = std::make_unique<ProcessList>();
 };
 
 Platform CreatePlatform();

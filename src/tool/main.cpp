@@ -4,6 +4,9 @@
 //   skeldertool build JSON TABLE  writes a table from such JSON, as Save does
 //   skeldertool macro ...         prints or exports the macro a run would execute
 //   skeldertool run ...           runs connections in Tera Term (tool/RunCommands.h)
+//   skeldertool check-updates ... compares the installed versions with the latest ones
+//                                 (tool/UpdateCommand.h)
+//   skeldertool --version         prints "skeldertool" and the version
 //
 // Exit status 0 on success, 1 when the table cannot be read or written (the reader's or
 // writer's own message on standard error), 2 for a wrong command line.
@@ -14,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "core/integration/VersionLines.h"
 #include "core/tree/ConnectionTree.h"
 #include "core/tree/TableFileHost.h"
 #include "core/tree/TableFormat.h"
@@ -25,6 +29,7 @@
 #include "tool/StderrDialogs.h"
 #include "tool/TableJson.h"
 #include "tool/TemplateCommands.h"
+#include "tool/UpdateCommand.h"
 
 namespace skelder {
 namespace {
@@ -42,7 +47,9 @@ int Usage() {
                "                         [--var N=VALUE]... [--folder DIR]\n"
                "       skeldertool run TABLE PATH... [--branch] [--var N=VALUE]... [--folder DIR]\n"
                "                       [--count N] [--delay SECONDS]\n"
-               "       skeldertool templates FILE\n";
+               "       skeldertool templates FILE\n"
+               "       skeldertool check-updates [--folder DIR]\n"
+               "       skeldertool --version\n";
   return 2;
 }
 
@@ -104,10 +111,15 @@ int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
   if (command == "dump" && argc == 3) return skelder::Dump(argv[2]);
   if (command == "build" && argc == 4) return skelder::Build(argv[2], argv[3]);
+  if (command == "--version" && argc == 2) {
+    std::cout << "skeldertool " << skelder::VersionText(skelder::ProgramVersion()) << '\n';
+    return 0;
+  }
   const std::vector<std::string> arguments(argv + std::min(argc, 2), argv + argc);
   int status = 2;
   if (command == "macro") status = skelder::MacroSubcommand(arguments);
   if (command == "run") status = skelder::RunSubcommand(arguments);
   if (command == "templates") status = skelder::TemplatesSubcommand(arguments);
+  if (command == "check-updates") return skelder::CheckUpdatesSubcommand(arguments);
   return status == 2 ? skelder::Usage() : status;
 }

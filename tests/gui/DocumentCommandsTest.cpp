@@ -1,5 +1,7 @@
 #include <Qsci/qsciscintilla.h>
+#include <QComboBox>
 #include <QMenu>
+#include <QRadioButton>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTest>
@@ -75,6 +77,29 @@ TEST_F(DocumentCommands, NewAnsweredNoStartsAnEmptyUnnamedTable) {
   EXPECT_EQ(window.document().fileName(), "");
   EXPECT_EQ(window.tree().nodeCount(), 1);
   EXPECT_FALSE(window.commands().newTable->isEnabled());
+}
+
+TEST_F(DocumentCommands, NewResetsTheLoggingBoxTheSchemaAndShowsTheSettingsPage) {
+  auto& window = create();
+  window.findChild<QRadioButton*>("rbLog")->setChecked(true);
+  window.findChild<QComboBox*>("cbDefColors")->setCurrentIndex(2);
+  rVTNodeData data;
+  data.Name = "Router";
+  data.Level = 1;
+  data.Macro = "m";
+  TreeNode* node = window.tree().appendChild(window.tree().computerNode(), data);
+  window.tree().setFocusedNode(node);
+  window.tree().setCurrentNode(node);
+  window.ShowNodeProperties();
+  window.ShowPage(3);
+  auto* schema = window.findChild<QComboBox*>("cbSchema");
+  schema->setCurrentIndex(5);
+  window.findChild<QCheckBox*>("cbLogSession")->setChecked(false);
+  ASSERT_TRUE(window.document().New());
+  EXPECT_TRUE(window.findChild<QCheckBox*>("cbLogSession")->isChecked());
+  EXPECT_EQ(schema->currentIndex(), 2);
+  EXPECT_EQ(window.findChild<QTabWidget*>("PG")->currentIndex(), 0);
+  EXPECT_FALSE(window.HasPendingEdits());
 }
 
 TEST_F(DocumentCommands, CancelInTheSaveQuestionOfOpenAndOfTheRecentListOpensNothing) {

@@ -1,13 +1,14 @@
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <QTreeView>
 
 #include "MainWindowFixture.h"
 #include "gui/app/Commands.h"
-#include "gui/tree/EditCommands.h"
 #include "gui/properties/ConnectionPages.h"
 #include "gui/tree/ConnectionTreeView.h"
+#include "gui/tree/EditCommands.h"
 
 namespace skelder::testing {
 
@@ -87,6 +88,50 @@ TEST_F(EditCommandsTest, TextPastedIntoAScheduleFieldIsCorrected) {
   hour->selectAll();
   QApplication::clipboard()->setText("-5");
   window.editCommands().PasteCommand();
+  EXPECT_EQ(hour->text().toStdString(), "0");
+  EXPECT_TRUE(window.HasPendingEdits());
+}
+
+// The schedule fields and the Add buttons open pmTV, whose Paste corrects the field as the
+// Edit menu's does (the field's own menu would not).
+TEST_F(EditCommandsTest, TheScheduleFieldsAndTheAddButtonsOpenTheSharedContextMenu) {
+  auto& window = open();
+  TreeNode* web = add(window, window.tree().computerNode(), "Web");
+  web->data.Macro = "m";
+  web->data.Schedule = "=0 8 * * *";
+  focusTree(window, {web});
+  window.ShowPage(4);
+  auto* pmTV = window.findChild<QMenu*>("pmTV");
+  ASSERT_TRUE(pmTV);
+  std::vector<QWidget*> targets(window.connectionPages().scheduleFields.begin(),
+                                window.connectionPages().scheduleFields.end());
+  targets.push_back(window.findChild<QWidget*>("BtnAddChild"));
+  targets.push_back(window.findChild<QWidget*>("BtnAddSibling"));
+  for (QWidget* target : targets) {
+    ASSERT_TRUE(target);
+    EXPECT_EQ(target->contextMenuPolicy(), Qt::CustomContextMenu)
+        << target->objectName().toStdString();
+    emit target->customContextMenuRequested(QPoint(1, 1));
+    EXPECT_TRUE(pmTV->isVisible()) << target->objectName().toStdString();
+    pmTV->hide();
+  }
+
+  QLineEdit* hour = window.connectionPages().scheduleFields[1];
+  hour->setFocus();
+  hour->selectAll();
+  QApplication::clipboard()->setText("-5");
+  emit hour->customContextMenuRequested(QPoint(1, 1));
+  QAction* paste = nullptr;
+  for (QAction* item : pmTV->actions())
+    if (item->objectName() == QLatin1String("MnPaste")) paste = item;
+  ASSERT_TRUE(paste);
+  // A click on the item closes the menu, and the field has the focus again.
+  pmTV->hide();
+  hour->setFocus();
+  window.RequestCommandRefresh();
+  hour->selectAll();
+  ASSERT_TRUE(paste->isEnabled());
+  paste->trigger();
   EXPECT_EQ(hour->text().toStdString(), "0");
   EXPECT_TRUE(window.HasPendingEdits());
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Platform.h"
+#include "support/PeVersionFile.h"
 #include "support/TempFolder.h"
 
 namespace skelder::testing {
@@ -23,6 +24,15 @@ TEST(FileVersion, FilesWithoutAVersionResourceCountAsUnknown) {
     EXPECT_EQ(ReadPeFileVersion(folder.file(name)), std::nullopt) << name;
     EXPECT_EQ(system->fileVersion(folder.file(name)), kUnknownFileVersion) << name;
   }
+}
+
+// The tests' stand-in for a versioned ttermpro.exe reads as the system reads it.
+TEST(FileVersion, TheTestsVersionedExecutableReadsItsVersion) {
+  TempFolder folder;
+  WriteFileBytes(folder.file("ttermpro.exe"), PeFileWithVersion(5, 2, 1, 77));
+  const FileVersion expected{5, 2, 1, 77};
+  EXPECT_EQ(ReadPeFileVersion(folder.file("ttermpro.exe")), expected);
+  EXPECT_EQ(CreatePlatform().system->fileVersion(folder.file("ttermpro.exe")), expected);
 }
 
 }  // namespace skelder::testing

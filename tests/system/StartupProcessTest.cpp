@@ -6,6 +6,7 @@
 #include "ProgramProcess.h"
 #include "platform/Platform.h"
 #include "platform/posix/FileSettingsStore.h"
+#include "support/TestHttpServer.h"
 
 namespace skelder::testing {
 
@@ -134,11 +135,20 @@ TEST_F(StartupProcess, LeftoverRunFilesAreRemovedAtStart) {
   folder.stop(pid);
 }
 
-TEST_F(StartupProcess, TheUpdateCheckModeEndsByItselfAndSavesTheSettings) {
+// Only the update window is shown; while a server keeps it checking the program runs,
+// and closing the window (here by a polite end, as Cancel does) ends the program.
+TEST_F(StartupProcess, TheUpdateCheckModeRunsUntilTheUpdateWindowClosesAndSavesTheSettings) {
   ProgramFolderFixture folder;
+  TestHttpServer silent({"silent"});
+  setenv("SKELDER_TERMINAL_UPDATE_BASE", silent.url("/tt").c_str(), 1);
+  setenv("SKELDER_PRODUCT_UPDATE_BASE", silent.url("/sk").c_str(), 1);
   auto receiver = CreateBroadcastReceiver({"SkelderRRMessage"});
   const pid_t pid = folder.start({"upgradeCheck=true"});
-  EXPECT_EQ(folder.waitForExit(pid, 20000), 0);
+  unsetenv("SKELDER_TERMINAL_UPDATE_BASE");
+  unsetenv("SKELDER_PRODUCT_UPDATE_BASE");
+  EXPECT_EQ(folder.waitForExit(pid, 1500), -1);  // still checking
+  EXPECT_TRUE(folder.isRunning(pid));
+  EXPECT_EQ(folder.stop(pid), 0);
   EXPECT_EQ(receiver->waitForMessage(5000), "SkelderRRMessage");
   EXPECT_EQ(StoredText(folder, "ParamName"), "upgradeCheck=true");
   EXPECT_EQ(StoredText(folder, "LastSKDFile"), "");

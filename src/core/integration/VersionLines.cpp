@@ -25,6 +25,11 @@ FileVersion ParseVersion(const std::string& text) {
 
 FileVersion ProgramVersion() { return ParseVersion(SKELDER_VERSION); }
 
+std::string VersionText(const FileVersion& version) {
+  return std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
+         std::to_string(version.release);
+}
+
 std::string VersionLine(const FileVersion& version) {
   std::string line =
       "Version " + std::to_string(version.major) + "." + std::to_string(version.minor);

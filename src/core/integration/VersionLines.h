@@ -14,6 +14,9 @@ FileVersion ProgramVersion();
 // "1.2.3" or "1.2.3.4" as a version; missing or unreadable parts count as 0.
 FileVersion ParseVersion(const std::string& text);
 
+// major + "." + minor + "." + release ("1.0.0").
+std::string VersionText(const FileVersion& version);
+
 // "Version " + major + "." + minor, then "  (Release " + release + ")", or "  (Beta)"
 // for release 0.
 std::string VersionLine(const FileVersion& version);

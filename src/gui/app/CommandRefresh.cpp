@@ -4,19 +4,21 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 
 #include "core/app/CommandAvailability.h"
 #include "core/properties/ColorSet.h"
 #include "core/properties/NodeProperties.h"
 #include "gui/app/Commands.h"
-#include "gui/tree/EditCommands.h"
 #include "gui/app/MainWindow.h"
-#include "gui/properties/SettingsPages.h"
+#include "gui/editor/PrintCommands.h"
 #include "gui/editor/TextSearch.h"
 #include "gui/properties/ConnectionPages.h"
 #include "gui/properties/PropertyPages.h"
+#include "gui/properties/SettingsPages.h"
 #include "gui/run/RunCommands.h"
+#include "gui/tree/EditCommands.h"
 #include "gui/ui/LocalText.h"
 
 namespace skelder {
@@ -79,6 +81,7 @@ WindowState CommandRefresh::Picture() const {
   s.macroPageUsable = page == 1 && !pages.macroPage->isCovered();
   s.popupPageUsable = page == 2 && !pages.popupPage->isCovered();
   s.pageAreaVisible = w.pageAreaVisible();
+  s.printerReady = w.printCommands().states().printerReady;
   s.treePaneHidden = w.treePaneHidden();
   s.backgroundChosen = pages.RB4->isChecked();
   s.samplesAllSameColour = true;
@@ -130,6 +133,14 @@ void CommandRefresh::Refresh() {
   Set(c.expandAll, states.expandAll);
   Set(c.showPopup, states.showPopup);
   Set(c.importConnection, true);
+  Set(c.print, states.print);
+  Set(c.printPreview, states.print);
+  Set(c.printerSetup, window_.printCommands().states().printerSetup);
+  c.print->setToolTip(QString::fromStdString(states.printHint));
+  Set(c.importMacro, states.importMacro);
+  Set(c.exportMacro, states.exportMacro);
+  if (window_.templateSubmenu().isEnabled() != states.importMacro)
+    window_.templateSubmenu().setEnabled(states.importMacro);
   Set(c.exportConnection, states.exportConnection);
   Set(c.runAllSelected, states.runAllSelected && !window_.runCommands().runner().batchRunning());
   ConnectionPages& pages = window_.connectionPages();

@@ -99,9 +99,7 @@ Commands::Commands(QObject* o) {
   showSpecialChars->setCheckable(true);
 
   // Commands whose behaviour comes later stay disabled until then.
-  for (QAction* later :
-       {importMacro, exportMacro, printerSetup, printPreview, print, help, macroHelp, checkUpdates})
-    later->setEnabled(false);
+  for (QAction* later : {help, macroHelp}) later->setEnabled(false);
 }
 
 }  // namespace skelder

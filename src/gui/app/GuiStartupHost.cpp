@@ -6,6 +6,7 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/TerminationSignals.h"
 #include "gui/integration/SplashWindow.h"
+#include "gui/integration/UpdateWindow.h"
 #include "gui/ui/LocalText.h"
 
 namespace skelder {
@@ -24,10 +25,17 @@ void GuiStartupHost::showSplash() {
 void GuiStartupHost::letSplashPaint() { QApplication::processEvents(); }
 
 int GuiStartupHost::runWindows(bool updateCheckMode) {
+  // Installed first, so that a polite end during start-up is not the system's abrupt one.
+  TerminationSignals termination;
   auto window = std::make_unique<MainWindow>(context_);
   if (updateCheckMode) {
-    // Only the update window would be seen; the main window is destroyed unseen, which
-    // saves the settings and tells the companion.
+    // The update window is the only window; the main window goes unseen once it closes,
+    // which saves the settings and tells the companion.
+    context_.loadProgress = nullptr;
+    splash_.reset();
+    QObject::connect(&termination, &TerminationSignals::requested, &window->updateWindow(),
+                     &QDialog::reject);
+    window->CheckForUpdates();
     window->Shutdown();
     return 0;
   }
@@ -40,7 +48,7 @@ int GuiStartupHost::runWindows(bool updateCheckMode) {
       window->close();
     });
   }
-  TerminationSignals termination;  // a polite end (SIGTERM, SIGINT) closes the window
+  // A polite end (SIGTERM, SIGINT) closes the window.
   QObject::connect(&termination, &TerminationSignals::requested, window.get(), &QWidget::close);
   return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 #include <Qsci/qsciscintilla.h>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -18,7 +19,10 @@
 #include "core/app/SettingsStorage.h"
 #include "core/app/Startup.h"
 #include "core/base/ProgramFolder.h"
+#include "core/editor/PrintHeader.h"
 #include "core/integration/ConfigBackup.h"
+#include "core/integration/UpdateAddresses.h"
+#include "core/integration/UpdateInterval.h"
 #include "core/properties/ColorSchemas.h"
 #include "core/run/TerminalSettings.h"
 #include "core/tree/ConnectionImport.h"
@@ -33,25 +37,44 @@
 #include "gui/app/Commands.h"
 #include "gui/app/CompanionMessages.h"
 #include "gui/app/DocumentHost.h"
-#include "gui/tree/EditCommands.h"
-#include "gui/properties/SettingsPages.h"
-#include "gui/ui/StatusPanels.h"
 #include "gui/editor/MacroEditor.h"
+#include "gui/editor/MacroFileCommands.h"
+#include "gui/editor/PrintCommands.h"
+#include "gui/editor/PrintDialogs.h"
+#include "gui/editor/QtPrinterCheck.h"
+#include "gui/editor/TemplateMenu.h"
 #include "gui/editor/TextSearch.h"
 #include "gui/integration/IntegrationCommands.h"
+#include "gui/integration/QtDownloader.h"
+#include "gui/integration/UpdateWindow.h"
 #include "gui/properties/ConnectionPages.h"
 #include "gui/properties/PropertyPages.h"
+#include "gui/properties/SettingsPages.h"
 #include "gui/run/RunCommands.h"
 #include "gui/tree/ConnectionTreeModel.h"
 #include "gui/tree/ConnectionTreeView.h"
+#include "gui/tree/EditCommands.h"
 #include "gui/tree/TreeCommands.h"
 #include "gui/ui/InsertModeFilter.h"
 #include "gui/ui/LocalText.h"
+#include "gui/ui/StatusPanels.h"
 #include "gui/ui/SystemLocale.h"
 
 namespace skelder {
 
 namespace {
+
+// The context's clock as it is at each reading (tests set it after the window is made).
+class ContextClock : public Clock {
+ public:
+  explicit ContextClock(const ProgramContext& context) : context_(context) {}
+  LocalTime now() const override {
+    return context_.clock ? context_.clock->now() : SystemClock().now();
+  }
+
+ private:
+  const ProgramContext& context_;
+};
 
 constexpr int kMinimumWidth = 654;
 constexpr int kPageAreaMinimumWidth = 370;
@@ -64,6 +87,7 @@ constexpr int kTreeShrinkLimit = 215;
 MainWindow::MainWindow(ProgramContext& context, QWidget* parent)
     : QMainWindow(parent),
       context_(context),
+      clock_(std::make_unique<ContextClock>(context)),
       documentHost_(new DocumentHost(this)),
       commands_(new Commands(this)),
       insertMode_(new InsertModeFilter(this)),
@@ -87,13 +111,16 @@ MainWindow::MainWindow(ProgramContext& context, QWidget* parent)
 
   document_ = std::make_unique<TableDocument>(
       TableDocumentServices{tree_, context_.dialogs, *context_.platform.system,
-                            *context_.platform.settings, clock(), context_.programFolder},
+                            *context_.platform.settings, *clock_, context_.programFolder},
       *documentHost_);
   model_ = new ConnectionTreeModel(tree_, *context_.platform.system, this);
   buildLayout();
   buildMenus();
   buildToolBar();
   connectDocument();
+  connectMacroFiles();
+  connectUpdateCheck();
+  connectPrinting();
   connectCommands();
   createInOrder();
 }
@@ -203,9 +230,9 @@ void MainWindow::buildMenus() {
   fileMenu_->addSeparator();
   fileMenu_->addActions({c.importConnection, c.exportConnection});
   fileMenu_->addSeparator();
-  QMenu* templates = fileMenu_->addMenu(QStringLiteral("Import macro Template"));
-  templates->setObjectName(QStringLiteral("MnImportTemplate"));
-  templates->setEnabled(false);
+  templateSubmenu_ = fileMenu_->addMenu(QStringLiteral("Import macro Template"));
+  templateSubmenu_->setObjectName(QStringLiteral("MnImportTemplate"));
+  templateSubmenu_->setEnabled(false);
   fileMenu_->addActions({c.importMacro, c.exportMacro});
   fileMenu_->addSeparator();
   QMenu* config = fileMenu_->addMenu(QStringLiteral("TeraTerm configuration"));
@@ -313,14 +340,33 @@ void MainWindow::buildMenus() {
   });
   for (QMenu* menu : menuBar()->findChildren<QMenu*>())
     connect(menu, &QMenu::aboutToShow, this, &MainWindow::refreshCommands);
+  pmTV_ = pmTV;
   for (QWidget* target : std::initializer_list<QWidget*>{
            VT, Memo1, Memo2, settingsPages_->edtName, settingsPages_->edtEmail,
            settingsPages_->edtPhone, settingsPages_->edtMobile, settingsPages_->edtPager,
-           settingsPages_->edtPath2Templates}) {
-    target->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(target, &QWidget::customContextMenuRequested, this,
-            [pmTV, target](const QPoint& at) { pmTV->popup(target->mapToGlobal(at)); });
-  }
+           settingsPages_->edtPath2Templates})
+    attachContextMenu(target);
+  for (QLineEdit* field : pages_->scheduleFields) attachContextMenu(field);
+}
+
+// A button with its own click that takes the action's look, state and hint.
+void MainWindow::followAction(QToolButton* button, QAction* action,
+                              const std::function<void()>& click) {
+  button->setIcon(action->icon());
+  auto follow = [button, action] {
+    button->setEnabled(action->isEnabled());
+    button->setToolTip(action->toolTip());
+  };
+  follow();
+  connect(action, &QAction::changed, button, follow);
+  connect(button, &QToolButton::clicked, this, click);
+}
+
+// pmTV instead of the control's own menu, so that its items act as the main menu's do.
+void MainWindow::attachContextMenu(QWidget* target) {
+  target->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(target, &QWidget::customContextMenuRequested, this,
+          [this, target](const QPoint& at) { pmTV_->popup(target->mapToGlobal(at)); });
 }
 
 void MainWindow::buildToolBar() {
@@ -384,9 +430,13 @@ void MainWindow::buildToolBar() {
   for (const auto& group : groups) {
     for (QAction* action : group) {
       auto* button = new QToolButton(CBar);
-      button->setDefaultAction(action);
+      if (action == c.print)
+        followAction(button, action, [this] { printing_->PrintNow(); });
+      else
+        button->setDefaultAction(action);
       button->setAutoRaise(true);
       button->setObjectName(QLatin1String(names[n++]));
+      if (action == c.addChild || action == c.addSibling) attachContextMenu(button);
       CBar->addWidget(button);
     }
     CBar->addSeparator();
@@ -421,6 +471,10 @@ void MainWindow::connectDocument() {
   connect(&host, &DocumentHost::cleared, this, [this] {
     Memo1->clear();
     Memo2->clear();
+    pages_->cbLogSession->setChecked(settingsPages_->rbLog->isChecked());
+    if (PG->currentIndex() == 3)
+      properties_->colorsPage().ChooseSchema(settingsPages_->cbDefColors->currentIndex());
+    PG->setCurrentIndex(0);
     SetPendingEdits(false);
     commands_->newTable->setEnabled(false);
   });
@@ -435,6 +489,71 @@ void MainWindow::connectDocument() {
     StartCompanionIfNeeded(services);
   });
   connect(&host, &DocumentHost::recentListChanged, this, &MainWindow::redrawRecentFiles);
+}
+
+void MainWindow::connectMacroFiles() {
+  templates_ = new TemplateMenu(*templateSubmenu_, *Memo1,
+                                {*settingsPages_->edtPath2Templates, *settingsPages_->btnBrowse,
+                                 *settingsPages_->btnReloadTemplates},
+                                context_.dialogs, this);
+  macroFiles_ = new MacroFileCommands(*Memo1, context_.dialogs, this);
+  macroFiles_->settlePendingEdits = [this] {
+    const TreeNode* focused = tree_.focusedNode();
+    if (!HasPendingEdits() || !focused || Memo1->text().trimmed().isEmpty()) return true;
+    return properties_->resolvePendingEdits(focused->data.Name);
+  };
+  macroFiles_->exportTo = [this](const std::string& path) {
+    const TreeNode* focused = tree_.focusedNode();
+    return focused && runCommands_->runner().RunMacro(true, true, path, *focused, tree_,
+                                                      runCommands_->Inputs());
+  };
+  auto edited = [this] {
+    SetPendingEdits(true);
+    RequestCommandRefresh();
+  };
+  connect(templates_, &TemplateMenu::editorChanged, this, edited);
+  connect(macroFiles_, &MacroFileCommands::editorChanged, this, edited);
+  connect(commands_->importMacro, &QAction::triggered, macroFiles_,
+          &MacroFileCommands::ImportMacro);
+  connect(commands_->exportMacro, &QAction::triggered, macroFiles_,
+          &MacroFileCommands::ExportMacro);
+}
+
+void MainWindow::connectUpdateCheck() {
+  Platform& platform = context_.platform;
+  auto* downloader = new QtDownloader({}, this);
+  updateWindow_ = new UpdateWindow(
+      UpdateWindowServices{*downloader, *platform.settings, latestVersions_, *platform.system,
+                           context_.programFolder, UpdateAddressesFromEnvironment(),
+                           UpgradeServices{context_.dialogs, *platform.processes, *platform.starter,
+                                           *platform.broadcaster, [this] { return QueryClose(); },
+                                           [this] { BackupTeraTermConfig(); }}},
+      this);
+  downloader->setParent(updateWindow_);  // goes after the check that uses it
+  connect(commands_->checkUpdates, &QAction::triggered, this, &MainWindow::CheckForUpdates);
+  // Only the user's choice sets the next due day, not the program's loading of the list.
+  connect(settingsPages_->cbUpdateInterval, &QComboBox::activated, this,
+          [this](int entry) { StoreNextCheck(*context_.platform.settings, clock(), entry); });
+}
+
+void MainWindow::connectPrinting() {
+  printerCheck_ = std::make_unique<QtPrinterCheck>();
+  printDialogs_ = std::make_unique<PrintDialogs>();
+  printing_ = new PrintCommands(
+      PrintSource{Memo1, [this] { return document_->fileName(); },
+                  [this] {
+                    const TreeNode* node = tree_.currentNode();
+                    return node ? NodePath(*node) : std::string();
+                  },
+                  [this] { return settingsPages_->rbUseColorInEditor->isChecked(); }},
+      *printerCheck_, *printDialogs_, context_.dialogs, *clock_, this);
+  printing_->CheckPrinters(true);
+  connect(printing_, &PrintCommands::statesChanged, this, &MainWindow::RequestCommandRefresh);
+  connect(printing_, &PrintCommands::previewZoomChanged, this,
+          [this](int index) { settings_.printPreviewScale = index; });
+  connect(commands_->print, &QAction::triggered, printing_, &PrintCommands::Print);
+  connect(commands_->printPreview, &QAction::triggered, printing_, &PrintCommands::Preview);
+  connect(commands_->printerSetup, &QAction::triggered, printing_, &PrintCommands::PrinterSetup);
 }
 
 void MainWindow::connectCommands() {
@@ -496,6 +615,7 @@ void MainWindow::createInOrder() {
   settings_ = LoadSettings(*context_.platform.settings, settingsEnvironment());
   settingsPages_->ShowSettings(settings_);
   macroEditor_->ShowSettings(settings_);
+  printing_->setPreviewZoom(settings_.printPreviewScale);
   runCommands_->Timer5()->setInterval(settings_.multiStartSeconds() * 1000);
   setGeometry(settings_.window.left, settings_.window.top, settings_.window.width,
               settings_.window.height);
@@ -520,6 +640,9 @@ void MainWindow::createInOrder() {
   ShowInsertMode(false);
   settingsPages_->setCurrentIndex(0);
   macroEditor_->Prepare();
+  // The templates come with the completion list: without it the editor's extras are off.
+  if (FileExists(ProgramFilePath(context_.programFolder, "SynComp.pro")))
+    templates_->BuildTemplates();
   ShowNodeProperties();
 }
 
@@ -563,8 +686,7 @@ void MainWindow::askDelayedImport() {
   RequestCommandRefresh();
 }
 
-// Checking for updates comes with the update window; until then there is nothing to show.
-void MainWindow::CheckForUpdates() {}
+void MainWindow::CheckForUpdates() { updateWindow_->checkForUpdates(); }
 
 // --- Document state ---------------------------------------------------------------------
 
@@ -846,6 +968,10 @@ void MainWindow::keepTreeWidth() {
 // --- Window events ----------------------------------------------------------------------
 
 void MainWindow::changeEvent(QEvent* event) {
+  // Printers may have come or gone while the window was in the background.
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && printing_ &&
+      printing_->RecheckOnActivation())
+    RequestCommandRefresh();
   if (event->type() == QEvent::WindowStateChange && !tree_.loading()) {
     windowStateTracker_ = isMinimized() ? 2 : isMaximized() ? 1 : 0;
   }
@@ -916,10 +1042,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 namespace skelder {
 
-const Clock& MainWindow::clock() const {
-  static const SystemClock system;
-  return context_.clock ? *context_.clock : system;
-}
+const Clock& MainWindow::clock() const { return *clock_; }
 
 int MainWindow::currentPage() const { return PG->currentIndex(); }
 

@@ -5,12 +5,14 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "core/app/Settings.h"
 #include "core/app/TableDocument.h"
 #include "core/base/UserDialogs.h"
+#include "core/integration/LatestVersions.h"
 #include "core/tree/ConnectionTree.h"
 #include "gui/app/ProgramContext.h"
 #include "gui/ui/FocusArea.h"
@@ -19,6 +21,7 @@ class QSplitter;
 class QTabWidget;
 class QMenu;
 class QToolBar;
+class QToolButton;
 class QsciScintilla;
 
 namespace skelder {
@@ -38,6 +41,12 @@ class SettingsPages;
 class StatusPanels;
 class PropertyPages;
 class TreeCommands;
+class TemplateMenu;
+class MacroFileCommands;
+class UpdateWindow;
+class PrintCommands;
+class PrintDialogs;
+class PrinterCheck;
 class RunCommands;
 class CommandRefresh;
 struct ConnectionPages;
@@ -103,6 +112,10 @@ class MainWindow : public QMainWindow {
   IntegrationCommands& integrationCommands() { return *integration_; }
   EditCommands& editCommands() { return *editCommands_; }
   TextSearch& textSearch() { return *textSearch_; }
+  QMenu& templateSubmenu() { return *templateSubmenu_; }
+  UpdateWindow& updateWindow() { return *updateWindow_; }
+  PrintCommands& printCommands() { return *printing_; }
+  TemplateMenu& templateMenu() { return *templates_; }
   Platform& platform() { return context_.platform; }
   UserDialogs& dialogs() { return context_.dialogs; }
   const Clock& clock() const;
@@ -123,7 +136,12 @@ class MainWindow : public QMainWindow {
   void buildLayout();
   void buildMenus();
   void buildToolBar();
+  void attachContextMenu(QWidget* target);
   void connectDocument();
+  void connectMacroFiles();
+  void connectUpdateCheck();
+  void connectPrinting();
+  void followAction(QToolButton* button, QAction* action, const std::function<void()>& click);
   void connectCommands();
   void createInOrder();
   SettingsEnvironment settingsEnvironment() const;
@@ -147,6 +165,7 @@ class MainWindow : public QMainWindow {
 
   ProgramContext& context_;
   ConnectionTree tree_;
+  std::unique_ptr<Clock> clock_;
   DocumentHost* documentHost_;
   std::unique_ptr<TableDocument> document_;
   Settings settings_;
@@ -171,6 +190,15 @@ class MainWindow : public QMainWindow {
   StatusPanels* statusBar_;
   QToolBar* CBar;
   QMenu* fileMenu_;
+  QMenu* pmTV_;
+  QMenu* templateSubmenu_;
+  TemplateMenu* templates_;
+  MacroFileCommands* macroFiles_;
+  UpdateWindow* updateWindow_;
+  std::unique_ptr<PrinterCheck> printerCheck_;
+  std::unique_ptr<PrintDialogs> printDialogs_;
+  PrintCommands* printing_ = nullptr;
+  LatestVersions latestVersions_;  // found by the checks of this run
   QAction* recentSeparator_ = nullptr;
   QList<QAction*> recentActions_;
   QList<QPair<QAction*, QAction*>> treeItems_;  // pmTV's tree items and their commands

@@ -1,5 +1,6 @@
 #include "gui/editor/SearchDialog.h"
 #include "gui/ui/LocalText.h"
+#include "gui/ui/Named.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -12,12 +13,6 @@
 namespace skelder {
 
 namespace {
-
-template <typename T>
-T* Named(T* widget, const char* name) {
-  widget->setObjectName(QLatin1String(name));
-  return widget;
-}
 
 QStringList ToList(const std::vector<std::string>& history) {
   QStringList list;

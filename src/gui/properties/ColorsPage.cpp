@@ -7,9 +7,9 @@
 #include "core/properties/ColorEditing.h"
 #include "core/properties/ColorSchemas.h"
 #include "gui/app/MainWindow.h"
-#include "gui/properties/SettingsPages.h"
 #include "gui/properties/ConnectionPages.h"
 #include "gui/properties/EditorColoring.h"
+#include "gui/properties/SettingsPages.h"
 
 namespace skelder {
 
@@ -122,6 +122,11 @@ void ColorsPage::barMoved(int component, int value) {
                     static_cast<std::uint8_t>(value),
                     window_.settingsPages().cbSameBkgr->isChecked());
   edited();
+}
+
+void ColorsPage::ChooseSchema(int schema) {
+  pages_.cbSchema->setCurrentIndex(schema);
+  schemaChosen(schema);
 }
 
 void ColorsPage::schemaChosen(int schema) {

@@ -24,6 +24,8 @@ class ColorsPage : public QObject {
   // Loads a stored colour string (the Tera Term colours when it is not valid) into the
   // working set and shows it.
   void LoadColors(const std::string& colors);
+  // Selects the schema in the list and takes its colours, as choosing it does.
+  void ChooseSchema(int schema);
   // Brings the schema list, the samples, the scroll bars and their labels in line with
   // the working set.
   void ShowColors();

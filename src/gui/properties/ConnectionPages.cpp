@@ -8,16 +8,11 @@
 
 #include "core/properties/ColorSchemas.h"
 #include "gui/ui/LocalText.h"
+#include "gui/ui/Named.h"
 
 namespace skelder {
 
 namespace {
-
-template <typename T>
-T* Named(T* widget, const char* name) {
-  widget->setObjectName(QLatin1String(name));
-  return widget;
-}
 
 QsciScintilla* Editor(const char* name, bool lineNumbers) {
   auto* editor = Named(new QsciScintilla, name);

@@ -9,16 +9,11 @@
 
 #include "core/properties/ColorSchemas.h"
 #include "gui/ui/LocalText.h"
+#include "gui/ui/Named.h"
 
 namespace skelder {
 
 namespace {
-
-template <typename T>
-T* Named(T* widget, const char* name) {
-  widget->setObjectName(QLatin1String(name));
-  return widget;
-}
 
 QLabel* Note(const QString& text) {
   auto* label = new QLabel(text);

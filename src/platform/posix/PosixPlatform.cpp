@@ -2,12 +2,14 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "platform/posix/CurlHttpClient.h"
 #include "platform/posix/DBusBroadcaster.h"
 #include "platform/posix/FileSettingsStore.h"
 #include "platform/posix/FlockExistenceFlags.h"
 #include "platform/posix/FreedesktopShellIntegration.h"
 #include "platform/posix/PosixProgramStarter.h"
 #include "platform/posix/PosixSystemInfo.h"
+#include "platform/posix/ProcProcessList.h"
 #include "platform/posix/WineProgramPaths.h"
 
 namespace skelder {
@@ -30,9 +32,11 @@ Platform CreatePlatform() {
   platform.broadcaster = std::make_unique<DBusBroadcaster>();
   platform.starter = std::make_unique<PosixProgramStarter>();
   platform.system = std::make_unique<PosixSystemInfo>();
+  platform.http = std::make_unique<CurlHttpClient>();
   platform.paths = std::make_unique<WineProgramPaths>();
   platform.shell = std::make_unique<FreedesktopShellIntegration>(
       FreedesktopShellIntegration::DataHome(), FreedesktopShellIntegration::ConfigHome());
+  platform.processes = std::make_unique<ProcProcessList>();
   return platform;
 }
 

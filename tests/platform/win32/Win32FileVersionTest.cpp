@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "core/integration/VersionLines.h"
 #include "platform/FileVersion.h"
 #include "platform/win32/Win32SystemInfo.h"
 #include "support/TempFolder.h"
@@ -29,6 +30,14 @@ TEST(FileVersion, ThePortableReaderAgreesWithTheSystem) {
   EXPECT_EQ(system.fileVersion(SKELDER_PLAIN_SAMPLE), kUnknownFileVersion);
   EXPECT_EQ(ReadPeFileVersion(SKELDER_PLAIN_SAMPLE), std::nullopt);
   EXPECT_EQ(system.fileVersion("Z:\\no\\such\\ttermpro.exe"), kUnknownFileVersion);
+}
+
+// The update check reads the program's own version from its executable: the version
+// resource carries the version the build compiles in.
+TEST(FileVersion, TheToolsResourceCarriesTheProjectsVersion) {
+  Win32SystemInfo system;
+  EXPECT_EQ(system.fileVersion(SKELDER_TOOL_EXECUTABLE), ProgramVersion());
+  EXPECT_EQ(ReadPeFileVersion(SKELDER_TOOL_EXECUTABLE), ProgramVersion());
 }
 
 // A damaged file never crashes the reader: it gives the version or nothing.
