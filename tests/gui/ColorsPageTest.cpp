@@ -5,11 +5,11 @@
 #include "MainWindowFixture.h"
 #include "core/properties/ColorSchemas.h"
 #include "core/tree/NodeTextEncoding.h"
-#include "gui/app/Commands.h"
-#include "gui/properties/SettingsPages.h"
-#include "gui/ui/StatusPanels.h"
 #include "gui/properties/ConnectionPages.h"
 #include "gui/properties/PropertyPages.h"
+#include "gui/properties/SettingsPages.h"
+#include "gui/ui/Commands.h"
+#include "gui/ui/StatusPanels.h"
 
 namespace skelder::testing {
 
@@ -75,6 +75,7 @@ class ColorsPageTest : public MainWindowFixture {
   void chooseAttribute(int attribute, bool background) {
     QTest::mouseClick(pages().samples[static_cast<size_t>(attribute)], Qt::LeftButton);
     clickBox(background ? pages().RB4 : pages().RB3);
+    QApplication::processEvents();  // the command states follow once the loop turns
   }
   // A click on the box of a check box or radio button, where it reacts.
   static void clickBox(QAbstractButton* button) {
@@ -182,6 +183,7 @@ TEST_F(ColorsPageTest, ReverseAndOneBackgroundForAll) {
   chooseAttribute(3, true);
   EXPECT_TRUE(pages().bSameBkgrColor->isEnabled());
   pages().bSameBkgrColor->click();
+  QApplication::processEvents();
   EXPECT_EQ(working(), "1:2:3:22:23:24:7:8:9:22:23:24:13:14:15:22:23:24:19:20:21:22:23:24");
   EXPECT_FALSE(pages().bSameBkgrColor->isEnabled());
 }
@@ -199,10 +201,11 @@ TEST_F(ColorsPageTest, SchemasAndTheParentsColours) {
   EXPECT_EQ(working(), BuiltInColorString(0));
 
   // "Set parent's colors": below the top level, Run available, and different colours.
-  window->RequestCommandRefresh();
+  window->RefreshCommandsNow();
   ASSERT_TRUE(window->commands().run->isEnabled());
   EXPECT_TRUE(pages().bParentColors->isEnabled());
   pages().bParentColors->click();
+  QApplication::processEvents();
   EXPECT_EQ(working(), kGreenTint);
   EXPECT_EQ(schema->currentText(), "Green Tint");
   EXPECT_FALSE(pages().bParentColors->isEnabled());
@@ -221,10 +224,10 @@ TEST_F(ColorsPageTest, SchemasAndTheParentsColours) {
   // Without a macro there is no Run, and no parent's colours either.
   schema->setFocus();
   QTest::keyClick(schema, Qt::Key_Home);
-  window->RequestCommandRefresh();
+  window->RefreshCommandsNow();
   EXPECT_TRUE(pages().bParentColors->isEnabled());
   pages().Memo1->clear();
-  window->RequestCommandRefresh();
+  window->RefreshCommandsNow();
   EXPECT_FALSE(window->commands().run->isEnabled());
   EXPECT_FALSE(pages().bParentColors->isEnabled());
 }

@@ -4,7 +4,7 @@
 #include <QTreeView>
 
 #include "MainWindowFixture.h"
-#include "gui/app/Commands.h"
+#include "gui/ui/Commands.h"
 
 namespace skelder::testing {
 

@@ -3,7 +3,7 @@
 
 #include "MainWindowFixture.h"
 #include "core/tree/NodeTextEncoding.h"
-#include "gui/app/Commands.h"
+#include "gui/ui/Commands.h"
 #include "gui/ui/StatusPanels.h"
 #include "gui/editor/CompletionProposal.h"
 #include "gui/editor/HelpViewer.h"

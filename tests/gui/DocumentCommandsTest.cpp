@@ -11,7 +11,7 @@
 #include "core/tree/TableReader.h"
 #include "core/tree/TableWriter.h"
 #include "core/tree/TreeState.h"
-#include "gui/app/Commands.h"
+#include "gui/ui/Commands.h"
 #include "gui/properties/SettingsPages.h"
 #include "gui/ui/StatusPanels.h"
 

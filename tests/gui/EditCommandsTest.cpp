@@ -5,7 +5,7 @@
 #include <QTreeView>
 
 #include "MainWindowFixture.h"
-#include "gui/app/Commands.h"
+#include "gui/ui/Commands.h"
 #include "gui/properties/ConnectionPages.h"
 #include "gui/tree/ConnectionTreeView.h"
 #include "gui/tree/EditCommands.h"
@@ -128,7 +128,7 @@ TEST_F(EditCommandsTest, TheScheduleFieldsAndTheAddButtonsOpenTheSharedContextMe
   // A click on the item closes the menu, and the field has the focus again.
   pmTV->hide();
   hour->setFocus();
-  window.RequestCommandRefresh();
+  window.RefreshCommandsNow();
   hour->selectAll();
   ASSERT_TRUE(paste->isEnabled());
   paste->trigger();
@@ -140,7 +140,7 @@ TEST_F(EditCommandsTest, CopyIsNotOfferedWithTheComputerNodeSelected) {
   auto& window = open();
   add(window, window.tree().computerNode(), "Web");
   focusTree(window, {window.tree().computerNode()});
-  window.RequestCommandRefresh();
+  window.RefreshCommandsNow();
   QTRY_VERIFY_WITH_TIMEOUT(!window.commands().copy->isEnabled(), 1000);
   QTest::qWait(250);
   EXPECT_FALSE(window.commands().copy->isEnabled());

@@ -5,7 +5,7 @@
 
 #include "MainWindowFixture.h"
 #include "core/tree/NodeTextEncoding.h"
-#include "gui/app/Commands.h"
+#include "gui/ui/Commands.h"
 #include "gui/properties/SettingsPages.h"
 #include "gui/editor/MacroEditor.h"
 #include "gui/editor/TtlHighlighter.h"

@@ -16,7 +16,7 @@
 #include "core/tree/NodeTextEncoding.h"
 #include "core/tree/TableWriter.h"
 #include "core/tree/TreeState.h"
-#include "gui/app/Commands.h"
+#include "gui/ui/Commands.h"
 #include "gui/app/GuiStartupHost.h"
 #include "gui/integration/AboutWindow.h"
 #include "gui/integration/InformationWindow.h"

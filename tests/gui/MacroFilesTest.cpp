@@ -6,7 +6,7 @@
 
 #include "MainWindowFixture.h"
 #include "core/text/FileErrorText.h"
-#include "gui/app/Commands.h"
+#include "gui/ui/Commands.h"
 #include "gui/ui/LocalText.h"
 #include "gui/ui/StatusPanels.h"
 
@@ -37,7 +37,7 @@ class MacroFilesTest : public MainWindowFixture {
     TreeNode* parent = addConnection("Gateway", nullptr, "connect 'gw'");
     selectNodes({addConnection("Router", parent, macro)});
     w.ShowPage(1);
-    w.RequestCommandRefresh();
+    w.RefreshCommandsNow();
     QApplication::processEvents();
     return w;
   }
@@ -64,7 +64,7 @@ TEST_F(MacroFilesTest, TheSubmenuFollowsTheTemplateFileAndTheMacroPage) {
 
   selectNodes({addConnection("Router")});
   w.ShowPage(1);
-  w.RequestCommandRefresh();
+  w.RefreshCommandsNow();
   QApplication::processEvents();
   EXPECT_TRUE(submenu()->isEnabled());
   EXPECT_TRUE(w.commands().importMacro->isEnabled());

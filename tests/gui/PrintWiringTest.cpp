@@ -2,7 +2,7 @@
 #include <QToolButton>
 
 #include "MainWindowFixture.h"
-#include "gui/app/Commands.h"
+#include "gui/ui/Commands.h"
 
 namespace skelder::testing {
 
@@ -15,7 +15,7 @@ TEST_F(PrintWiring, WithoutAPrinterThePrintCommandsAreDisabledWithTheHint) {
   auto& window = create();
   selectNodes({addConnection("Router", nullptr, "connect 'router'")});
   window.ShowPage(1);
-  window.RequestCommandRefresh();
+  window.RefreshCommandsNow();
   QApplication::processEvents();
   const Commands& c = window.commands();
   EXPECT_TRUE(c.run->isEnabled());

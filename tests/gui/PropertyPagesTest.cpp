@@ -8,7 +8,7 @@
 #include "MainWindowFixture.h"
 #include "core/base/Clock.h"
 #include "core/tree/NodeTextEncoding.h"
-#include "gui/app/Commands.h"
+#include "gui/ui/Commands.h"
 #include "gui/properties/SettingsPages.h"
 #include "gui/ui/StatusPanels.h"
 #include "gui/properties/ConnectionPages.h"
@@ -180,7 +180,7 @@ TEST_F(PropertyPagesTest, ApplyWorksFromEveryPlace) {
   for (const auto& apply : places) {
     click(window, nodeWeb);
     type(window, "x");
-    window.RequestCommandRefresh();
+    window.RefreshCommandsNow();
     ASSERT_TRUE(window.commands().apply->isEnabled()) << round;
     apply();
     EXPECT_FALSE(window.HasPendingEdits()) << round;

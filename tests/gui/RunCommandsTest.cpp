@@ -5,7 +5,7 @@
 
 #include "MainWindowFixture.h"
 #include "core/tree/NodeTextEncoding.h"
-#include "gui/app/Commands.h"
+#include "gui/ui/Commands.h"
 #include "gui/properties/SettingsPages.h"
 #include "gui/run/KeywordHintLabel.h"
 #include "gui/run/RunCommands.h"
@@ -40,7 +40,7 @@ class RunCommandsTest : public MainWindowFixture {
     window.tree().setFocusedNode(nodes.back());
     window.tree().setCurrentNode(nodes.back());
     window.ShowNodeProperties();
-    window.RequestCommandRefresh();
+    window.RefreshCommandsNow();
   }
   void trigger(QAction* action) {
     QTRY_VERIFY_WITH_TIMEOUT(action->isEnabled(), 2000);

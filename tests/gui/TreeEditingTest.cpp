@@ -6,7 +6,7 @@
 #include "core/properties/ColorSchemas.h"
 #include "core/tree/NodeKinds.h"
 #include "core/tree/NodeTextEncoding.h"
-#include "gui/app/Commands.h"
+#include "gui/ui/Commands.h"
 #include "gui/tree/TreeCommands.h"
 
 namespace skelder::testing {
@@ -29,7 +29,7 @@ class TreeEditing : public MainWindowFixture {
   void focus(MainWindow& window, TreeNode* node) {
     selectNodes({node});
     window.findChild<QTreeView*>("VT")->setFocus();  // the tree's commands need its focus
-    window.RequestCommandRefresh();
+    window.RefreshCommandsNow();
     QApplication::processEvents();
   }
   // As the user does it: the command once it is available (the refresh may be deferred).

@@ -2,7 +2,7 @@
 #include <QTest>
 
 #include "MainWindowFixture.h"
-#include "gui/app/Commands.h"
+#include "gui/ui/Commands.h"
 
 namespace skelder::testing {
 

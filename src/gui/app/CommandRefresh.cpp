@@ -10,7 +10,6 @@
 #include "core/app/CommandAvailability.h"
 #include "core/properties/ColorSet.h"
 #include "core/properties/NodeProperties.h"
-#include "gui/app/Commands.h"
 #include "gui/app/MainWindow.h"
 #include "gui/editor/PrintCommands.h"
 #include "gui/editor/TextSearch.h"
@@ -19,6 +18,7 @@
 #include "gui/properties/SettingsPages.h"
 #include "gui/run/RunCommands.h"
 #include "gui/tree/EditCommands.h"
+#include "gui/ui/Commands.h"
 #include "gui/ui/LocalText.h"
 
 namespace skelder {

@@ -5,38 +5,27 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QMenuBar>
 #include <QScreen>
-#include <QSplitter>
-#include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
-#include <QToolButton>
-#include <QVBoxLayout>
-#include <filesystem>
 
 #include "core/app/SettingsStorage.h"
 #include "core/app/Startup.h"
 #include "core/base/ProgramFolder.h"
 #include "core/editor/PrintHeader.h"
-#include "core/integration/ConfigBackup.h"
 #include "core/integration/UpdateAddresses.h"
 #include "core/integration/UpdateInterval.h"
-#include "core/properties/ColorSchemas.h"
 #include "core/run/TerminalSettings.h"
-#include "core/tree/ConnectionImport.h"
 #include "core/tree/NodeKinds.h"
-#include "core/tree/TableFileHost.h"
-#include "core/tree/TableReader.h"
-#include "core/tree/TableWriter.h"
-#include "core/tree/TreeClipboard.h"
 #include "core/tree/TreeState.h"
-#include "core/tree/TreeUpdateBatch.h"
 #include "gui/app/CommandRefresh.h"
-#include "gui/app/Commands.h"
 #include "gui/app/CompanionMessages.h"
 #include "gui/app/DocumentHost.h"
+#include "gui/app/MainMenus.h"
+#include "gui/app/WindowLayout.h"
+#include "gui/editor/EditorColoring.h"
+#include "gui/editor/EditorOptions.h"
+#include "gui/editor/HelpViewer.h"
 #include "gui/editor/MacroEditor.h"
 #include "gui/editor/MacroFileCommands.h"
 #include "gui/editor/PrintCommands.h"
@@ -44,10 +33,12 @@
 #include "gui/editor/QtPrinterCheck.h"
 #include "gui/editor/TemplateMenu.h"
 #include "gui/editor/TextSearch.h"
+#include "gui/editor/TtlHighlighter.h"
 #include "gui/integration/IntegrationCommands.h"
 #include "gui/integration/QtDownloader.h"
 #include "gui/integration/UpdateWindow.h"
 #include "gui/properties/ConnectionPages.h"
+#include "gui/properties/PendingEdits.h"
 #include "gui/properties/PropertyPages.h"
 #include "gui/properties/SettingsPages.h"
 #include "gui/run/RunCommands.h"
@@ -55,10 +46,10 @@
 #include "gui/tree/ConnectionTreeView.h"
 #include "gui/tree/EditCommands.h"
 #include "gui/tree/TreeCommands.h"
+#include "gui/ui/Commands.h"
 #include "gui/ui/InsertModeFilter.h"
 #include "gui/ui/LocalText.h"
 #include "gui/ui/StatusPanels.h"
-#include "gui/ui/SystemLocale.h"
 
 namespace skelder {
 
@@ -77,10 +68,6 @@ class ContextClock : public Clock {
 };
 
 constexpr int kMinimumWidth = 654;
-constexpr int kPageAreaMinimumWidth = 370;
-constexpr int kPageAreaMinimumHeight = 404;
-constexpr int kTreeDesignWidth = 265;
-constexpr int kTreeShrinkLimit = 215;
 
 }  // namespace
 
@@ -88,12 +75,15 @@ MainWindow::MainWindow(ProgramContext& context, QWidget* parent)
     : QMainWindow(parent),
       context_(context),
       clock_(std::make_unique<ContextClock>(context)),
+      services_{context.platform, context.dialogs, *clock_, context.programFolder},
       documentHost_(new DocumentHost(this)),
       commands_(new Commands(this)),
+      pendingEdits_(new PendingEdits(tree_, this)),
       insertMode_(new InsertModeFilter(this)),
       Timer1(new QTimer(this)),
       Timer3(new QTimer(this)),
-      Timer4(new QTimer(this)) {
+      Timer4(new QTimer(this)),
+      refreshSoon_(new QTimer(this)) {
   setObjectName(QStringLiteral("MainWindow"));
   const struct {
     QTimer* timer;
@@ -105,7 +95,10 @@ MainWindow::MainWindow(ProgramContext& context, QWidget* parent)
     t.timer->setSingleShot(true);
     t.timer->setInterval(t.interval);
   }
-  connect(Timer1, &QTimer::timeout, this, &MainWindow::refreshCommands);
+  refreshSoon_->setSingleShot(true);
+  refreshSoon_->setInterval(0);
+  connect(Timer1, &QTimer::timeout, this, &MainWindow::RefreshCommandsNow);
+  connect(refreshSoon_, &QTimer::timeout, this, &MainWindow::RefreshCommandsNow);
   connect(Timer3, &QTimer::timeout, this, &MainWindow::askDelayedImport);
   connect(Timer4, &QTimer::timeout, this, [this] { setWindowState(Qt::WindowMaximized); });
 
@@ -114,14 +107,14 @@ MainWindow::MainWindow(ProgramContext& context, QWidget* parent)
                             *context_.platform.settings, *clock_, context_.programFolder},
       *documentHost_);
   model_ = new ConnectionTreeModel(tree_, *context_.platform.system, this);
-  buildLayout();
-  buildMenus();
-  buildToolBar();
+  createParts();
+  registerFocusAreas();
+  connectStatus();
+  connectTree();
   connectDocument();
   connectMacroFiles();
   connectUpdateCheck();
   connectPrinting();
-  connectCommands();
   createInOrder();
 }
 
@@ -133,325 +126,114 @@ MainWindow::~MainWindow() {
   // The widgets and the tree's observers go while the tree still exists; an open name
   // editor closes without renaming anything.
   model_->blockSignals(true);
-  delete splitter_;
+  delete takeCentralWidget();
   delete properties_;
   delete model_;
 }
 
-// --- Layout -------------------------------------------------------------------------
+// --- Composition ----------------------------------------------------------------------
 
-void MainWindow::buildLayout() {
-  splitter_ = new QSplitter(Qt::Horizontal, this);
-  splitter_->setObjectName(QStringLiteral("Splitter1"));
-  splitter_->setHandleWidth(3);
-  splitter_->setChildrenCollapsible(false);
-  VT = new ConnectionTreeView(*model_, splitter_);
-  PG = new QTabWidget(splitter_);
-  PG->setObjectName(QStringLiteral("PG"));
-  PG->setMinimumSize(kPageAreaMinimumWidth, kPageAreaMinimumHeight);
-  settingsPages_ = new SettingsPages(PG);
-  PG->addTab(settingsPages_, QStringLiteral("Settings"));
-  pages_ = std::make_unique<ConnectionPages>(PG);
-  Memo1 = pages_->Memo1;
-  Memo2 = pages_->Memo2;
-  PG->addTab(pages_->macroPage, QStringLiteral("Macro"));
-  PG->addTab(pages_->popupPage, QStringLiteral("Popup"));
-  PG->addTab(pages_->colorsPage, QStringLiteral("Colors"));
-  PG->addTab(pages_->schedulePage, QStringLiteral("Schedule"));
-  properties_ = new PropertyPages(*this, *pages_);
-  macroEditor_ = new MacroEditor(*this);
-  splitter_->addWidget(VT);
-  splitter_->addWidget(PG);
-  splitter_->setStretchFactor(0, 0);
-  splitter_->setStretchFactor(1, 1);
-  splitter_->setSizes({kTreeDesignWidth, 600});
-  setCentralWidget(splitter_);
-
+void MainWindow::createParts() {
+  layout_ = new WindowLayout(*this, *model_, tree_);
+  SettingsPages& settings = layout_->settingsPages();
+  ConnectionPages& pages = layout_->connectionPages();
   statusBar_ = new StatusPanels(this);
   setStatusBar(statusBar_);
+  coloring_ = new EditorColoring(pages.Memo1, settings, tree_, context_.programFolder);
+  properties_ = new PropertyPages({tree_, *document_, pages, settings, *coloring_, *pendingEdits_,
+                                   *statusBar_, layout_->pageArea(), services_},
+                                  this);
+  menus_ = new MainMenus(*this, *commands_, focusAreas_);
+  macroEditor_ = new MacroEditor(
+      {*pages.Memo1, *pages.Memo2, settings, *menuBar(), *coloring_, services_}, this);
+  ConnectionTreeView& view = layout_->treeView();
+  treeCommands_ =
+      new TreeCommands({tree_, *document_, view, *properties_, *pendingEdits_, settings, services_,
+                        *commands_->deleteSelected, *commands_->moveUp, *commands_->moveDown},
+                       this);
+  runCommands_ = new RunCommands(
+      {tree_, settings_, settings, *pages.Memo1, macroEditor_->highlighter().keywords(), pages,
+       *properties_, *pendingEdits_, services_},
+      this);
+  commandRefresh_ = std::make_unique<CommandRefresh>(*this);
+  companion_ = new CompanionMessages(*this);
+  editCommands_ = new EditCommands(
+      {tree_, *document_, *properties_, *pendingEdits_, focusAreas_, *commands_->cut}, this);
+  textSearch_ = new TextSearch(*this, *pages.Memo1, *statusBar_, *pendingEdits_, context_.dialogs);
+}
 
-  // The shared insert mode of the single-line fields.
-  for (QLineEdit* field :
-       {settingsPages_->edtName, settingsPages_->edtEmail, settingsPages_->edtPhone,
-        settingsPages_->edtMobile, settingsPages_->edtPager, settingsPages_->edtPath2Templates})
+void MainWindow::registerFocusAreas() {
+  const SettingsPages& s = settingsPages();
+  const ConnectionPages& pages = connectionPages();
+  ConnectionTreeView* view = &layout_->treeView();
+  FocusAreas& areas = focusAreas_;
+  areas.add(view, FocusArea::Tree);
+  areas.addEditorsOf(view, FocusArea::NameEditor);
+  areas.add(pages.Memo1, FocusArea::MacroEditor);
+  areas.add(pages.Memo2, FocusArea::PopupEditor);
+  const std::pair<QLineEdit*, FocusArea> fields[] = {
+      {s.edtName, FocusArea::UserName}, {s.edtEmail, FocusArea::Email},
+      {s.edtPhone, FocusArea::Phone},   {s.edtMobile, FocusArea::Mobile},
+      {s.edtPager, FocusArea::Pager},   {s.edtPath2Templates, FocusArea::TemplateFile}};
+  for (const auto& [field, area] : fields) {
+    areas.add(field, area);
     field->installEventFilter(insertMode_);
-  for (QLineEdit* field : pages_->scheduleFields) field->installEventFilter(insertMode_);
-  for (QsciScintilla* editor : {Memo1, Memo2}) editor->installEventFilter(insertMode_);
-  insertMode_->toggled = [this] { ShowInsertMode(false); };
+    menus_->attachContextMenu(field);
+  }
+  for (size_t i = 0; i < pages.scheduleFields.size(); ++i) {
+    QLineEdit* field = pages.scheduleFields[i];
+    areas.add(field,
+              static_cast<FocusArea>(static_cast<int>(FocusArea::Minute) + static_cast<int>(i)));
+    field->installEventFilter(insertMode_);
+    menus_->attachContextMenu(field);
+  }
+  for (QsciScintilla* editor : {pages.Memo1, pages.Memo2}) {
+    editor->installEventFilter(insertMode_);
+    menus_->attachContextMenu(editor);
+  }
+  menus_->attachContextMenu(view);
+}
 
-  connect(PG, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
-  connect(settingsPages_, &QTabWidget::currentChanged, this, [this](int page) {
-    if (page == 0) settingsPages_->cbDoubleClickAction->setFocus();
-    RequestCommandRefresh();
-  });
-  connect(settingsPages_, &SettingsPages::fullPathMRUChanged, this, [this](bool full) {
-    settings_.fullPathMRU = full;
-    redrawRecentFiles();
-  });
-  connect(Memo1, &QsciScintilla::cursorPositionChanged, this,
+void MainWindow::connectStatus() {
+  ConnectionPages& pages = connectionPages();
+  insertMode_->toggled = [this] { ShowInsertMode(false); };
+  connect(pendingEdits_, &PendingEdits::changed, statusBar_, &StatusPanels::showPendingEdits);
+  connect(pendingEdits_, &PendingEdits::changed, this, &MainWindow::RequestCommandRefresh);
+  connect(pages.Memo1, &QsciScintilla::cursorPositionChanged, this,
           [this] { ShowCaretPosition(true, 1); });
-  connect(Memo2, &QsciScintilla::cursorPositionChanged, this,
+  connect(pages.Memo2, &QsciScintilla::cursorPositionChanged, this,
           [this] { ShowCaretPosition(true, 2); });
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-    if (now != Memo1 && now != Memo2) ShowCaretPosition(false, 0);
+    const FocusArea area = focusAreas_.of(now);
+    if (area != FocusArea::MacroEditor && area != FocusArea::PopupEditor)
+      ShowCaretPosition(false, 0);
     ShowInsertMode(false);
     RequestCommandRefresh();
   });
-  VT->focusChangeAllowed = [this](TreeNode* node) { return properties_->FocusChangeAllowed(node); };
-  connect(VT, &ConnectionTreeView::focusedNodeChanged, this, [this](TreeNode* node) {
+  qApp->installEventFilter(this);
+}
+
+void MainWindow::connectTree() {
+  ConnectionTreeView& view = layout_->treeView();
+  view.focusChangeAllowed = [this](TreeNode* node) {
+    return properties_->FocusChangeAllowed(node);
+  };
+  connect(&view, &ConnectionTreeView::focusedNodeChanged, this, [this](TreeNode* node) {
     if (tree_.loading()) return;
     tree_.setCurrentNode(node);
     ShowNodeProperties();
     RequestCommandRefresh();
   });
-  connect(VT, &ConnectionTreeView::editorCreated, this, [this](QWidget* editor) {
+  connect(&view, &ConnectionTreeView::editorCreated, this, [this](QWidget* editor) {
     if (const TreeNode* node = tree_.focusedNode(); node && node->hasCutMark())
       editCommands_->CancelCutOrCopy();
     editor->installEventFilter(insertMode_);
     ShowInsertMode(false);
   });
-  treeCommands_ = new TreeCommands(*this, *VT);
-  runCommands_ = new RunCommands(*this);
-  commandRefresh_ = std::make_unique<CommandRefresh>(*this);
-  companion_ = new CompanionMessages(*this);
-  editCommands_ = new EditCommands(*this);
-  textSearch_ = new TextSearch(*this, *Memo1);
-  connect(VT, &ConnectionTreeView::dragStarted, this,
+  connect(&view, &ConnectionTreeView::dragStarted, this,
           [this] { editCommands_->setCutSource(tree_.focusedNode()); });
-  connect(VT, &ConnectionTreeView::nodesDropped, this, &MainWindow::dropNodes);
-  qApp->installEventFilter(this);
-}
-
-void MainWindow::buildMenus() {
-  Commands& c = *commands_;
-  fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
-  fileMenu_->setObjectName(QStringLiteral("MnFile"));
-  fileMenu_->addActions({c.newTable, c.open, c.save, c.saveAs});
-  fileMenu_->addSeparator();
-  fileMenu_->addActions({c.importConnection, c.exportConnection});
-  fileMenu_->addSeparator();
-  templateSubmenu_ = fileMenu_->addMenu(QStringLiteral("Import macro Template"));
-  templateSubmenu_->setObjectName(QStringLiteral("MnImportTemplate"));
-  templateSubmenu_->setEnabled(false);
-  fileMenu_->addActions({c.importMacro, c.exportMacro});
-  fileMenu_->addSeparator();
-  QMenu* config = fileMenu_->addMenu(QStringLiteral("TeraTerm configuration"));
-  config->setObjectName(QStringLiteral("MnTTConfig"));
-  config->addAction(c.backup);
-  config->addSeparator();
-  config->addAction(c.restore);
-  fileMenu_->addSeparator();
-  fileMenu_->addAction(c.info);
-  fileMenu_->addSeparator();
-  fileMenu_->addActions({c.printerSetup, c.printPreview, c.print});
-  fileMenu_->addSeparator();
-  fileMenu_->addAction(c.close);
-  connect(fileMenu_, &QMenu::aboutToShow, this, &MainWindow::updateInfoCaption);
-
-  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-  edit->setObjectName(QStringLiteral("MnEdit"));
-  edit->addAction(c.undo);
-  edit->addSeparator();
-  edit->addActions({c.cut, c.copy, c.paste, c.selectAll});
-  edit->addSeparator()->setVisible(false);
-  edit->addAction(c.copyNodePath);
-
-  QMenu* search = menuBar()->addMenu(QStringLiteral("&Search"));
-  search->setObjectName(QStringLiteral("MnSearch"));
-  search->addActions({c.find, c.findNext, c.findPrevious, c.replace});
-
-  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-  view->setObjectName(QStringLiteral("MnView"));
-  QMenu* settings = view->addMenu(QStringLiteral("Settings"));
-  settings->setObjectName(QStringLiteral("MnViewSettings"));
-  settings->addActions(
-      {c.viewGeneral, c.viewUserData, c.viewMacroEditor, c.viewHighlighter, c.viewNewConnections});
-  view->addActions({c.viewMacro, c.viewPopup, c.viewColors, c.viewSchedule});
-  view->addSeparator();
-  QMenu* layout = view->addMenu(QStringLiteral("Connection Tree"));
-  layout->setObjectName(QStringLiteral("MnConnectionTree"));
-  layout->addActions({c.treeHide, c.treeMaximize, c.treeRestore});
-
-  QMenu* connection = menuBar()->addMenu(QStringLiteral("&Connection"));
-  connection->setObjectName(QStringLiteral("MnConnection"));
-  connection->addActions({c.addChild, c.addSibling, c.duplicate, c.deleteSelected});
-  connection->addSeparator();
-  connection->addAction(c.addSeparator);
-  connection->addSeparator();
-  connection->addActions({c.moveUp, c.moveDown});
-  connection->addSeparator();
-  connection->addActions({c.expandAll, c.collapseAll});
-  connection->addSeparator();
-  connection->addAction(c.apply);
-  connection->addSeparator();
-  connection->addAction(c.selectFromRoot);
-
-  QMenu* actions = menuBar()->addMenu(QStringLiteral("&Actions"));
-  actions->setObjectName(QStringLiteral("MnActions"));
-  actions->addActions({c.runToCursor, c.run, c.runBranchToCursor, c.runBranch, c.runAllSelected});
-  actions->addSeparator();
-  actions->addAction(c.showPopup);
-
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  help->setObjectName(QStringLiteral("MnHelpMenu"));
-  help->addActions({c.help, c.macroHelp});
-  help->addSeparator();
-  help->addAction(c.checkUpdates);
-  help->addSeparator();
-  help->addAction(c.about);
-
-  // The context menu pmTV, shared by the tree, the editors and the fields.
-  auto* pmTV = new QMenu(this);
-  pmTV->setObjectName(QStringLiteral("pmTV"));
-  pmTV->addActions({c.undo, c.cut, c.copy, c.paste});
-  pmTV->addSeparator();
-  pmTV->addAction(c.selectAll);
-  pmTV->addSeparator()->setVisible(false);
-  pmTV->addAction(c.copyNodePath);
-  // The tree's items are the menu's own, shown only while the tree has the focus; they
-  // give their commands to the main actions.
-  auto treeItem = [this, pmTV](QAction* command) {
-    auto* item = new QAction(command->text(), pmTV);
-    item->setObjectName(command->objectName() + QStringLiteral("Popup"));
-    item->setShortcut(command->shortcut());
-    item->setShortcutContext(Qt::WidgetShortcut);  // shown only; the main action has the key
-    connect(item, &QAction::triggered, command, &QAction::trigger);
-    treeItems_.append(qMakePair(item, command));
-    return item;
-  };
-  pmTV->addSeparator();
-  for (QAction* command : {c.addChild, c.addSibling, c.duplicate, c.deleteSelected})
-    pmTV->addAction(treeItem(command));
-  pmTV->addSeparator();
-  pmTV->addAction(treeItem(c.addSeparator));
-  pmTV->addSeparator();
-  for (QAction* command : {c.moveUp, c.moveDown}) pmTV->addAction(treeItem(command));
-  pmTV->addSeparator();
-  pmTV->addActions({c.run, c.runBranch});
-  pmTV->addSeparator();
-  pmTV->addAction(c.apply);
-  connect(pmTV, &QMenu::aboutToShow, this, [this] {
-    refreshCommands();
-    const bool treeFocused = focusArea() == FocusArea::Tree;
-    for (const auto& [item, command] : treeItems_) {
-      item->setVisible(treeFocused);
-      item->setEnabled(command->isEnabled());
-    }
-  });
-  for (QMenu* menu : menuBar()->findChildren<QMenu*>())
-    connect(menu, &QMenu::aboutToShow, this, &MainWindow::refreshCommands);
-  pmTV_ = pmTV;
-  for (QWidget* target : std::initializer_list<QWidget*>{
-           VT, Memo1, Memo2, settingsPages_->edtName, settingsPages_->edtEmail,
-           settingsPages_->edtPhone, settingsPages_->edtMobile, settingsPages_->edtPager,
-           settingsPages_->edtPath2Templates})
-    attachContextMenu(target);
-  for (QLineEdit* field : pages_->scheduleFields) attachContextMenu(field);
-}
-
-// A button with its own click that takes the action's look, state and hint.
-void MainWindow::followAction(QToolButton* button, QAction* action,
-                              const std::function<void()>& click) {
-  button->setIcon(action->icon());
-  auto follow = [button, action] {
-    button->setEnabled(action->isEnabled());
-    button->setToolTip(action->toolTip());
-  };
-  follow();
-  connect(action, &QAction::changed, button, follow);
-  connect(button, &QToolButton::clicked, this, click);
-}
-
-// pmTV instead of the control's own menu, so that its items act as the main menu's do.
-void MainWindow::attachContextMenu(QWidget* target) {
-  target->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(target, &QWidget::customContextMenuRequested, this,
-          [this, target](const QPoint& at) { pmTV_->popup(target->mapToGlobal(at)); });
-}
-
-void MainWindow::buildToolBar() {
-  Commands& c = *commands_;
-  CBar = addToolBar(QStringLiteral("Toolbar"));
-  CBar->setObjectName(QStringLiteral("CBar"));
-  CBar->setMovable(false);
-  CBar->setIconSize(QSize(16, 16));
-  // Compact buttons, so that the whole bar fits the window's minimum width.
-  CBar->setStyleSheet(QStringLiteral("QToolButton { padding: 0px; margin: 0px; }"));
-  QStyle* style = QApplication::style();
-  c.newTable->setIcon(style->standardIcon(QStyle::SP_FileIcon));
-  c.open->setIcon(style->standardIcon(QStyle::SP_DialogOpenButton));
-  c.save->setIcon(style->standardIcon(QStyle::SP_DialogSaveButton));
-  c.saveAs->setIcon(style->standardIcon(QStyle::SP_DriveFDIcon));
-  c.addChild->setIcon(style->standardIcon(QStyle::SP_FileDialogNewFolder));
-  c.addSibling->setIcon(style->standardIcon(QStyle::SP_FileLinkIcon));
-  c.deleteSelected->setIcon(style->standardIcon(QStyle::SP_TrashIcon));
-  c.moveUp->setIcon(style->standardIcon(QStyle::SP_ArrowUp));
-  c.moveDown->setIcon(style->standardIcon(QStyle::SP_ArrowDown));
-  c.undo->setIcon(style->standardIcon(QStyle::SP_ArrowBack));
-  c.cut->setIcon(style->standardIcon(QStyle::SP_DialogDiscardButton));
-  c.copy->setIcon(style->standardIcon(QStyle::SP_FileDialogDetailedView));
-  c.paste->setIcon(style->standardIcon(QStyle::SP_FileDialogContentsView));
-  c.showSpecialChars->setIcon(style->standardIcon(QStyle::SP_FileDialogInfoView));
-  c.print->setIcon(style->standardIcon(QStyle::SP_ComputerIcon));
-  c.printPreview->setIcon(style->standardIcon(QStyle::SP_FileDialogListView));
-  c.runToCursor->setIcon(style->standardIcon(QStyle::SP_MediaSeekForward));
-  c.run->setIcon(style->standardIcon(QStyle::SP_MediaPlay));
-  c.runBranchToCursor->setIcon(style->standardIcon(QStyle::SP_MediaSkipForward));
-  c.runBranch->setIcon(style->standardIcon(QStyle::SP_MediaVolume));
-
-  const QList<QList<QAction*>> groups = {{c.newTable, c.open, c.save, c.saveAs},
-                                         {c.addChild, c.addSibling, c.deleteSelected},
-                                         {c.moveUp, c.moveDown},
-                                         {c.undo, c.cut, c.copy, c.paste},
-                                         {c.showSpecialChars},
-                                         {c.print, c.printPreview},
-                                         {c.runToCursor, c.run, c.runBranchToCursor, c.runBranch}};
-  const char* names[] = {"BtnNew",
-                         "BtnOpen",
-                         "BtnSave",
-                         "BtnSaveAs",
-                         "BtnAddChild",
-                         "BtnAddSibling",
-                         "BtnDelete",
-                         "BtnMoveUp",
-                         "BtnMoveDown",
-                         "BtnUndo",
-                         "BtnCut",
-                         "BtnCopy",
-                         "BtnPaste",
-                         "BtnShowSpecialChars",
-                         "BtnPrint",
-                         "BtnPrintPreview",
-                         "BtnRunToCursor",
-                         "BtnRun",
-                         "BtnRunBranchToCursor",
-                         "BtnRunBranch"};
-  int n = 0;
-  for (const auto& group : groups) {
-    for (QAction* action : group) {
-      auto* button = new QToolButton(CBar);
-      if (action == c.print)
-        followAction(button, action, [this] { printing_->PrintNow(); });
-      else
-        button->setDefaultAction(action);
-      button->setAutoRaise(true);
-      button->setObjectName(QLatin1String(names[n++]));
-      if (action == c.addChild || action == c.addSibling) attachContextMenu(button);
-      CBar->addWidget(button);
-    }
-    CBar->addSeparator();
-  }
-  // "Apply" carries its own caption; it follows the command's availability.
-  auto* apply = new QToolButton(CBar);
-  apply->setObjectName(QStringLiteral("BtnApply"));
-  apply->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  apply->setText(QStringLiteral("Apply"));
-  apply->setToolTip(QStringLiteral("Apply changes (F12)"));
-  apply->setEnabled(c.apply->isEnabled());
-  connect(apply, &QToolButton::clicked, c.apply, &QAction::trigger);
-  connect(c.apply, &QAction::changed, apply,
-          [apply, action = c.apply] { apply->setEnabled(action->isEnabled()); });
-  CBar->addWidget(apply);
+  connect(&view, &ConnectionTreeView::nodesDropped, editCommands_, &EditCommands::DropNodes);
+  connect(treeCommands_, &TreeCommands::addFinished, this, [this] { ShowInsertMode(false); });
 }
 
 void MainWindow::connectDocument() {
@@ -462,19 +244,18 @@ void MainWindow::connectDocument() {
   };
   host.settle = [this] {
     const TreeNode* current = tree_.currentNode();
-    return !(HasPendingEdits() && current && current->data.Level > 0 &&
-             !properties_->resolvePendingEdits(current->data.Name));
+    return !current || current->data.Level == 0 || properties_->SettlePendingEdits();
   };
   connect(&host, &DocumentHost::changed, this,
           [this] { setWindowTitle(CaptionText(document_->displayName(), document_->modified())); });
   connect(&host, &DocumentHost::loaded, this, [this] { SetPendingEdits(false); });
   connect(&host, &DocumentHost::cleared, this, [this] {
-    Memo1->clear();
-    Memo2->clear();
-    pages_->cbLogSession->setChecked(settingsPages_->rbLog->isChecked());
-    if (PG->currentIndex() == 3)
-      properties_->colorsPage().ChooseSchema(settingsPages_->cbDefColors->currentIndex());
-    PG->setCurrentIndex(0);
+    ConnectionPages& pages = connectionPages();
+    pages.Memo1->clear();
+    pages.Memo2->clear();
+    pages.cbLogSession->setChecked(settingsPages().logNewConnections());
+    if (currentPage() == 3) properties_->colorsPage().ChooseSchema(settingsPages().defaultSchema());
+    layout_->pageArea().setCurrentIndex(0);
     SetPendingEdits(false);
     commands_->newTable->setEnabled(false);
   });
@@ -488,18 +269,20 @@ void MainWindow::connectDocument() {
         MakeStartupServices(context_.platform, context_.dialogs, context_.programFolder, "");
     StartCompanionIfNeeded(services);
   });
-  connect(&host, &DocumentHost::recentListChanged, this, &MainWindow::redrawRecentFiles);
+  connect(&host, &DocumentHost::recentListChanged, this, &MainWindow::showRecentFiles);
 }
 
 void MainWindow::connectMacroFiles() {
-  templates_ = new TemplateMenu(*templateSubmenu_, *Memo1,
-                                {*settingsPages_->edtPath2Templates, *settingsPages_->btnBrowse,
-                                 *settingsPages_->btnReloadTemplates},
-                                context_.dialogs, this);
-  macroFiles_ = new MacroFileCommands(*Memo1, context_.dialogs, this);
-  macroFiles_->settlePendingEdits = [this] {
+  QsciScintilla& macro = *connectionPages().Memo1;
+  SettingsPages& settings = settingsPages();
+  templates_ = new TemplateMenu(
+      menus_->templateSubmenu(), macro,
+      {*settings.edtPath2Templates, *settings.btnBrowse, *settings.btnReloadTemplates},
+      context_.dialogs, this);
+  macroFiles_ = new MacroFileCommands(macro, context_.dialogs, this);
+  macroFiles_->settlePendingEdits = [this, &macro] {
     const TreeNode* focused = tree_.focusedNode();
-    if (!HasPendingEdits() || !focused || Memo1->text().trimmed().isEmpty()) return true;
+    if (!HasPendingEdits() || !focused || macro.text().trimmed().isEmpty()) return true;
     return properties_->resolvePendingEdits(focused->data.Name);
   };
   macroFiles_->exportTo = [this](const std::string& path) {
@@ -507,16 +290,9 @@ void MainWindow::connectMacroFiles() {
     return focused && runCommands_->runner().RunMacro(true, true, path, *focused, tree_,
                                                       runCommands_->Inputs());
   };
-  auto edited = [this] {
-    SetPendingEdits(true);
-    RequestCommandRefresh();
-  };
+  auto edited = [this] { SetPendingEdits(true); };
   connect(templates_, &TemplateMenu::editorChanged, this, edited);
   connect(macroFiles_, &MacroFileCommands::editorChanged, this, edited);
-  connect(commands_->importMacro, &QAction::triggered, macroFiles_,
-          &MacroFileCommands::ImportMacro);
-  connect(commands_->exportMacro, &QAction::triggered, macroFiles_,
-          &MacroFileCommands::ExportMacro);
 }
 
 void MainWindow::connectUpdateCheck() {
@@ -527,12 +303,11 @@ void MainWindow::connectUpdateCheck() {
                            context_.programFolder, UpdateAddressesFromEnvironment(),
                            UpgradeServices{context_.dialogs, *platform.processes, *platform.starter,
                                            *platform.broadcaster, [this] { return QueryClose(); },
-                                           [this] { BackupTeraTermConfig(); }}},
+                                           [this] { integration_->BackupTeraTermConfig(); }}},
       this);
   downloader->setParent(updateWindow_);  // goes after the check that uses it
-  connect(commands_->checkUpdates, &QAction::triggered, this, &MainWindow::CheckForUpdates);
   // Only the user's choice sets the next due day, not the program's loading of the list.
-  connect(settingsPages_->cbUpdateInterval, &QComboBox::activated, this,
+  connect(settingsPages().cbUpdateInterval, &QComboBox::activated, this,
           [this](int entry) { StoreNextCheck(*context_.platform.settings, clock(), entry); });
 }
 
@@ -540,80 +315,165 @@ void MainWindow::connectPrinting() {
   printerCheck_ = std::make_unique<QtPrinterCheck>();
   printDialogs_ = std::make_unique<PrintDialogs>();
   printing_ = new PrintCommands(
-      PrintSource{Memo1, [this] { return document_->fileName(); },
+      PrintSource{connectionPages().Memo1, [this] { return document_->fileName(); },
                   [this] {
                     const TreeNode* node = tree_.currentNode();
                     return node ? NodePath(*node) : std::string();
                   },
-                  [this] { return settingsPages_->rbUseColorInEditor->isChecked(); }},
+                  [this] { return settingsPages().colorsInEditor(); }},
       *printerCheck_, *printDialogs_, context_.dialogs, *clock_, this);
   printing_->CheckPrinters(true);
   connect(printing_, &PrintCommands::statesChanged, this, &MainWindow::RequestCommandRefresh);
   connect(printing_, &PrintCommands::previewZoomChanged, this,
           [this](int index) { settings_.printPreviewScale = index; });
-  connect(commands_->print, &QAction::triggered, printing_, &PrintCommands::Print);
-  connect(commands_->printPreview, &QAction::triggered, printing_, &PrintCommands::Preview);
-  connect(commands_->printerSetup, &QAction::triggered, printing_, &PrintCommands::PrinterSetup);
+  connect(menus_, &MainMenus::printNowClicked, printing_, &PrintCommands::PrintNow);
 }
 
 void MainWindow::connectCommands() {
   Commands& c = *commands_;
   TableDocument& document = *document_;
-  auto documentCommand = [this](QAction* action, auto command) {
-    connect(action, &QAction::triggered, this, [this, command] {
-      command();
-      RequestCommandRefresh();
-    });
+  auto on = [this](QAction* action, auto command) {
+    connect(action, &QAction::triggered, this, command);
   };
-  documentCommand(c.newTable, [&document] { document.New(); });
-  documentCommand(c.open, [&document] { document.Open(); });
-  connect(c.save, &QAction::triggered, this, &MainWindow::Save);
-  connect(c.saveAs, &QAction::triggered, this, [this, &document] {
-    document.SaveAs();
-    RequestCommandRefresh();
-  });
-  documentCommand(c.importConnection, [&document] { document.ImportWithDialog(); });
-  documentCommand(c.exportConnection, [&document] { document.Export(); });
+  // File
+  on(c.newTable, [&document] { document.New(); });
+  on(c.open, [&document] { document.Open(); });
+  on(c.save, [this] { Save(); });
+  on(c.saveAs, [&document] { document.SaveAs(); });
+  on(c.importConnection, [&document] { document.ImportWithDialog(); });
+  on(c.exportConnection, [&document] { document.Export(); });
+  connect(c.importMacro, &QAction::triggered, macroFiles_, &MacroFileCommands::ImportMacro);
+  connect(c.exportMacro, &QAction::triggered, macroFiles_, &MacroFileCommands::ExportMacro);
+  connect(c.backup, &QAction::triggered, integration_, &IntegrationCommands::BackupTeraTermConfig);
+  connect(c.restore, &QAction::triggered, integration_,
+          &IntegrationCommands::RestoreTeraTermConfig);
+  connect(integration_, &IntegrationCommands::backupMade, c.restore,
+          [restore = c.restore] { restore->setEnabled(true); });
+  connect(c.info, &QAction::triggered, integration_, &IntegrationCommands::ShowInformation);
+  connect(c.print, &QAction::triggered, printing_, &PrintCommands::Print);
+  connect(c.printPreview, &QAction::triggered, printing_, &PrintCommands::Preview);
+  connect(c.printerSetup, &QAction::triggered, printing_, &PrintCommands::PrinterSetup);
   connect(c.close, &QAction::triggered, this, &QWidget::close);
-  connect(c.undo, &QAction::triggered, this, &MainWindow::Undo);
-  connect(c.showPopup, &QAction::triggered, this, &MainWindow::ShowPopup);
-  connect(c.apply, &QAction::triggered, this, &MainWindow::Apply);
-  connect(c.find, &QAction::triggered, this, [this] { textSearch_->ShowDialog(false); });
-  connect(c.replace, &QAction::triggered, this, [this] { textSearch_->ShowDialog(true); });
-  connect(c.findNext, &QAction::triggered, this, [this] { textSearch_->Search(false, false); });
-  connect(c.findPrevious, &QAction::triggered, this, [this] { textSearch_->Search(false, true); });
-  connect(c.backup, &QAction::triggered, this, &MainWindow::BackupTeraTermConfig);
-  connect(c.restore, &QAction::triggered, this, &MainWindow::RestoreTeraTermConfig);
+  // Edit
+  connect(c.undo, &QAction::triggered, editCommands_, &EditCommands::UndoCommand);
+  connect(c.cut, &QAction::triggered, editCommands_, &EditCommands::CutCommand);
+  connect(c.copy, &QAction::triggered, editCommands_, &EditCommands::CopyCommand);
+  connect(c.paste, &QAction::triggered, editCommands_, &EditCommands::PasteCommand);
+  connect(c.selectAll, &QAction::triggered, editCommands_, &EditCommands::SelectAllCommand);
+  // Search
+  on(c.find, [this] { textSearch_->ShowDialog(false); });
+  on(c.replace, [this] { textSearch_->ShowDialog(true); });
+  on(c.findNext, [this] { textSearch_->Search(false, false); });
+  on(c.findPrevious, [this] { textSearch_->Search(false, true); });
+  // View
   const std::pair<QAction*, std::pair<int, int>> pages[] = {
       {c.viewGeneral, {0, 0}},     {c.viewUserData, {0, 1}},       {c.viewMacroEditor, {0, 2}},
       {c.viewHighlighter, {0, 3}}, {c.viewNewConnections, {0, 4}}, {c.viewMacro, {1, -1}},
       {c.viewPopup, {2, -1}},      {c.viewColors, {3, -1}},        {c.viewSchedule, {4, -1}}};
   for (const auto& [action, page] : pages)
-    connect(action, &QAction::triggered, this,
-            [this, page = page] { ShowPage(page.first, page.second); });
-  connect(c.treeHide, &QAction::triggered, this, &MainWindow::HideTree);
-  connect(c.treeMaximize, &QAction::triggered, this, &MainWindow::MaximizeTree);
-  connect(c.treeRestore, &QAction::triggered, this, &MainWindow::RestoreTree);
+    on(action, [this, page = page] { ShowPage(page.first, page.second); });
+  on(c.treeHide, [this] { HideTree(); });
+  on(c.treeMaximize, [this] { MaximizeTree(); });
+  on(c.treeRestore, [this] { RestoreTree(); });
+  EditorOptions& options = macroEditor_->options();
+  connect(c.showSpecialChars, &QAction::toggled, &options, &EditorOptions::ShowSpecialChars);
+  connect(c.showSpecialChars, &QAction::triggered, &options, &EditorOptions::StoreShowSpecialChars);
+  // Connection
+  TreeCommands& tree = *treeCommands_;
+  on(c.addChild, [&tree] { tree.AddNode(AddKind::Child); });
+  on(c.addSibling, [&tree] { tree.AddNode(AddKind::Sibling); });
+  on(c.duplicate, [&tree] { tree.AddNode(AddKind::Duplicate); });
+  on(c.addSeparator, [&tree] { tree.AddNode(AddKind::Separator); });
+  connect(c.deleteSelected, &QAction::triggered, &tree, &TreeCommands::DeleteSelected);
+  connect(c.moveUp, &QAction::triggered, &tree, &TreeCommands::MoveUp);
+  connect(c.moveDown, &QAction::triggered, &tree, &TreeCommands::MoveDown);
+  connect(c.selectFromRoot, &QAction::triggered, &tree, &TreeCommands::SelectFromRoot);
+  connect(c.expandAll, &QAction::triggered, &tree, &TreeCommands::ExpandAll);
+  connect(c.collapseAll, &QAction::triggered, &tree, &TreeCommands::CollapseAll);
+  on(c.apply, [this] { Apply(); });
+  // Actions
+  const std::pair<QAction*, RunCommand> runs[] = {
+      {c.runToCursor, RunCommand::RunToCursor},
+      {c.run, RunCommand::Run},
+      {c.runBranchToCursor, RunCommand::RunBranchToCursor},
+      {c.runBranch, RunCommand::RunBranch}};
+  for (const auto& [action, command] : runs)
+    on(action, [this, command = command] { runCommands_->Run(command); });
+  connect(c.runAllSelected, &QAction::triggered, runCommands_, &RunCommands::RunAllSelected);
+  on(c.showPopup, [this] { ShowPopup(); });
+  // Help
+  HelpViewer& help = macroEditor_->help();
+  c.help->setEnabled(true);
+  c.macroHelp->setEnabled(true);
+  connect(c.help, &QAction::triggered, &help, &HelpViewer::ShowProductHelp);
+  connect(c.macroHelp, &QAction::triggered, &help, &HelpViewer::ShowMacroHelp);
+  on(c.checkUpdates, [this] { CheckForUpdates(); });
+  connect(c.about, &QAction::triggered, integration_, &IntegrationCommands::ShowAbout);
+  // Menus
+  connect(menus_, &MainMenus::aboutToShow, this, &MainWindow::RefreshCommandsNow);
+  connect(menus_, &MainMenus::fileMenuAboutToShow, this, [this] {
+    commands_->info->setText(
+        QStringLiteral("Information for %1 ...").arg(FromLocal(document_->shortName())));
+  });
+  connect(menus_, &MainMenus::recentFileChosen, this,
+          [this](int index) { document_->OpenRecent(index); });
+  connect(layout_, &WindowLayout::treeLayoutChanged, this, [this](TreeLayout layout) {
+    QAction* checked = layout == TreeLayout::Hidden      ? commands_->treeHide
+                       : layout == TreeLayout::Maximized ? commands_->treeMaximize
+                                                         : commands_->treeRestore;
+    checked->setChecked(true);
+  });
+}
+
+// Every command and every report of a part may change what the commands allow. The
+// command actions are the window's own children.
+void MainWindow::connectStateChanges() {
+  for (QAction* action : findChildren<QAction*>(Qt::FindDirectChildrenOnly))
+    connect(action, &QAction::triggered, this, &MainWindow::RequestCommandRefresh);
+  connect(properties_, &PropertyPages::statesChanged, this, &MainWindow::RequestCommandRefresh);
+  connect(treeCommands_, &TreeCommands::statesChanged, this, &MainWindow::RequestCommandRefresh);
+  connect(editCommands_, &EditCommands::statesChanged, this, &MainWindow::RequestCommandRefresh);
+  connect(runCommands_, &RunCommands::statesChanged, this, &MainWindow::RequestCommandRefresh);
+  connect(printing_, &PrintCommands::statesChanged, this, &MainWindow::RequestCommandRefresh);
+  connect(documentHost_, &DocumentHost::changed, this, &MainWindow::RequestCommandRefresh);
+  connect(menus_, &MainMenus::recentFileChosen, this, &MainWindow::RequestCommandRefresh);
+  QTabWidget& pageArea = layout_->pageArea();
+  connect(&pageArea, &QTabWidget::currentChanged, this, [this](int page) {
+    properties_->UpdateActivePanel(page);
+    layout_->FocusFirstControl();
+    RequestCommandRefresh();
+  });
+  SettingsPages& settings = settingsPages();
+  connect(&settings, &QTabWidget::currentChanged, this, [this](int page) {
+    if (page == 0) settingsPages().cbDoubleClickAction->setFocus();
+    RequestCommandRefresh();
+  });
+  connect(&settings, &SettingsPages::fullPathMRUChanged, this, [this](bool full) {
+    settings_.fullPathMRU = full;
+    showRecentFiles();
+  });
 }
 
 // --- Creation --------------------------------------------------------------------------
 
 void MainWindow::createInOrder() {
   setMinimumWidth(kMinimumWidth);
-  setMinimumHeight(kPageAreaMinimumHeight + 3 * CBar->sizeHint().height());
-  commands_->restore->setEnabled(LoadConfigBackup(*context_.platform.settings));
+  setMinimumHeight(layout_->pageArea().minimumHeight() + 3 * menus_->toolBar().sizeHint().height());
   // Trim the double-click actions: Cygwin needs cygterm.exe, the lock entry an NT system.
   const bool cygwin = FileExists(ProgramFilePath(context_.programFolder, "cygterm.exe")) &&
                       CygwinAvailable(context_.programFolder);
-  settingsPages_->TrimDoubleClickActions(
+  settingsPages().TrimDoubleClickActions(
       cygwin, IsNTPlatform(*context_.platform.settings, *context_.platform.system));
-  settingsPages_->cbAssociateExt->setText(QStringLiteral("Associate extention SKD with Skelder"));
-  integration_ = new IntegrationCommands(*this);
+  settingsPages().cbAssociateExt->setText(QStringLiteral("Associate extention SKD with Skelder"));
+  integration_ = new IntegrationCommands(tree_, *document_, settingsPages(), services_, this);
+  connectCommands();
+  connectStateChanges();
+  commands_->restore->setEnabled(integration_->backupPresent());
   ResetTree(tree_);
 
   tree_.setLoading(true);
   settings_ = LoadSettings(*context_.platform.settings, settingsEnvironment());
-  settingsPages_->ShowSettings(settings_);
+  settingsPages().ShowSettings(settings_);
   macroEditor_->ShowSettings(settings_);
   printing_->setPreviewZoom(settings_.printPreviewScale);
   runCommands_->Timer5()->setInterval(settings_.multiStartSeconds() * 1000);
@@ -629,16 +489,17 @@ void MainWindow::createInOrder() {
 
   tree_.setLoading(true);
   document_->setModified(false);
-  PG->setCurrentIndex(tree_.computerNode() && tree_.computerNode()->childCount() > 0 ? 1 : 0);
+  layout_->pageArea().setCurrentIndex(
+      tree_.computerNode() && tree_.computerNode()->childCount() > 0 ? 1 : 0);
   tree_.setLoading(false);
   selectStartNode();
 
   SetPendingEdits(false);
   ShowLockKeys();
-  RequestCommandRefresh();
+  RefreshCommandsNow();
   if (document_->importPending()) Timer3->start();
   ShowInsertMode(false);
-  settingsPages_->setCurrentIndex(0);
+  settingsPages().setCurrentIndex(0);
   macroEditor_->Prepare();
   // The templates come with the completion list: without it the editor's extras are off.
   if (FileExists(ProgramFilePath(context_.programFolder, "SynComp.pro")))
@@ -661,7 +522,7 @@ SettingsEnvironment MainWindow::settingsEnvironment() const {
   }
   env.minWidth = minimumWidth();
   env.minHeight = minimumHeight();
-  env.dblClickEntries = settingsPages_->doubleClickEntries();
+  env.dblClickEntries = settingsPages().doubleClickEntries();
   env.hasArgument = !context_.arguments.empty();
   env.fileExists = FileExists;
   return env;
@@ -686,9 +547,15 @@ void MainWindow::askDelayedImport() {
   RequestCommandRefresh();
 }
 
-void MainWindow::CheckForUpdates() { updateWindow_->checkForUpdates(); }
+void MainWindow::showRecentFiles() {
+  QStringList captions;
+  const RecentFiles& recent = document_->recentFiles();
+  for (int i = 0; i < static_cast<int>(recent.entries().size()); ++i)
+    captions.append(FromLocal(recent.Caption(i, settings_.fullPathMRU)));
+  menus_->ShowRecentFiles(captions);
+}
 
-// --- Document state ---------------------------------------------------------------------
+// --- State the parts report ----------------------------------------------------------
 
 QString MainWindow::CaptionText(const std::string& displayName, bool modified) {
   return QStringLiteral("Skelder Configuration - [%1%2]")
@@ -696,35 +563,8 @@ QString MainWindow::CaptionText(const std::string& displayName, bool modified) {
 }
 
 void MainWindow::UpdateCaption(bool modified) { document_->setModified(modified); }
-
-void MainWindow::SetPendingEdits(bool on) {
-  statusBar_->setText(3, on && !tree_.loading() ? QStringLiteral("Modified") : QString());
-}
-
-bool MainWindow::HasPendingEdits() const {
-  return statusBar_->text(3) == QLatin1String("Modified");
-}
-
-FocusArea MainWindow::focusArea() const {
-  const QWidget* focus = QApplication::focusWidget();
-  if (!focus) return FocusArea::None;
-  if (focus == VT) return FocusArea::Tree;
-  if (focus == Memo1) return FocusArea::MacroEditor;
-  if (focus == Memo2) return FocusArea::PopupEditor;
-  const SettingsPages& p = *settingsPages_;
-  if (focus == p.edtName) return FocusArea::UserName;
-  if (focus == p.edtEmail) return FocusArea::Email;
-  if (focus == p.edtPhone) return FocusArea::Phone;
-  for (size_t i = 0; i < pages_->scheduleFields.size(); ++i)
-    if (focus == pages_->scheduleFields[i])
-      return static_cast<FocusArea>(static_cast<int>(FocusArea::Minute) + static_cast<int>(i));
-  if (focus == p.edtMobile) return FocusArea::Mobile;
-  if (focus == p.edtPager) return FocusArea::Pager;
-  if (focus == p.edtPath2Templates) return FocusArea::TemplateFile;
-  if (focus->parent() == VT->viewport() || focus->parentWidget() == VT)
-    return FocusArea::NameEditor;
-  return FocusArea::None;
-}
+void MainWindow::SetPendingEdits(bool on) { pendingEdits_->set(on); }
+bool MainWindow::HasPendingEdits() const { return pendingEdits_->any(); }
 
 void MainWindow::RequestCommandRefresh() {
   if (tree_.loading()) return;
@@ -732,238 +572,89 @@ void MainWindow::RequestCommandRefresh() {
   if (area == FocusArea::Tree || area == FocusArea::TemplateFile)
     Timer1->start();
   else
-    refreshCommands();
+    refreshSoon_->start();
 }
 
-void MainWindow::refreshCommands() {
+void MainWindow::RefreshCommandsNow() {
   Timer1->stop();
+  refreshSoon_->stop();
   commandRefresh_->Refresh();
 }
 
-bool MainWindow::pageAreaVisible() const { return PG->isVisible(); }
-bool MainWindow::treePaneHidden() const { return VT->isHidden(); }
-
-// Nodes dragged within the tree arrive at the target: moved, or copied with Ctrl held.
-void MainWindow::dropNodes(TreeNode* target, int position, bool copy) {
-  TreeNode* source = editCommands_->cutSource();
-  const bool sourceExpanded = source && source->isExpanded();
-  const DropPosition at = static_cast<DropPosition>(position);
-  {
-    TreeUpdateBatch batch(tree_);
-    if (sourceExpanded) tree_.setExpanded(source, false);
-    std::vector<TreeNode*> arrived;
-    if (copy)
-      arrived = InsertBranches(tree_, EncodeBranches(tree_), target, DropMode(target, at));
-    else
-      arrived = tree_.moveNodes(tree_.selectedNodes(), target, DropMode(target, at));
-    NodesArrived(tree_, arrived);
-    if (sourceExpanded) tree_.expandAll(source);
-  }
-  UpdateCaption(true);
-  RequestCommandRefresh();
-}
-
-BackupServices MainWindow::backupServices() {
-  static const LocaleNames names = SystemLocaleNames();
-  return BackupServices{*context_.platform.settings, context_.dialogs, clock(), names,
-                        context_.programFolder};
-}
-
-void MainWindow::BackupTeraTermConfig() {
-  BackupServices services = backupServices();
-  if (skelder::BackupTeraTermConfig(services)) commands_->restore->setEnabled(true);
-}
-
-void MainWindow::RestoreTeraTermConfig() {
-  BackupServices services = backupServices();
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  QApplication::processEvents();
-  skelder::RestoreTeraTermConfig(services);
-  QApplication::restoreOverrideCursor();
-}
-
-void MainWindow::Save() {
-  document_->Save();
-  commands_->save->setEnabled(document_->modified());
-  VT->setFocus();
-  RequestCommandRefresh();
-}
-
-void MainWindow::redrawRecentFiles() {
-  for (QAction* action : recentActions_) {
-    fileMenu_->removeAction(action);
-    action->setObjectName(QString());  // it may be the one being triggered: deleted later
-    action->deleteLater();
-  }
-  recentActions_.clear();
-  if (recentSeparator_) {
-    fileMenu_->removeAction(recentSeparator_);
-    recentSeparator_->deleteLater();
-    recentSeparator_ = nullptr;
-  }
-  const RecentFiles& recent = document_->recentFiles();
-  if (recent.entries().empty()) return;
-  recentSeparator_ = fileMenu_->addSeparator();
-  for (int i = 0; i < static_cast<int>(recent.entries().size()); ++i) {
-    QAction* action = fileMenu_->addAction(FromLocal(recent.Caption(i, settings_.fullPathMRU)));
-    action->setObjectName(QStringLiteral("MRU%1").arg(i + 1));
-    connect(action, &QAction::triggered, this, [this, i] {
-      document_->OpenRecent(i);
-      RequestCommandRefresh();
-    });
-    recentActions_.append(action);
-  }
-}
-
-void MainWindow::updateInfoCaption() {
-  commands_->info->setText(
-      QStringLiteral("Information for %1 ...").arg(FromLocal(document_->shortName())));
-}
-
-bool MainWindow::QueryClose() {
-  const bool allowed = document_->QueryClose(settingsPages_->cbAutoSave->isChecked());
-  if (allowed) tree_.setLoading(true);
-  return allowed;
-}
-
-void MainWindow::Undo() {
-  const FocusArea area = focusArea();
-  if (area == FocusArea::MacroEditor || area == FocusArea::PopupEditor) {
-    (area == FocusArea::MacroEditor ? Memo1 : Memo2)->undo();
-    SetPendingEdits(true);
-  } else if (auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
-    field->undo();
-    if (area == FocusArea::NameEditor) UpdateCaption(true);
-  }
-  RequestCommandRefresh();
-}
-
-void MainWindow::ShowPopup() {
-  context_.dialogs.messageBox(MessageKind::Information, MessageButtons::OkCancel,
-                              ToLocal(Memo2->text()) + "\rPress Ok to continue.");
-}
-
 void MainWindow::ShowCaretPosition(bool show, int editor) {
-  QString text;
-  if (show) {
-    int line = 0, column = 0;
-    (editor == 1 ? Memo1 : Memo2)->getCursorPosition(&line, &column);
-    text = QStringLiteral("Ln. %1, Col. %2").arg(line + 1).arg(column + 1);
-  }
-  statusBar_->setText(2, text);
+  const ConnectionPages& pages = connectionPages();
+  statusBar_->showCaretPosition(!show ? nullptr : editor == 1 ? pages.Memo1 : pages.Memo2);
 }
 
 bool MainWindow::insertMode() const { return insertMode_->insertMode(); }
 
 void MainWindow::ShowInsertMode(bool force) {
-  if (force || TypesText(focusArea()))
-    statusBar_->setText(4,
-                        insertMode_->insertMode() ? QStringLiteral("INS") : QStringLiteral("OVR"));
-  else
-    statusBar_->setText(4, QString());
+  statusBar_->showInsertMode(force || TypesText(focusArea()), insertMode_->insertMode());
 }
 
 void MainWindow::ShowLockKeys() {
   const auto keys = context_.platform.system->lockKeys();
-  statusBar_->setText(5, keys && keys->num ? QStringLiteral("NUM") : QString());
-  statusBar_->setText(6, keys && keys->caps ? QStringLiteral("CAPS") : QString());
-  statusBar_->setText(7, keys && keys->scroll ? QStringLiteral("SCROLL") : QString());
+  statusBar_->showLockKeys(keys && keys->num, keys && keys->caps, keys && keys->scroll);
 }
 
-void MainWindow::ApplyNodeProperties() { properties_->ApplyNodeProperties(tree_.focusedNode()); }
 void MainWindow::ShowNodeProperties() { properties_->ShowNodeProperties(); }
+
+// --- Commands ---------------------------------------------------------------------------
+
+void MainWindow::Save() {
+  document_->Save();
+  commands_->save->setEnabled(document_->modified());
+  layout_->treeView().setFocus();
+}
+
+bool MainWindow::QueryClose() {
+  const bool allowed = document_->QueryClose(settingsPages().autoSave());
+  if (allowed) tree_.setLoading(true);
+  return allowed;
+}
+
+void MainWindow::ShowPopup() {
+  context_.dialogs.messageBox(MessageKind::Information, MessageButtons::OkCancel,
+                              ToLocal(connectionPages().Memo2->text()) + "\rPress Ok to continue.");
+}
+
+void MainWindow::CheckForUpdates() { updateWindow_->checkForUpdates(); }
 
 void MainWindow::Apply() {
   commands_->apply->setEnabled(false);
-  ApplyNodeProperties();
+  properties_->ApplyNodeProperties(tree_.focusedNode());
 }
-
-// --- Pages and the tree layout -------------------------------------------------------------
 
 void MainWindow::ShowPage(int page, int settingsPage) {
-  if (commands_->treeMaximize->isChecked()) RestoreTree();
-  if (settingsPage >= 0) settingsPages_->setCurrentIndex(settingsPage);
-  PG->setCurrentIndex(page);
+  layout_->ShowPage(page, settingsPage);
   RequestCommandRefresh();
 }
-
-void MainWindow::pageChanged(int page) {
-  properties_->UpdateActivePanel(page);
-  focusFirstControl();
-  RequestCommandRefresh();
-}
-
-void MainWindow::focusFirstControl() {
-  switch (PG->currentIndex()) {
-    case 0: {
-      QWidget* first[] = {settingsPages_->cbDoubleClickAction, settingsPages_->edtName,
-                          settingsPages_->cbNoColors, settingsPages_->Elements,
-                          settingsPages_->rbLog};
-      first[std::clamp(settingsPages_->currentIndex(), 0, 4)]->setFocus();
-      break;
-    }
-    case 1:
-      (pages_->macroPage->isCovered() ? static_cast<QWidget*>(VT) : Memo1)->setFocus();
-      break;
-    case 2:
-      (pages_->popupPage->isCovered() ? static_cast<QWidget*>(VT) : Memo2)->setFocus();
-      break;
-    case 3:
-      (pages_->colorsPage->isCovered() ? static_cast<QWidget*>(VT) : pages_->cbSchema)->setFocus();
-      break;
-    case 4:
-      (pages_->schedulePage->isCovered() ? static_cast<QWidget*>(VT) : pages_->cbSchedule)
-          ->setFocus();
-      break;
-    default:
-      VT->setFocus();
-  }
-}
-
-int MainWindow::treeWidth() const { return VT->isVisible() ? splitter_->sizes().value(0) : 0; }
 
 void MainWindow::HideTree() {
-  if (!commands_->treeMaximize->isChecked() && VT->isVisible())
-    rememberedTreeWidth_ = splitter_->sizes().value(0);
-  commands_->treeHide->setChecked(true);
-  PG->show();
-  VT->hide();
-  PG->setFocus();
+  layout_->HideTree();
   RequestCommandRefresh();
 }
 
 void MainWindow::MaximizeTree() {
-  if (VT->isVisible() && PG->isVisible()) rememberedTreeWidth_ = splitter_->sizes().value(0);
-  commands_->treeMaximize->setChecked(true);
-  PG->hide();
-  VT->show();
-  VT->setFocus();
+  layout_->MaximizeTree();
   RequestCommandRefresh();
 }
 
 void MainWindow::RestoreTree() {
-  commands_->treeRestore->setChecked(true);
-  if (!VT->isVisible() || !PG->isVisible()) {
-    VT->show();
-    PG->show();
-    const int total = splitter_->width() - splitter_->handleWidth();
-    splitter_->setSizes({rememberedTreeWidth_, std::max(0, total - rememberedTreeWidth_)});
-  }
-  VT->setFocus();
+  layout_->RestoreTree();
   RequestCommandRefresh();
 }
 
-// A narrower window takes its width from the page area first, then from the tree, which
-// keeps at least 215 pixels.
-void MainWindow::keepTreeWidth() {
-  if (tree_.loading() || !VT->isVisible() || !PG->isVisible()) return;
-  const QList<int> sizes = splitter_->sizes();
-  const int total = splitter_->width() - splitter_->handleWidth();
-  if (total - sizes.value(0) < PG->minimumWidth()) {
-    const int tree = std::max(total - PG->minimumWidth(), kTreeShrinkLimit);
-    splitter_->setSizes({tree, std::max(0, total - tree)});
-  }
-}
+// --- The parts ---------------------------------------------------------------------------
+
+SettingsPages& MainWindow::settingsPages() { return layout_->settingsPages(); }
+const SettingsPages& MainWindow::settingsPages() const { return layout_->settingsPages(); }
+ConnectionPages& MainWindow::connectionPages() { return layout_->connectionPages(); }
+QMenu& MainWindow::templateSubmenu() { return menus_->templateSubmenu(); }
+int MainWindow::treeWidth() const { return layout_->treeWidth(); }
+int MainWindow::currentPage() const { return layout_->pageArea().currentIndex(); }
+bool MainWindow::pageAreaVisible() const { return layout_->pageAreaVisible(); }
+bool MainWindow::treePaneHidden() const { return layout_->treePaneHidden(); }
 
 // --- Window events ----------------------------------------------------------------------
 
@@ -992,7 +683,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     const QRect frame = geometry();
     settings_.window = {frame.left(), frame.top(), frame.width(), frame.height()};
   }
-  keepTreeWidth();
+  layout_->KeepTreeWidth();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -1008,11 +699,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 // --- Closing ----------------------------------------------------------------------------------
 
 void MainWindow::saveSettingsAndNotify() {
-  settingsPages_->ReadSettings(settings_);
+  settingsPages().ReadSettings(settings_);
   macroEditor_->ReadSettings(settings_);
   settings_.winMaximized = isMaximized();
   settings_.lastSKDFile = document_->fileName();
-  settings_.treeWidth = splitter_->sizes().value(0);
+  settings_.treeWidth = layout_->splitterTreeWidth();
   settings_.selectedNodeIndex = std::max(0, tree_.preorderIndex(tree_.focusedNode()));
   settings_.showSpecial = commands_->showSpecialChars->isChecked();
   SettingsEnvironment env = settingsEnvironment();
@@ -1037,13 +728,5 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
   }
 }
-
-}  // namespace skelder
-
-namespace skelder {
-
-const Clock& MainWindow::clock() const { return *clock_; }
-
-int MainWindow::currentPage() const { return PG->currentIndex(); }
 
 }  // namespace skelder

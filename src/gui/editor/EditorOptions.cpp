@@ -5,12 +5,10 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "gui/app/Commands.h"
-#include "gui/app/MainWindow.h"
-#include "gui/properties/SettingsPages.h"
 #include "gui/editor/StoredFont.h"
 #include "gui/editor/TtlHighlighter.h"
-#include "gui/properties/ConnectionPages.h"
+#include "gui/properties/SettingsPages.h"
+#include "gui/ui/ProgramServices.h"
 
 namespace skelder {
 
@@ -35,14 +33,15 @@ void SetEditorFont(QsciScintilla* editor, const QFont& font) {
 
 }  // namespace
 
-EditorOptions::EditorOptions(MainWindow& window, TtlHighlighter& ttm)
-    : QObject(&window), window_(window), ttm_(ttm) {
-  SettingsPages& page = window_.settingsPages();
-  QsciScintilla* macro = window_.connectionPages().Memo1;
+EditorOptions::EditorOptions(const EditorOptionsControls& controls, TtlHighlighter& ttm,
+                             const ProgramServices& services, QObject* parent)
+    : QObject(parent), controls_(controls), services_(services), ttm_(ttm) {
+  SettingsPages& page = controls_.page;
+  QsciScintilla* macro = &controls_.macro;
   macro->setAutoIndent(true);
   macro->setTabIndents(true);
   macro->installEventFilter(this);
-  QsciScintilla* popup = window_.connectionPages().Memo2;
+  QsciScintilla* popup = &controls_.popup;
   popup->setIndentationsUseTabs(false);
   popup->setTabIndents(true);
   popup->setBackspaceUnindents(true);
@@ -52,14 +51,11 @@ EditorOptions::EditorOptions(MainWindow& window, TtlHighlighter& ttm)
   connect(page.Button4, &QPushButton::clicked, this, &EditorOptions::ChangeMenuFont);
   connect(&page, &SettingsPages::tabOptionsChanged, this, &EditorOptions::applyTabOptions);
   applyTabOptions();
+}
 
-  Commands& commands = window_.commands();
-  connect(commands.showSpecialChars, &QAction::toggled, this, &EditorOptions::ShowSpecialChars);
-  // A toggle by the user is stored at once.
-  connect(commands.showSpecialChars, &QAction::triggered, this, [this](bool shown) {
-    if (auto key = window_.platform().settings->openKey(kSettingsKeyPath, true))
-      key->writeInteger("ShowSpecial", shown ? 1 : 0);
-  });
+void EditorOptions::StoreShowSpecialChars(bool shown) {
+  if (auto key = services_.platform.settings->openKey(kSettingsKeyPath, true))
+    key->writeInteger("ShowSpecial", shown ? 1 : 0);
 }
 
 void EditorOptions::ShowSettings(const Settings& settings) {
@@ -78,8 +74,8 @@ void EditorOptions::ReadSettings(Settings& settings) const {
 }
 
 void EditorOptions::applyTabOptions() {
-  const SettingsPages& page = window_.settingsPages();
-  QsciScintilla* macro = window_.connectionPages().Memo1;
+  const SettingsPages& page = controls_.page;
+  QsciScintilla* macro = &controls_.macro;
   macro->setTabWidth(page.CBSpacePerTAB->currentIndex() + 2);
   macro->setIndentationsUseTabs(!page.cbTAB2Space->isChecked());
   // Smart tabs and smart tab delete go together.
@@ -91,21 +87,21 @@ void EditorOptions::applyTabOptions() {
 // for the connection colours too.
 void EditorOptions::applyEditorFonts() {
   const QFont font = ScreenFontOf(editorFont_);
-  SetEditorFont(window_.connectionPages().Memo1, font);
-  SetEditorFont(window_.settingsPages().Memo3, font);
+  SetEditorFont(&controls_.macro, font);
+  SetEditorFont(&controls_.preview, font);
   ttm_.setFont(font);
-  SetEditorFont(window_.connectionPages().Memo2, ScreenFontOf(popupFont_));
+  SetEditorFont(&controls_.popup, ScreenFontOf(popupFont_));
 }
 
 void EditorOptions::applyMenuFont() {
   const QFont font = ScreenFontOf(menuFont_);
-  QMenuBar* bar = window_.menuBar();
+  QMenuBar* bar = &controls_.menus;
   bar->setFont(font);
   for (QMenu* menu : bar->findChildren<QMenu*>()) menu->setFont(font);
 }
 
 void EditorOptions::ChangeEditorFont() {
-  const auto font = window_.dialogs().fontDialog({editorFont_, true, false});
+  const auto font = services_.dialogs.fontDialog({editorFont_, true, false});
   if (!font) return;
   editorFont_ = *font;
   popupFont_.name = font->name;
@@ -114,14 +110,14 @@ void EditorOptions::ChangeEditorFont() {
 }
 
 void EditorOptions::ChangeMenuFont() {
-  const auto font = window_.dialogs().fontDialog({menuFont_, false, true});
+  const auto font = services_.dialogs.fontDialog({menuFont_, false, true});
   if (!font) return;
   menuFont_ = *font;
   applyMenuFont();
 }
 
 void EditorOptions::ShowSpecialChars(bool shown) {
-  for (QsciScintilla* editor : {window_.connectionPages().Memo1, window_.settingsPages().Memo3}) {
+  for (QsciScintilla* editor : {&controls_.macro, &controls_.preview}) {
     editor->setWhitespaceVisibility(shown ? QsciScintilla::WsVisible : QsciScintilla::WsInvisible);
     editor->setEolVisibility(shown);
   }
@@ -129,7 +125,7 @@ void EditorOptions::ShowSpecialChars(bool shown) {
 
 // Without "Enable TABs" the Tab key leaves the macro editor.
 bool EditorOptions::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && !window_.settingsPages().cbAllowTAB->isChecked()) {
+  if (event->type() == QEvent::KeyPress && !controls_.page.cbAllowTAB->isChecked()) {
     auto* key = static_cast<QKeyEvent*>(event);
     if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
         !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {

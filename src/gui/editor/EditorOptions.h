@@ -5,17 +5,29 @@
 
 #include "core/app/Settings.h"
 
+class QMenuBar;
 class QsciScintilla;
 
 namespace skelder {
 
-class MainWindow;
+class SettingsPages;
 class TtlHighlighter;
+struct ProgramServices;
+
+// The controls the options act on.
+struct EditorOptionsControls {
+  QsciScintilla& macro;    // Memo1
+  QsciScintilla& popup;    // Memo2
+  QsciScintilla& preview;  // Memo3 of the "Highlighter" page
+  QMenuBar& menus;
+  SettingsPages& page;  // the "Macro Editor" and "General" settings pages
+};
 
 class EditorOptions : public QObject {
   Q_OBJECT
  public:
-  EditorOptions(MainWindow& window, TtlHighlighter& ttm);
+  EditorOptions(const EditorOptionsControls& controls, TtlHighlighter& ttm,
+                const ProgramServices& services, QObject* parent);
 
   void ShowSettings(const Settings& settings);
   void ReadSettings(Settings& settings) const;
@@ -26,6 +38,8 @@ class EditorOptions : public QObject {
   void ChangeMenuFont();
   // Spaces, tabs and line ends shown as marks in the macro editor and the preview.
   void ShowSpecialChars(bool shown);
+  // A toggle by the user is stored at once.
+  void StoreShowSpecialChars(bool shown);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -35,7 +49,8 @@ class EditorOptions : public QObject {
   void applyEditorFonts();
   void applyMenuFont();
 
-  MainWindow& window_;
+  EditorOptionsControls controls_;
+  const ProgramServices& services_;
   TtlHighlighter& ttm_;
   FontSetting editorFont_;
   FontSetting popupFont_;

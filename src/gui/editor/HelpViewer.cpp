@@ -7,10 +7,8 @@
 
 #include "core/base/ProgramFolder.h"
 #include "core/editor/ContextHelp.h"
-#include "gui/app/Commands.h"
-#include "gui/app/MainWindow.h"
 #include "gui/editor/TtlHighlighter.h"
-#include "gui/properties/ConnectionPages.h"
+#include "gui/ui/ProgramServices.h"
 
 namespace skelder {
 
@@ -27,24 +25,20 @@ std::string Lower(std::string text) {
 
 }  // namespace
 
-HelpViewer::HelpViewer(MainWindow& window, const TtlHighlighter& ttm)
-    : QObject(&window),
-      window_(window),
+HelpViewer::HelpViewer(QsciScintilla& editor, const TtlHighlighter& ttm,
+                       const ProgramServices& services, QObject* parent)
+    : QObject(parent),
+      services_(services),
       ttm_(ttm),
-      editor_(window.connectionPages().Memo1),
+      editor_(&editor),
       helpContext_(kMacroPageTopic) {
-  Commands& commands = window_.commands();
-  commands.help->setEnabled(true);
-  commands.macroHelp->setEnabled(true);
-  connect(commands.help, &QAction::triggered, this, &HelpViewer::ShowProductHelp);
-  connect(commands.macroHelp, &QAction::triggered, this, &HelpViewer::ShowMacroHelp);
   editor_->installEventFilter(this);
 }
 
 bool HelpViewer::SelectHelpFile(const std::string& name) {
-  const std::string path = ProgramFilePath(window_.programFolder(), name);
+  const std::string path = ProgramFilePath(services_.programFolder, name);
   if (!FileExists(path)) {
-    window_.dialogs().error("Help file '" + path + "' not found.");
+    services_.dialogs.error("Help file '" + path + "' not found.");
     return false;
   }
   helpFile_ = path;
@@ -52,14 +46,14 @@ bool HelpViewer::SelectHelpFile(const std::string& name) {
 }
 
 void HelpViewer::SelectHelpFileQuietly(const std::string& name) {
-  const std::string path = ProgramFilePath(window_.programFolder(), name);
+  const std::string path = ProgramFilePath(services_.programFolder, name);
   if (FileExists(path)) helpFile_ = path;
 }
 
 // The HTML Help viewer of the Windows folder opens the topic with that context number.
 void HelpViewer::ShowTopic(int number) {
   if (helpFile_.empty()) return;
-  Platform& platform = window_.platform();
+  Platform& platform = services_.platform;
   std::string viewer = platform.system->windowsFolder();
   if (!viewer.empty() && viewer.back() != '/' && viewer.back() != '\\') viewer += PathSeparator();
   viewer += "hh.exe";

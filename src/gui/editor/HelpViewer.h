@@ -9,13 +9,14 @@ class QsciScintilla;
 
 namespace skelder {
 
-class MainWindow;
 class TtlHighlighter;
+struct ProgramServices;
 
 class HelpViewer : public QObject {
   Q_OBJECT
  public:
-  HelpViewer(MainWindow& window, const TtlHighlighter& ttm);
+  HelpViewer(QsciScintilla& editor, const TtlHighlighter& ttm, const ProgramServices& services,
+             QObject* parent);
 
   // The file of that name in the program folder becomes the current help file; false,
   // after an error box, when it does not exist.
@@ -38,7 +39,7 @@ class HelpViewer : public QObject {
  private:
   std::string wordAtCaret() const;
 
-  MainWindow& window_;
+  const ProgramServices& services_;
   const TtlHighlighter& ttm_;
   QsciScintilla* editor_;
   std::string helpFile_;

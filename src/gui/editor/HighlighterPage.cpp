@@ -2,14 +2,11 @@
 
 #include <Qsci/qsciscintilla.h>
 
-#include "gui/app/MainWindow.h"
-#include "gui/properties/SettingsPages.h"
+#include "core/base/UserDialogs.h"
+#include "gui/editor/EditorColoring.h"
 #include "gui/editor/StoredColor.h"
 #include "gui/editor/TtlHighlighter.h"
-#include "gui/properties/ColorsPage.h"
-#include "gui/properties/ConnectionPages.h"
-#include "gui/properties/EditorColoring.h"
-#include "gui/properties/PropertyPages.h"
+#include "gui/properties/SettingsPages.h"
 
 namespace skelder {
 
@@ -51,9 +48,15 @@ constexpr int kSelectionEnd = 104;
 
 }  // namespace
 
-HighlighterPage::HighlighterPage(MainWindow& window, TtlHighlighter& ttm)
-    : QObject(&window), window_(window), ttm_(ttm) {
-  SettingsPages& page = window_.settingsPages();
+HighlighterPage::HighlighterPage(SettingsPages& page, QsciScintilla& macroEditor,
+                                 EditorColoring& coloring, TtlHighlighter& ttm,
+                                 UserDialogs& dialogs, QObject* parent)
+    : QObject(parent),
+      page_(page),
+      macroEditor_(macroEditor),
+      coloring_(coloring),
+      dialogs_(dialogs),
+      ttm_(ttm) {
   for (const char* element : kElements) page.Elements->addItem(QLatin1String(element));
   QsciScintilla* preview = page.Memo3;
   preview->setText(QLatin1String(kPreview));
@@ -91,12 +94,12 @@ void HighlighterPage::ReadColors(Settings& settings) const {
 void HighlighterPage::Prepare() {
   copyColorsToMacroEditor();
   selectPreviewLine();
-  window_.settingsPages().Elements->setCurrentRow(0);
+  page_.Elements->setCurrentRow(0);
   SelectElement(0);
 }
 
 void HighlighterPage::showPreviewColors() {
-  QsciScintilla* preview = window_.settingsPages().Memo3;
+  QsciScintilla* preview = page_.Memo3;
   const QColor background = ScreenColorOf(background_);
   preview->setPaper(background);
   preview->setCaretLineBackgroundColor(ScreenColorOf(activeLine_));
@@ -109,15 +112,14 @@ void HighlighterPage::showPreviewColors() {
 // the highlighter gives the background to the text of both again.
 void HighlighterPage::copyColorsToMacroEditor() {
   ttm_.setEditorColors(ttm_.textColor(), ScreenColorOf(background_));
-  QsciScintilla* editor = window_.connectionPages().Memo1;
+  QsciScintilla* editor = &macroEditor_;
   editor->setSelectionForegroundColor(ScreenColorOf(selectionForeground_));
   editor->setSelectionBackgroundColor(ScreenColorOf(selectionBackground_));
-  window_.propertyPages().colorsPage().editorColoring().SetEditorColors();
+  coloring_.SetEditorColors();
 }
 
 void HighlighterPage::selectPreviewLine() {
-  window_.settingsPages().Memo3->SendScintilla(QsciScintilla::SCI_SETSEL, kSelectionStart,
-                                               kSelectionEnd);
+  page_.Memo3->SendScintilla(QsciScintilla::SCI_SETSEL, kSelectionStart, kSelectionEnd);
 }
 
 std::uint32_t* HighlighterPage::editorColor(int element) {
@@ -138,7 +140,7 @@ std::uint32_t* HighlighterPage::editorColor(int element) {
 // Setting the boxes here changes no attribute: only a click does.
 void HighlighterPage::SelectElement(int index) {
   if (index < 0 || index >= kElementCount) return;
-  SettingsPages& page = window_.settingsPages();
+  SettingsPages& page = page_;
   const bool attribute = index < kAttributeElements;
   int style = 0;
   if (attribute) {
@@ -159,7 +161,7 @@ void HighlighterPage::SelectElement(int index) {
 }
 
 void HighlighterPage::styleClicked(int bit, bool on) {
-  const int index = window_.settingsPages().Elements->currentRow();
+  const int index = page_.Elements->currentRow();
   if (index < 0 || index >= kAttributeElements) return;
   TextAttribute text = ttm_.attribute(kElementAttributes[index]);
   text.style = on ? text.style | bit : text.style & ~bit;
@@ -168,9 +170,9 @@ void HighlighterPage::styleClicked(int bit, bool on) {
 
 // Whether the dialog was confirmed or not, the macro editor takes the preview's colours.
 void HighlighterPage::ChangeColor() {
-  const int index = window_.settingsPages().Elements->currentRow();
+  const int index = page_.Elements->currentRow();
   if (index >= 0 && index < kElementCount && index != kWhiteSpace) {
-    if (const auto color = window_.dialogs().colorDialog(dialogColor_)) {
+    if (const auto color = dialogs_.colorDialog(dialogColor_)) {
       dialogColor_ = *color;
       if (index < kAttributeElements) {
         TextAttribute text = ttm_.attribute(kElementAttributes[index]);
@@ -186,7 +188,7 @@ void HighlighterPage::ChangeColor() {
 }
 
 void HighlighterPage::ResetToDefaults() {
-  if (window_.dialogs().messageBox(
+  if (dialogs_.messageBox(
           MessageKind::Confirmation, MessageButtons::YesNo,
           "Are you sure you want to reset all colors and styles to their default values?") ==
       MessageAnswer::Yes) {
@@ -202,7 +204,7 @@ void HighlighterPage::ResetToDefaults() {
     copyColorsToMacroEditor();
     selectPreviewLine();
   }
-  window_.settingsPages().Elements->setCurrentRow(0);
+  page_.Elements->setCurrentRow(0);
   SelectElement(0);
 }
 

@@ -8,15 +8,22 @@
 
 #include "core/app/Settings.h"
 
+class QsciScintilla;
+
 namespace skelder {
 
-class MainWindow;
+class EditorColoring;
+class SettingsPages;
 class TtlHighlighter;
+class UserDialogs;
 
 class HighlighterPage : public QObject {
   Q_OBJECT
  public:
-  HighlighterPage(MainWindow& window, TtlHighlighter& ttm);
+  // The page's controls are those of the settings pages; the macro editor takes the
+  // preview's colours through its colouring.
+  HighlighterPage(SettingsPages& page, QsciScintilla& macroEditor, EditorColoring& coloring,
+                  TtlHighlighter& ttm, UserDialogs& dialogs, QObject* parent);
 
   // The four editor colours of the settings into the preview, and back.
   void ShowColors(const Settings& settings);
@@ -36,7 +43,10 @@ class HighlighterPage : public QObject {
   void selectPreviewLine();
   std::uint32_t* editorColor(int element);
 
-  MainWindow& window_;
+  SettingsPages& page_;
+  QsciScintilla& macroEditor_;
+  EditorColoring& coloring_;
+  UserDialogs& dialogs_;
   TtlHighlighter& ttm_;
   // Background, active line, selection text and selection background, as stored.
   std::uint32_t background_ = kWindowColor;

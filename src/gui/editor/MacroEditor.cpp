@@ -3,36 +3,36 @@
 #include <Qsci/qsciscintilla.h>
 
 #include "core/base/ProgramFolder.h"
-#include "gui/app/MainWindow.h"
-#include "gui/properties/SettingsPages.h"
 #include "gui/editor/CompletionProposal.h"
+#include "gui/editor/EditorColoring.h"
 #include "gui/editor/EditorOptions.h"
 #include "gui/editor/HelpViewer.h"
 #include "gui/editor/HighlighterPage.h"
 #include "gui/editor/TtlHighlighter.h"
 #include "gui/editor/TtlLexer.h"
-#include "gui/properties/ColorsPage.h"
-#include "gui/properties/ConnectionPages.h"
-#include "gui/properties/EditorColoring.h"
-#include "gui/properties/PropertyPages.h"
+#include "gui/properties/SettingsPages.h"
+#include "gui/ui/ProgramServices.h"
 
 namespace skelder {
 
-MacroEditor::MacroEditor(MainWindow& window)
-    : QObject(&window),
-      window_(window),
+MacroEditor::MacroEditor(const MacroEditorParts& parts, QObject* parent)
+    : QObject(parent),
+      parts_(parts),
       TTM(new TtlHighlighter(this)),
       macroLexer_(new TtlLexer(*TTM, this)),
       previewLexer_(new TtlLexer(*TTM, this)),
-      highlighterPage_(new HighlighterPage(window, *TTM)),
-      options_(new EditorOptions(window, *TTM)),
-      SCP(new CompletionProposal(window.connectionPages().Memo1, window.dialogs())),
-      help_(new HelpViewer(window, *TTM)) {
+      highlighterPage_(new HighlighterPage(parts.settings, parts.macro, parts.coloring, *TTM,
+                                           parts.services.dialogs, this)),
+      options_(new EditorOptions(
+          {parts.macro, parts.popup, *parts.settings.Memo3, parts.menus, parts.settings}, *TTM,
+          parts.services, this)),
+      SCP(new CompletionProposal(&parts.macro, parts.services.dialogs)),
+      help_(new HelpViewer(parts.macro, *TTM, parts.services, this)) {
   // This build may come without the program's help file: its absence is told only when
   // help is asked for.
   help_->SelectHelpFileQuietly("Skelder.chm");
-  window_.settingsPages().Memo3->setLexer(previewLexer_);
-  window_.propertyPages().colorsPage().editorColoring().setHighlighter(macroLexer_);
+  parts_.settings.Memo3->setLexer(previewLexer_);
+  parts_.coloring.setHighlighter(macroLexer_);
 }
 
 void MacroEditor::ShowSettings(const Settings& settings) {
@@ -49,15 +49,15 @@ void MacroEditor::ReadSettings(Settings& settings) const {
 
 void MacroEditor::Prepare() {
   highlighterPage_->Prepare();
-  SCP->LoadList(ProgramFilePath(window_.programFolder(), "SynComp.pro"));
+  SCP->LoadList(ProgramFilePath(parts_.services.programFolder, "SynComp.pro"));
   LoadKeywordFile();
 }
 
 void MacroEditor::LoadKeywordFile() {
-  const std::string path = ProgramFilePath(window_.programFolder(), "KeyFile.ini");
+  const std::string path = ProgramFilePath(parts_.services.programFolder, "KeyFile.ini");
   if (TTM->LoadKeywords(path)) return;
   TTM->setEnabled(false);
-  window_.dialogs().messageBox(
+  parts_.services.dialogs.messageBox(
       MessageKind::Warning, MessageButtons::Ok,
       "The file 'KeyFile.ini' was not found in application directory.\r\n"
       "Syntax highlighting and context sensitive help functions will be disabled.");

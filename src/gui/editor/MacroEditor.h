@@ -7,20 +7,35 @@
 
 #include "core/app/Settings.h"
 
+class QMenuBar;
+class QsciScintilla;
+
 namespace skelder {
 
 class CompletionProposal;
 class EditorOptions;
 class HelpViewer;
+class EditorColoring;
 class HighlighterPage;
-class MainWindow;
+class SettingsPages;
 class TtlHighlighter;
 class TtlLexer;
+struct ProgramServices;
+
+// The editors and controls the features are attached to.
+struct MacroEditorParts {
+  QsciScintilla& macro;     // Memo1
+  QsciScintilla& popup;     // Memo2
+  SettingsPages& settings;  // the "Macro Editor" and "Highlighter" pages, with Memo3
+  QMenuBar& menus;
+  EditorColoring& coloring;
+  const ProgramServices& services;
+};
 
 class MacroEditor : public QObject {
   Q_OBJECT
  public:
-  explicit MacroEditor(MainWindow& window);
+  MacroEditor(const MacroEditorParts& parts, QObject* parent);
 
   TtlHighlighter& highlighter() const { return *TTM; }
   // The lexers of Memo1 and Memo3.
@@ -45,7 +60,7 @@ class MacroEditor : public QObject {
   HelpViewer& help() const { return *help_; }
 
  private:
-  MainWindow& window_;
+  MacroEditorParts parts_;
   TtlHighlighter* TTM;
   TtlLexer* macroLexer_;
   TtlLexer* previewLexer_;

@@ -2,17 +2,22 @@
 
 #include <Qsci/qsciscintilla.h>
 
-#include "gui/app/MainWindow.h"
-#include "gui/ui/StatusPanels.h"
+#include "core/base/UserDialogs.h"
 #include "gui/editor/SearchDialog.h"
+#include "gui/properties/PendingEdits.h"
 #include "gui/ui/LocalText.h"
+#include "gui/ui/StatusPanels.h"
 
 namespace skelder {
 
-namespace {}  // namespace
-
-TextSearch::TextSearch(MainWindow& window, QsciScintilla& editor)
-    : QObject(&window), window_(window), editor_(editor) {
+TextSearch::TextSearch(QWidget& window, QsciScintilla& editor, StatusPanels& status,
+                       PendingEdits& pending, UserDialogs& dialogs)
+    : QObject(&window),
+      window_(window),
+      editor_(editor),
+      status_(status),
+      pending_(pending),
+      dialogs_(dialogs) {
   runDialog = [](SearchDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
 }
 
@@ -72,7 +77,7 @@ ReplaceAnswer TextSearch::ask() {
 }
 
 void TextSearch::Search(bool replace, bool backwards) {
-  window_.statusPanels().setText(1, QString());
+  status_.setText(1, QString());
   const bool fromStart = !state_.continueFromCaret;
   int found = 0;
   if (!replace) {
@@ -90,11 +95,10 @@ void TextSearch::Search(bool replace, bool backwards) {
       editor_.replace(replacement);
     }
     confirm_.reset();
-    if (found > 0) window_.SetPendingEdits(true);
+    if (found > 0) pending_.set(true);
   }
   if (found == 0) {
-    window_.dialogs().messageBox(MessageKind::Warning, MessageButtons::Ok,
-                                 "Search string not found");
+    dialogs_.messageBox(MessageKind::Warning, MessageButtons::Ok, "Search string not found");
     int line = 0, index = 0, toLine = 0, toIndex = 0;
     editor_.getSelection(&line, &index, &toLine, &toIndex);
     if (line >= 0) {

@@ -12,13 +12,18 @@ class QsciScintilla;
 
 namespace skelder {
 
-class MainWindow;
+class PendingEdits;
 class SearchDialog;
+class StatusPanels;
+class UserDialogs;
 
 class TextSearch : public QObject {
   Q_OBJECT
  public:
-  TextSearch(MainWindow& window, QsciScintilla& editor);
+  // The dialogs are placed over the window; a search clears the "Last updated" panel, and
+  // replacements are pending edits.
+  TextSearch(QWidget& window, QsciScintilla& editor, StatusPanels& status, PendingEdits& pending,
+             UserDialogs& dialogs);
   ~TextSearch() override;
 
   void ShowDialog(bool replace);
@@ -33,8 +38,11 @@ class TextSearch : public QObject {
   bool find(bool backwards, bool fromStart);
   ReplaceAnswer ask();
 
-  MainWindow& window_;
+  QWidget& window_;
   QsciScintilla& editor_;
+  StatusPanels& status_;
+  PendingEdits& pending_;
+  UserDialogs& dialogs_;
   SearchState state_;
   std::unique_ptr<ConfirmReplaceDialog> confirm_;
 };

@@ -9,18 +9,28 @@
 
 namespace skelder {
 
-class MainWindow;
-class InformationWindow;
 class AboutWindow;
+class ConnectionTree;
+class InformationWindow;
+class SettingsPages;
+class TableDocument;
+struct ProgramServices;
 
 class IntegrationCommands : public QObject {
   Q_OBJECT
  public:
-  explicit IntegrationCommands(MainWindow& window);
+  // The boxes are those of the settings pages; the windows open over the given window.
+  IntegrationCommands(const ConnectionTree& tree, const TableDocument& document,
+                      SettingsPages& settings, const ProgramServices& services, QWidget* window);
 
   // The information window, filled for the table as it is now, shown modally.
   void ShowInformation();
   void ShowAbout();
+  // "TeraTerm configuration": "Backup" and "Restore".
+  void BackupTeraTermConfig();
+  void RestoreTeraTermConfig();
+  // Whether a backup exists to restore (read from the settings).
+  bool backupPresent() const;
 
   InformationWindow& informationWindow() const { return *information_; }
   AboutWindow& aboutWindow() const { return *about_; }
@@ -28,13 +38,20 @@ class IntegrationCommands : public QObject {
   // The table files' extension, as the system's shell registers it.
   static constexpr const char* kTableExtension = "skd";
 
+ signals:
+  // A backup was made: "Restore" has something to restore.
+  void backupMade();
+
  private:
   void readShellState();
   void associateClicked(bool ticked);
   void runOnStartClicked(bool ticked);
   std::string companionPath() const;
 
-  MainWindow& window_;
+  const ConnectionTree& tree_;
+  const TableDocument& document_;
+  SettingsPages& settings_;
+  const ProgramServices& services_;
   InformationWindow* information_;
   AboutWindow* about_;
 };

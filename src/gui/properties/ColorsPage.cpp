@@ -6,24 +6,30 @@
 #include "core/base/ProgramFolder.h"
 #include "core/properties/ColorEditing.h"
 #include "core/properties/ColorSchemas.h"
-#include "gui/app/MainWindow.h"
+#include "core/tree/ConnectionTree.h"
+#include "gui/editor/EditorColoring.h"
 #include "gui/properties/ConnectionPages.h"
-#include "gui/properties/EditorColoring.h"
+#include "gui/properties/PendingEdits.h"
 #include "gui/properties/SettingsPages.h"
 
 namespace skelder {
 
-ColorsPage::ColorsPage(MainWindow& window, ConnectionPages& pages)
-    : QObject(&window),
-      window_(window),
+ColorsPage::ColorsPage(ConnectionPages& pages, const SettingsPages& settings,
+                       EditorColoring& coloring, const ConnectionTree& tree, PendingEdits& pending,
+                       std::string programFolder, QObject* parent)
+    : QObject(parent),
       pages_(pages),
-      editor_(new EditorColoring(window, pages.Memo1)) {
+      settings_(settings),
+      tree_(tree),
+      pending_(pending),
+      programFolder_(std::move(programFolder)),
+      editor_(coloring) {
   connect(pages_.CB, &QComboBox::currentIndexChanged, this, &ColorsPage::attributeChosen);
   for (QRadioButton* choice : {pages_.RB3, pages_.RB4})
     connect(choice, &QRadioButton::toggled, this, [this, choice](bool on) {
       if (!on || !choice->hasFocus()) return;
       attributeChosen();
-      window_.RequestCommandRefresh();
+      emit statesChanged();
     });
   QScrollBar* bars[] = {pages_.S1, pages_.S2, pages_.S3};
   for (int component = 0; component < 3; ++component)
@@ -34,9 +40,8 @@ ColorsPage::ColorsPage(MainWindow& window, ConnectionPages& pages)
   connect(pages_.bReverse, &QPushButton::clicked, this, &ColorsPage::reverseColors);
   connect(pages_.bSameBkgrColor, &QPushButton::clicked, this, &ColorsPage::sameBackground);
   connect(pages_.bParentColors, &QPushButton::clicked, this, &ColorsPage::parentColors);
-  SettingsPages& settings = window_.settingsPages();
-  connect(settings.cbNoColors, &QCheckBox::toggled, this, &ColorsPage::colorSupportChanged);
-  connect(settings.rbUseColorInEditor, &QRadioButton::toggled, this, &ColorsPage::SetEditorColors);
+  connect(&settings, &SettingsPages::colorSupportChanged, this, &ColorsPage::colorSupportChanged);
+  connect(&settings, &SettingsPages::editorColoringChanged, this, &ColorsPage::SetEditorColors);
   attributeChosen();
   SetEditorColors();
 }
@@ -48,7 +53,7 @@ int ColorsPage::attribute() const {
 bool ColorsPage::background() const { return pages_.RB4->isChecked(); }
 
 std::string ColorsPage::teraTermColors() const {
-  return TeraTermIniColors(FindProgramFile(window_.programFolder(), "teraterm.ini"));
+  return TeraTermIniColors(FindProgramFile(programFolder_, "teraterm.ini"));
 }
 
 void ColorsPage::LoadColors(const std::string& colors) {
@@ -84,7 +89,7 @@ void ColorsPage::ShowColors() {
   }
 }
 
-void ColorsPage::SetEditorColors() { editor_->SetEditorColors(); }
+void ColorsPage::SetEditorColors() { editor_.SetEditorColors(); }
 
 // The chosen attribute's sample keeps the normal cursor; the others show that a click
 // chooses them.
@@ -98,7 +103,7 @@ void ColorsPage::attributeChosen() {
 void ColorsPage::sampleClicked(int sample) {
   if (pages_.CB->currentIndex() != sample) pages_.CB->setCurrentIndex(sample);
   pages_.CB->setFocus();
-  window_.RequestCommandRefresh();
+  emit statesChanged();
 }
 
 bool ColorsPage::eventFilter(QObject* watched, QEvent* event) {
@@ -119,8 +124,7 @@ void ColorsPage::barMoved(int component, int value) {
   QScrollBar* bars[] = {pages_.S1, pages_.S2, pages_.S3};
   if (!bars[component]->hasFocus()) return;
   SetColorComponent(working_, attribute(), background(), component,
-                    static_cast<std::uint8_t>(value),
-                    window_.settingsPages().cbSameBkgr->isChecked());
+                    static_cast<std::uint8_t>(value), settings_.sameBackground());
   edited();
 }
 
@@ -138,10 +142,10 @@ void ColorsPage::schemaChosen(int schema) {
 }
 
 void ColorsPage::reverseColors() {
-  ReverseColors(working_, attribute(), window_.settingsPages().cbSameBkgr->isChecked());
+  ReverseColors(working_, attribute(), settings_.sameBackground());
   attributeChosen();
-  window_.SetPendingEdits(true);
-  window_.RequestCommandRefresh();
+  pending_.set(true);
+  emit statesChanged();
 }
 
 void ColorsPage::sameBackground() {
@@ -150,32 +154,22 @@ void ColorsPage::sameBackground() {
 }
 
 void ColorsPage::parentColors() {
-  const TreeNode* focused = window_.tree().focusedNode();
+  const TreeNode* focused = tree_.focusedNode();
   const std::string teraTerm = teraTermColors();
   working_ =
       ResolveColors(NodeColorString(focused ? focused->parent() : nullptr, teraTerm), teraTerm);
   edited();
 }
 
-// "Disable color support": the editor then shows syntax colours and each attribute keeps
-// its own background; the colour settings wait until colour support is back.
+// Colour support back on: the page shows the working set again.
 void ColorsPage::colorSupportChanged(bool disabled) {
-  SettingsPages& settings = window_.settingsPages();
-  if (disabled) {
-    settings.rbSyntax->setChecked(true);
-    settings.cbSameBkgr->setChecked(false);
-  } else {
-    attributeChosen();
-  }
-  for (QWidget* control : std::initializer_list<QWidget*>{settings.rbUseColorInEditor,
-                                                          settings.rbSyntax, settings.cbSameBkgr})
-    control->setEnabled(!disabled);
+  if (!disabled) attributeChosen();
 }
 
 void ColorsPage::edited() {
   ShowColors();
-  window_.SetPendingEdits(true);
-  window_.RequestCommandRefresh();
+  pending_.set(true);
+  emit statesChanged();
 }
 
 }  // namespace skelder

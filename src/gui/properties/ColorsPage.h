@@ -11,14 +11,20 @@
 
 namespace skelder {
 
+class ConnectionTree;
 class EditorColoring;
-class MainWindow;
+class PendingEdits;
+class SettingsPages;
 struct ConnectionPages;
 
 class ColorsPage : public QObject {
   Q_OBJECT
  public:
-  ColorsPage(MainWindow& window, ConnectionPages& pages);
+  // The settings pages give the colour options; the tree the focused connection, whose
+  // parent "Parent colors" takes; the program folder Tera Term's settings file.
+  ColorsPage(ConnectionPages& pages, const SettingsPages& settings, EditorColoring& coloring,
+             const ConnectionTree& tree, PendingEdits& pending, std::string programFolder,
+             QObject* parent);
 
   ColorSet& workingColors() { return working_; }
   // Loads a stored colour string (the Tera Term colours when it is not valid) into the
@@ -30,7 +36,10 @@ class ColorsPage : public QObject {
   // the working set.
   void ShowColors();
   void SetEditorColors();
-  EditorColoring& editorColoring() { return *editor_; }
+  EditorColoring& editorColoring() { return editor_; }
+
+ signals:
+  void statesChanged();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,10 +58,13 @@ class ColorsPage : public QObject {
   void colorSupportChanged(bool disabled);
   void edited();
 
-  MainWindow& window_;
   ConnectionPages& pages_;
+  const SettingsPages& settings_;
+  const ConnectionTree& tree_;
+  PendingEdits& pending_;
+  std::string programFolder_;
   ColorSet working_;
-  EditorColoring* editor_;
+  EditorColoring& editor_;
 };
 
 }  // namespace skelder

@@ -1,17 +1,20 @@
 #include "gui/properties/PropertyPages.h"
 
 #include <Qsci/qsciscintilla.h>
+#include <QTabWidget>
 
+#include "core/app/TableDocument.h"
 #include "core/properties/NodeProperties.h"
 #include "core/tree/ConnectionTree.h"
 #include "core/tree/NodeTextEncoding.h"
 #include "core/tree/TreeState.h"
-#include "gui/tree/EditCommands.h"
-#include "gui/app/MainWindow.h"
-#include "gui/properties/SettingsPages.h"
-#include "gui/ui/StatusPanels.h"
+#include "gui/properties/PendingEdits.h"
 #include "gui/properties/SchedulePage.h"
+#include "gui/properties/SettingsPages.h"
+#include "gui/tree/EditCommands.h"
 #include "gui/ui/LocalText.h"
+#include "gui/ui/ProgramServices.h"
+#include "gui/ui/StatusPanels.h"
 #include "gui/ui/SystemLocale.h"
 
 namespace skelder {
@@ -27,38 +30,41 @@ void LoadEditor(QsciScintilla* editor, const QString& text) {
 
 }  // namespace
 
-PropertyPages::PropertyPages(MainWindow& window, ConnectionPages& pages)
-    : QObject(&window), window_(window), pages_(pages) {
-  window_.tree().addObserver(this);
+PropertyPages::PropertyPages(const PropertyPagesParts& parts, QObject* parent)
+    : QObject(parent), parts_(parts), tree_(parts.tree), pages_(parts.pages) {
+  tree_.addObserver(this);
   for (QsciScintilla* editor : {pages_.Memo1, pages_.Memo2})
     connect(editor, &QsciScintilla::textChanged, this, [this, editor] { userEdit(editor); });
   connect(pages_.cbLogSession, &QCheckBox::clicked, this,
           [this] { userEdit(pages_.cbLogSession); });
-  schedule_ = new SchedulePage(window_, pages_);
-  colors_ = new ColorsPage(window_, pages_);
-  connect(window_.settingsPages().cbNoColors, &QCheckBox::toggled, this,
+  schedule_ = new SchedulePage(pages_, parts_.pending, parts_.services.dialogs, this);
+  colors_ = new ColorsPage(pages_, parts_.settings, parts_.coloring, tree_, parts_.pending,
+                           parts_.services.programFolder, this);
+  connect(schedule_, &SchedulePage::statesChanged, this, &PropertyPages::statesChanged);
+  connect(colors_, &ColorsPage::statesChanged, this, &PropertyPages::statesChanged);
+  connect(&parts_.settings, &SettingsPages::colorSupportChanged, this,
           &PropertyPages::showColorsPanelText);
 }
 
-PropertyPages::~PropertyPages() { window_.tree().removeObserver(this); }
+PropertyPages::~PropertyPages() { tree_.removeObserver(this); }
 
 // An edit counts only when the user made it: the control has the keyboard focus.
 void PropertyPages::userEdit(QWidget* control) {
   if (!control->hasFocus()) return;
-  window_.SetPendingEdits(true);
-  window_.RequestCommandRefresh();
+  parts_.pending.set(true);
+  emit statesChanged();
 }
 
 void PropertyPages::showLastUpdated(const std::string& stamp) {
-  StatusPanels& status = window_.statusPanels();
+  StatusPanels& status = parts_.status;
   if (!stamp.empty() && !status.text(1).contains(FromLocal(stamp)))
     status.setText(1, QStringLiteral("  Last updated: ") + FromLocal(stamp));
 }
 
 void PropertyPages::ShowNodeProperties() {
-  ConnectionTree& tree = window_.tree();
-  if (tree.loading() || window_.HasPendingEdits()) return;
-  window_.statusPanels().setText(1, QString());
+  ConnectionTree& tree = tree_;
+  if (tree.loading() || parts_.pending.any()) return;
+  parts_.status.setText(1, QString());
   coverText_ = FromLocal(PagesCoverText(tree));
   covered_ = !coverText_.isEmpty();
   if (!covered_) {
@@ -79,13 +85,13 @@ void PropertyPages::ShowNodeProperties() {
   for (CoverablePage* page : {pages_.macroPage, pages_.popupPage, pages_.schedulePage})
     page->setPanelText(coverText_);
   showColorsPanelText();
-  UpdateActivePanel(window_.currentPage());
+  UpdateActivePanel(parts_.pageArea.currentIndex());
 }
 
 // Also when colour support is switched while edits are pending and the pages stay as
 // they are.
 void PropertyPages::showColorsPanelText() {
-  const bool noColors = window_.settingsPages().cbNoColors->isChecked();
+  const bool noColors = parts_.settings.colorsDisabled();
   pages_.colorsPage->setPanelText(noColors ? QStringLiteral("Color support is disabled")
                                            : coverText_);
 }
@@ -99,7 +105,7 @@ void PropertyPages::UpdateActivePanel(int page) {
       pages_.popupPage->setCovered(covered_);
       break;
     case 3:
-      pages_.colorsPage->setCovered(covered_ || window_.settingsPages().cbNoColors->isChecked());
+      pages_.colorsPage->setCovered(covered_ || parts_.settings.colorsDisabled());
       break;
     case 4:
       pages_.schedulePage->setCovered(covered_);
@@ -111,7 +117,7 @@ void PropertyPages::UpdateActivePanel(int page) {
 
 void PropertyPages::ApplyNodeProperties(TreeNode* node) {
   if (!node) return;
-  if (node->hasCutMark()) window_.editCommands().CancelCutOrCopy();
+  if (node->hasCutMark()) EditCommands::CancelCutOrCopy(tree_);
   PageContents contents;
   contents.macroText = ToLocal(pages_.Memo1->text());
   contents.popupText = ToLocal(pages_.Memo2->text());
@@ -120,29 +126,29 @@ void PropertyPages::ApplyNodeProperties(TreeNode* node) {
   if (contents.scheduled) schedule_->Verify(false);  // corrected silently before storing
   contents.scheduleFields = schedule_->fields();
   contents.startLogging = pages_.cbLogSession->isChecked();
-  const std::string stamp = FormatLastUpdated(window_.clock().now(), SystemLocaleNames());
+  const std::string stamp = FormatLastUpdated(parts_.services.clock.now(), SystemLocaleNames());
   ApplyPageContents(node->data, contents, stamp);
   showLastUpdated(node->data.LastUpdated);
-  window_.tree().notifyChanged(node);
-  window_.UpdateCaption(true);
-  window_.SetPendingEdits(false);
+  tree_.notifyChanged(node);
+  parts_.document.setModified(true);
+  parts_.pending.set(false);
   colors_->SetEditorColors();
-  window_.RequestCommandRefresh();
+  emit statesChanged();
 }
 
 bool PropertyPages::resolvePendingEdits(const std::string& name) {
-  const MessageAnswer answer = window_.dialogs().messageBox(
+  const MessageAnswer answer = parts_.services.dialogs.messageBox(
       MessageKind::Warning, MessageButtons::YesNoCancel,
       "Do you want to apply the changes made to " + std::string(" '") + name + "' ?");
   lastCancelled_ = answer == MessageAnswer::Cancel;
-  if (answer == MessageAnswer::Yes) ApplyNodeProperties(window_.tree().focusedNode());
-  if (answer == MessageAnswer::No) window_.SetPendingEdits(false);
+  if (answer == MessageAnswer::Yes) ApplyNodeProperties(tree_.focusedNode());
+  if (answer == MessageAnswer::No) parts_.pending.set(false);
   return !lastCancelled_;
 }
 
 bool PropertyPages::FocusChangeAllowed(TreeNode* newNode) {
-  ConnectionTree& tree = window_.tree();
-  if (tree.loading() || newNode == tree.currentNode() || !window_.HasPendingEdits()) return true;
+  ConnectionTree& tree = tree_;
+  if (tree.loading() || newNode == tree.currentNode() || !parts_.pending.any()) return true;
   TreeNode* old = tree.currentNode();
   const QString macro = pages_.Memo1->text();
   const QString popup = pages_.Memo2->text();
@@ -163,9 +169,13 @@ bool PropertyPages::FocusChangeAllowed(TreeNode* newNode) {
 }
 
 bool PropertyPages::collapseAllowed(const TreeNode* node) {
-  ConnectionTree& tree = window_.tree();
-  if (!SubtreeHoldsCurrentNode(tree, node, window_.HasPendingEdits())) return true;
-  return resolvePendingEdits(tree.currentNode()->data.Name);
+  if (!SubtreeHoldsCurrentNode(tree_, node, parts_.pending.any())) return true;
+  return resolvePendingEdits(tree_.currentNode()->data.Name);
+}
+
+bool PropertyPages::SettlePendingEdits() {
+  const TreeNode* current = tree_.currentNode();
+  return !parts_.pending.any() || !current || resolvePendingEdits(current->data.Name);
 }
 
 }  // namespace skelder

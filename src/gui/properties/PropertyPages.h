@@ -5,6 +5,8 @@
 // would be lost to a focus change or a collapse.
 #include <QObject>
 
+class QTabWidget;
+
 #include "core/base/UserDialogs.h"
 #include "core/properties/ColorSet.h"
 #include "core/tree/TreeObserver.h"
@@ -13,14 +15,33 @@
 
 namespace skelder {
 
-class MainWindow;
+class EditorColoring;
+class PendingEdits;
 class SchedulePage;
+class SettingsPages;
+class StatusPanels;
+class TableDocument;
 class TreeNode;
+struct ProgramServices;
+
+// What the pages work with: the tree and its document, the controls of the pages and of
+// the settings they follow, the pending edits and the status bar that shows them.
+struct PropertyPagesParts {
+  ConnectionTree& tree;
+  TableDocument& document;
+  ConnectionPages& pages;
+  SettingsPages& settings;
+  EditorColoring& coloring;
+  PendingEdits& pending;
+  StatusPanels& status;
+  const QTabWidget& pageArea;  // PG, whose current page is the active one
+  const ProgramServices& services;
+};
 
 class PropertyPages : public QObject, public TreeObserver {
   Q_OBJECT
  public:
-  PropertyPages(MainWindow& window, ConnectionPages& pages);
+  PropertyPages(const PropertyPagesParts& parts, QObject* parent);
   ~PropertyPages() override;
 
   void ShowNodeProperties();
@@ -31,6 +52,9 @@ class PropertyPages : public QObject, public TreeObserver {
   // Asks whether to apply the pending edits, naming the node: Yes applies them to the
   // focused node, No drops them; false for Cancel.
   bool resolvePendingEdits(const std::string& name);
+  // Before a command moves away from the current node: with pending edits the question
+  // above; false when the user cancelled.
+  bool SettlePendingEdits();
 
   ColorSet& workingColors() { return colors_->workingColors(); }
   ColorsPage& colorsPage() { return *colors_; }
@@ -38,13 +62,17 @@ class PropertyPages : public QObject, public TreeObserver {
   // Brings the panel of the page now showing in line (after a page change).
   void UpdateActivePanel(int page);
 
+ signals:
+  void statesChanged();
+
  private:
   bool collapseAllowed(const TreeNode* node) override;
   void userEdit(QWidget* control);
   void showLastUpdated(const std::string& stamp);
   void showColorsPanelText();
 
-  MainWindow& window_;
+  PropertyPagesParts parts_;
+  ConnectionTree& tree_;
   ConnectionPages& pages_;
   ColorsPage* colors_;
   SchedulePage* schedule_;

@@ -2,15 +2,17 @@
 
 #include <QKeyEvent>
 
+#include "core/base/UserDialogs.h"
 #include "core/properties/ScheduleFields.h"
-#include "gui/app/MainWindow.h"
 #include "gui/properties/ConnectionPages.h"
+#include "gui/properties/PendingEdits.h"
 #include "gui/ui/LocalText.h"
 
 namespace skelder {
 
-SchedulePage::SchedulePage(MainWindow& window, ConnectionPages& pages)
-    : QObject(&window), window_(window), pages_(pages) {
+SchedulePage::SchedulePage(ConnectionPages& pages, PendingEdits& pending, UserDialogs& dialogs,
+                           QObject* parent)
+    : QObject(parent), pages_(pages), pending_(pending), dialogs_(dialogs) {
   for (int i = 0; i < 5; ++i) {
     QLineEdit* field = pages_.scheduleFields[static_cast<size_t>(i)];
     field->installEventFilter(this);
@@ -50,8 +52,8 @@ void SchedulePage::SetScheduleEnabled(bool byUser) {
   }
   pages_.bValidate->setEnabled(on);
   if (byUser) {
-    window_.SetPendingEdits(true);
-    window_.RequestCommandRefresh();
+    pending_.set(true);
+    emit statesChanged();
   }
 }
 
@@ -66,10 +68,10 @@ int SchedulePage::Verify(bool byButton) {
   int corrections = 0;
   for (int field = 1; field <= 5; ++field) ValidateField(field, corrections);
   if (byButton) {
-    window_.dialogs().messageBox(MessageKind::Information, MessageButtons::Ok,
-                                 VerificationMessage(corrections));
+    dialogs_.messageBox(MessageKind::Information, MessageButtons::Ok,
+                        VerificationMessage(corrections));
     pages_.bValidate->setEnabled(false);
-    window_.RequestCommandRefresh();
+    emit statesChanged();
   }
   return corrections;
 }
@@ -81,8 +83,8 @@ void SchedulePage::userChanged(int field) {
     edit->setCursorPosition(1);
   }
   pages_.bValidate->setEnabled(true);
-  window_.SetPendingEdits(true);
-  window_.RequestCommandRefresh();
+  pending_.set(true);
+  emit statesChanged();
 }
 
 // Typed characters other than digits, "*", "," and backspace are dropped; a field left

@@ -8,13 +8,15 @@
 
 namespace skelder {
 
-class MainWindow;
+class PendingEdits;
+class UserDialogs;
 struct ConnectionPages;
 
 class SchedulePage : public QObject {
   Q_OBJECT
  public:
-  SchedulePage(MainWindow& window, ConnectionPages& pages);
+  SchedulePage(ConnectionPages& pages, PendingEdits& pending, UserDialogs& dialogs,
+               QObject* parent);
 
   // Shows a node's schedule string ("=" and five fields, or no schedule).
   void Load(const std::string& schedule);
@@ -29,14 +31,18 @@ class SchedulePage : public QObject {
   bool scheduled() const;
   std::array<std::string, 5> fields() const;
 
+ signals:
+  void statesChanged();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void userChanged(int field);
 
-  MainWindow& window_;
   ConnectionPages& pages_;
+  PendingEdits& pending_;
+  UserDialogs& dialogs_;
 };
 
 }  // namespace skelder

@@ -148,6 +148,9 @@ QWidget* SettingsPages::buildMacroEditor() {
   radios->addStretch();
   g->addLayout(radios);
 
+  connect(cbNoColors, &QCheckBox::toggled, this, &SettingsPages::colorSupportToggled);
+  connect(rbUseColorInEditor, &QRadioButton::toggled, this, &SettingsPages::editorColoringChanged);
+
   cbAllowTAB = Named(new QCheckBox(QStringLiteral("Enable TABs")), "cbAllowTAB");
   cbTAB2Space = Named(new QCheckBox(QStringLiteral("Replace with spaces")), "cbTAB2Space");
   CBSpacePerTAB = Named(new QComboBox, "CBSpacePerTAB");
@@ -345,6 +348,18 @@ void SettingsPages::ReadSettings(Settings& s) const {
   s.defaultColors = cbDefColors->currentIndex();
   s.logging = rbLog->isChecked();
   if (!rbLog->isChecked() && !rbDontLog->isChecked()) s.logging = std::nullopt;
+}
+
+// "Disable color support": the editor then shows syntax colours and each attribute keeps
+// its own background; the colour settings wait until colour support is back.
+void SettingsPages::colorSupportToggled(bool disabled) {
+  if (disabled) {
+    rbSyntax->setChecked(true);
+    cbSameBkgr->setChecked(false);
+  }
+  for (QWidget* control : std::initializer_list<QWidget*>{rbUseColorInEditor, rbSyntax, cbSameBkgr})
+    control->setEnabled(!disabled);
+  emit colorSupportChanged(disabled);
 }
 
 }  // namespace skelder

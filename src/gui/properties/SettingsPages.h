@@ -30,6 +30,17 @@ class SettingsPages : public QTabWidget {
   // Removes "start CygWin" and "lock the screen (W2K and XP)" where they do not apply.
   void TrimDoubleClickActions(bool cygwin, bool lockScreen);
 
+  // What the other parts of the window read, as the controls show it now.
+  bool colorsDisabled() const { return cbNoColors->isChecked(); }
+  bool sameBackground() const { return cbSameBkgr->isChecked(); }
+  bool colorsInEditor() const { return rbUseColorInEditor->isChecked(); }
+  bool tabsAllowed() const { return cbAllowTAB->isChecked(); }
+  bool autoSave() const { return cbAutoSave->isChecked(); }
+  bool logNewConnections() const { return rbLog->isChecked(); }
+  int defaultSchema() const { return cbDefColors->currentIndex(); }
+  // Seconds between the starts of "Run all selected".
+  int multiStartDelay() const { return CBDelay->currentIndex(); }
+
   // "General"
   QComboBox* cbDoubleClickAction;
   QComboBox* cbUpdateInterval;
@@ -78,6 +89,10 @@ class SettingsPages : public QTabWidget {
 
  signals:
   void fullPathMRUChanged(bool fullPath);
+  // "Disable color support" changed; the page has brought its own controls in line.
+  void colorSupportChanged(bool disabled);
+  // "Connection colors" or "Syntax highlighting" chosen for the macro editor.
+  void editorColoringChanged();
   void tabOptionsChanged();
 
  private:
@@ -87,6 +102,7 @@ class SettingsPages : public QTabWidget {
   QWidget* buildHighlighter();
   QWidget* buildNewConnections();
   void enableTabsChanged();
+  void colorSupportToggled(bool disabled);
 };
 
 }  // namespace skelder

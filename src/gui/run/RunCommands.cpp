@@ -4,81 +4,71 @@
 #include <QEventLoop>
 #include <QScreen>
 
+#include "core/app/Settings.h"
 #include "core/app/SettingsRunInputs.h"
 #include "core/properties/NodeProperties.h"
+#include "core/tree/ConnectionTree.h"
 #include "core/tree/NodeKinds.h"
-#include "gui/app/Commands.h"
-#include "gui/app/MainWindow.h"
-#include "gui/properties/SettingsPages.h"
-#include "gui/editor/MacroEditor.h"
-#include "gui/editor/TtlHighlighter.h"
 #include "gui/properties/ConnectionPages.h"
+#include "gui/properties/PendingEdits.h"
 #include "gui/properties/PropertyPages.h"
+#include "gui/properties/SettingsPages.h"
 #include "gui/run/KeywordHintLabel.h"
 #include "gui/ui/LocalText.h"
+#include "gui/ui/ProgramServices.h"
 
 namespace skelder {
 
-RunCommands::RunCommands(MainWindow& window)
-    : QObject(&window), window_(window), timer5_(new QTimer(this)) {
-  Platform& platform = window_.platform();
+RunCommands::RunCommands(const RunCommandsParts& parts, QWidget* window)
+    : QObject(window), parts_(parts), window_(window), timer5_(new QTimer(this)) {
+  const ProgramServices& services = parts_.services;
+  Platform& platform = services.platform;
   runner_ = std::make_unique<MacroRunner>(
-      RunServices{window_.dialogs(), *platform.starter, *platform.paths, *platform.windows,
-                  *platform.system, window_.clock(), window_.programFolder()});
+      RunServices{services.dialogs, *platform.starter, *platform.paths, *platform.windows,
+                  *platform.system, services.clock, services.programFolder});
   timer5_->setObjectName(QStringLiteral("Timer5"));
   timer5_->setSingleShot(true);
   timer5_->setInterval(5000);
-  Commands& c = window_.commands();
-  const std::pair<QAction*, RunCommand> commands[] = {
-      {c.runToCursor, RunCommand::RunToCursor},
-      {c.run, RunCommand::Run},
-      {c.runBranchToCursor, RunCommand::RunBranchToCursor},
-      {c.runBranch, RunCommand::RunBranch}};
-  for (const auto& [action, command] : commands)
-    connect(action, &QAction::triggered, this, [this, command = command] { Run(command); });
-  connect(c.runAllSelected, &QAction::triggered, this, &RunCommands::RunAllSelected);
-  hint_ = new KeywordHintLabel(
-      window_.connectionPages().Memo1, window_.macroEditor().highlighter().keywords(),
-      [this](const std::string& word) {
-        return runner_->KeywordHint(word, window_.tree().focusedNode(), Inputs().userData);
+  hint_ =
+      new KeywordHintLabel(&parts_.macroEditor, parts_.keywords, [this](const std::string& word) {
+        return runner_->KeywordHint(word, parts_.tree.focusedNode(), Inputs().userData);
       });
 }
 
 RunInputs RunCommands::Inputs() const {
-  MainWindow& window = window_;
-  Settings settings = window.settings();
-  window.settingsPages().ReadSettings(settings);
-  QsciScintilla* memo = window.connectionPages().Memo1;
-  const QScreen* screen = window.screen();
+  Settings settings = parts_.settings;
+  parts_.settingsPages.ReadSettings(settings);
+  QsciScintilla* memo = &parts_.macroEditor;
+  const QScreen* screen = window_->screen();
   const int dpi = screen ? static_cast<int>(screen->logicalDotsPerInchY()) : 96;
   RunInputs inputs =
       RunInputsFromSettings(settings, FontHeightFromPoints(memo->font().pointSize(), dpi));
   inputs.terminal.fontName = ToLocal(memo->font().family());
-  inputs.pendingEdits = window.HasPendingEdits();
+  inputs.pendingEdits = parts_.pending.any();
   inputs.editorText = ToLocal(memo->text());
   int line = 0, column = 0;
   memo->getCursorPosition(&line, &column);
   inputs.caretLine = line;
-  inputs.logSession = window.connectionPages().cbLogSession->isChecked();
-  inputs.workingColors = window.propertyPages().workingColors();
+  inputs.logSession = parts_.pages.cbLogSession->isChecked();
+  inputs.workingColors = parts_.properties.workingColors();
   return inputs;
 }
 
 void RunCommands::Run(RunCommand command) {
-  runner_->RunFocused(command, window_.tree(), Inputs());
-  window_.RequestCommandRefresh();
+  runner_->RunFocused(command, parts_.tree, Inputs());
+  emit statesChanged();
 }
 
 void RunCommands::RunAllSelected() {
-  timer5_->setInterval(window_.settingsPages().CBDelay->currentIndex() * 1000 + 2000);
+  timer5_->setInterval(parts_.settingsPages.multiStartDelay() * 1000 + 2000);
   // Between two starts the window keeps running until Timer5 fires once.
-  runner_->RunAllSelected(window_.tree(), Inputs(), [this] {
+  runner_->RunAllSelected(parts_.tree, Inputs(), [this] {
     QEventLoop wait;
     connect(timer5_, &QTimer::timeout, &wait, &QEventLoop::quit);
     timer5_->start();
     wait.exec();
   });
-  window_.RequestCommandRefresh();
+  emit statesChanged();
 }
 
 }  // namespace skelder

@@ -7,15 +7,38 @@
 
 #include "core/run/MacroRunner.h"
 
+class QsciScintilla;
+
 namespace skelder {
 
-class MainWindow;
+class ConnectionTree;
 class KeywordHintLabel;
+class KeywordStore;
+class PendingEdits;
+class PropertyPages;
+class SettingsPages;
+struct ConnectionPages;
+struct ProgramServices;
+struct Settings;
+
+// What a run takes from the window: the tree, the settings as loaded and as the settings
+// pages show them, the macro editor with its keywords and the connection pages' state.
+struct RunCommandsParts {
+  ConnectionTree& tree;
+  const Settings& settings;
+  const SettingsPages& settingsPages;
+  QsciScintilla& macroEditor;
+  const KeywordStore& keywords;
+  const ConnectionPages& pages;
+  PropertyPages& properties;
+  const PendingEdits& pending;
+  const ProgramServices& services;
+};
 
 class RunCommands : public QObject {
   Q_OBJECT
  public:
-  explicit RunCommands(MainWindow& window);
+  RunCommands(const RunCommandsParts& parts, QWidget* window);
 
   void Run(RunCommand command);
   void RunAllSelected();
@@ -26,8 +49,12 @@ class RunCommands : public QObject {
   // What a run takes from the window now.
   RunInputs Inputs() const;
 
+ signals:
+  void statesChanged();
+
  private:
-  MainWindow& window_;
+  RunCommandsParts parts_;
+  QWidget* window_;
   std::unique_ptr<MacroRunner> runner_;
   QTimer* timer5_;
   KeywordHintLabel* hint_;

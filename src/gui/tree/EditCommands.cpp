@@ -1,27 +1,25 @@
 #include "gui/tree/EditCommands.h"
 
 #include <Qsci/qsciscintilla.h>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMimeData>
 
+#include "core/app/TableDocument.h"
+#include "core/tree/ConnectionTree.h"
 #include "core/tree/TreeClipboard.h"
 #include "core/tree/TreeUpdateBatch.h"
-#include "gui/app/Commands.h"
-#include "gui/app/MainWindow.h"
+#include "gui/properties/PendingEdits.h"
 #include "gui/properties/PropertyPages.h"
 #include "gui/properties/SchedulePage.h"
+#include "gui/ui/FocusAreas.h"
 
 namespace skelder {
 
-EditCommands::EditCommands(MainWindow& window) : QObject(&window), window_(window) {
-  Commands& c = window_.commands();
-  connect(c.cut, &QAction::triggered, this, &EditCommands::CutCommand);
-  connect(c.copy, &QAction::triggered, this, &EditCommands::CopyCommand);
-  connect(c.paste, &QAction::triggered, this, &EditCommands::PasteCommand);
-  connect(c.selectAll, &QAction::triggered, this, &EditCommands::SelectAllCommand);
-}
+EditCommands::EditCommands(const EditCommandsParts& parts, QObject* parent)
+    : QObject(parent), parts_(parts) {}
 
 QString EditCommands::BranchesMimeType() {
   return QStringLiteral("application/x-qt-windows-mime;value=\"%1\"")
@@ -34,24 +32,24 @@ QMimeData* EditCommands::BranchesData(const std::string& bytes) {
   return data;
 }
 
-void EditCommands::ClearCutMarks() {
+void EditCommands::ClearCutMarks(ConnectionTree& tree) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  window_.tree().clearCutMarks();
+  tree.clearCutMarks();
   QApplication::restoreOverrideCursor();
 }
 
-void EditCommands::CancelCutOrCopy() {
-  if (!window_.tree().cutPending()) return;
-  window_.tree().setCutPending(false);
-  ClearCutMarks();
+void EditCommands::CancelCutOrCopy(ConnectionTree& tree) {
+  if (!tree.cutPending()) return;
+  tree.setCutPending(false);
+  ClearCutMarks(tree);
 }
 
 void EditCommands::cutOrCopy(bool cut) {
   cutSource_ = nullptr;
-  ClearCutMarks();
-  if (cut) window_.commands().cut->setEnabled(false);
-  ConnectionTree& tree = window_.tree();
-  const FocusArea area = window_.focusArea();
+  ClearCutMarks(parts_.tree);
+  if (cut) parts_.cut.setEnabled(false);
+  ConnectionTree& tree = parts_.tree;
+  const FocusArea area = parts_.focus.current();
   QWidget* focus = QApplication::focusWidget();
   if (area == FocusArea::Tree) {
     QApplication::clipboard()->setMimeData(BranchesData(EncodeBranches(tree)));
@@ -62,22 +60,22 @@ void EditCommands::cutOrCopy(bool cut) {
     MarkCutBranches(tree);
   } else if (auto* editor = qobject_cast<QsciScintilla*>(focus)) {
     cut ? editor->cut() : editor->copy();
-    if (cut) window_.SetPendingEdits(true);
+    if (cut) parts_.pending.set(true);
   } else if (auto* field = qobject_cast<QLineEdit*>(focus)) {
     cut ? field->cut() : field->copy();
-    if (cut && IsScheduleField(area)) window_.SetPendingEdits(true);
-    if (cut && area == FocusArea::NameEditor) window_.UpdateCaption(true);
+    if (cut && IsScheduleField(area)) parts_.pending.set(true);
+    if (cut && area == FocusArea::NameEditor) parts_.document.setModified(true);
   }
-  window_.RequestCommandRefresh();
+  emit statesChanged();
 }
 
 void EditCommands::CutCommand() { cutOrCopy(true); }
 void EditCommands::CopyCommand() { cutOrCopy(false); }
 
 void EditCommands::PasteCommand() {
-  ConnectionTree& tree = window_.tree();
+  ConnectionTree& tree = parts_.tree;
   const QMimeData* data = QApplication::clipboard()->mimeData();
-  const FocusArea area = window_.focusArea();
+  const FocusArea area = parts_.focus.current();
   TreeNode* focused = tree.focusedNode();
   if (data && data->hasFormat(BranchesMimeType()) && area == FocusArea::Tree && focused) {
     const bool wasCut = tree.cutPending();
@@ -101,41 +99,72 @@ void EditCommands::PasteCommand() {
       if (sourceExpanded) tree.expandAll(source);
       tree.setFocusedNode(focused);
     }
-    window_.UpdateCaption(true);
+    parts_.document.setModified(true);
   } else if (data && data->hasText()) {
     QWidget* focus = QApplication::focusWidget();
     if (auto* editor = qobject_cast<QsciScintilla*>(focus)) {
       editor->paste();
-      window_.SetPendingEdits(true);
+      parts_.pending.set(true);
     } else if (auto* field = qobject_cast<QLineEdit*>(focus)) {
       field->paste();
       if (IsScheduleField(area)) {
         int corrections = 0;
-        window_.propertyPages().schedulePage().ValidateField(
+        parts_.properties.schedulePage().ValidateField(
             static_cast<int>(area) - static_cast<int>(FocusArea::Minute) + 1, corrections);
-        window_.SetPendingEdits(true);
+        parts_.pending.set(true);
       }
-      if (area == FocusArea::NameEditor) window_.UpdateCaption(true);
+      if (area == FocusArea::NameEditor) parts_.document.setModified(true);
     }
   }
-  window_.RequestCommandRefresh();
+  emit statesChanged();
 }
 
 void EditCommands::SelectAllCommand() {
-  ConnectionTree& tree = window_.tree();
+  ConnectionTree& tree = parts_.tree;
   QWidget* focus = QApplication::focusWidget();
-  if (window_.focusArea() == FocusArea::Tree) {
+  if (parts_.focus.current() == FocusArea::Tree) {
     // With unapplied edits the apply question comes first; Cancel selects nothing.
-    TreeNode* current = tree.currentNode();
-    if (!window_.HasPendingEdits() || !current ||
-        window_.propertyPages().resolvePendingEdits(current->data.Name))
-      tree.selectAll();
+    if (parts_.properties.SettlePendingEdits()) tree.selectAll();
   } else if (auto* editor = qobject_cast<QsciScintilla*>(focus)) {
     editor->selectAll();
   } else if (auto* field = qobject_cast<QLineEdit*>(focus)) {
     field->selectAll();
   }
-  window_.RequestCommandRefresh();
+  emit statesChanged();
+}
+
+void EditCommands::UndoCommand() {
+  const FocusArea area = parts_.focus.current();
+  QWidget* focus = QApplication::focusWidget();
+  if (auto* editor = qobject_cast<QsciScintilla*>(focus);
+      editor && (area == FocusArea::MacroEditor || area == FocusArea::PopupEditor)) {
+    editor->undo();
+    parts_.pending.set(true);
+  } else if (auto* field = qobject_cast<QLineEdit*>(focus)) {
+    field->undo();
+    if (area == FocusArea::NameEditor) parts_.document.setModified(true);
+  }
+  emit statesChanged();
+}
+
+void EditCommands::DropNodes(TreeNode* target, int position, bool copy) {
+  ConnectionTree& tree = parts_.tree;
+  TreeNode* source = cutSource_;
+  const bool sourceExpanded = source && source->isExpanded();
+  const DropPosition at = static_cast<DropPosition>(position);
+  {
+    TreeUpdateBatch batch(tree);
+    if (sourceExpanded) tree.setExpanded(source, false);
+    std::vector<TreeNode*> arrived;
+    if (copy)
+      arrived = InsertBranches(tree, EncodeBranches(tree), target, DropMode(target, at));
+    else
+      arrived = tree.moveNodes(tree.selectedNodes(), target, DropMode(target, at));
+    NodesArrived(tree, arrived);
+    if (sourceExpanded) tree.expandAll(source);
+  }
+  parts_.document.setModified(true);
+  emit statesChanged();
 }
 
 }  // namespace skelder

@@ -1,5 +1,7 @@
 #include "gui/ui/StatusPanels.h"
 
+#include <Qsci/qsciscintilla.h>
+
 namespace skelder {
 
 StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
@@ -20,6 +22,30 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
 void StatusPanels::setText(int number, const QString& text) {
   QLabel* label = panel(number);
   if (label->text() != text) label->setText(text);
+}
+
+void StatusPanels::showCaretPosition(const QsciScintilla* editor) {
+  QString text;
+  if (editor) {
+    int line = 0, column = 0;
+    editor->getCursorPosition(&line, &column);
+    text = QStringLiteral("Ln. %1, Col. %2").arg(line + 1).arg(column + 1);
+  }
+  setText(2, text);
+}
+
+void StatusPanels::showPendingEdits(bool pending) {
+  setText(3, pending ? QStringLiteral("Modified") : QString());
+}
+
+void StatusPanels::showInsertMode(bool typing, bool insert) {
+  setText(4, !typing ? QString() : insert ? QStringLiteral("INS") : QStringLiteral("OVR"));
+}
+
+void StatusPanels::showLockKeys(bool num, bool caps, bool scroll) {
+  setText(5, num ? QStringLiteral("NUM") : QString());
+  setText(6, caps ? QStringLiteral("CAPS") : QString());
+  setText(7, scroll ? QStringLiteral("SCROLL") : QString());
 }
 
 }  // namespace skelder

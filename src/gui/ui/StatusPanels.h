@@ -5,6 +5,8 @@
 #include <QStatusBar>
 #include <array>
 
+class QsciScintilla;
+
 namespace skelder {
 
 class StatusPanels : public QStatusBar {
@@ -17,6 +19,15 @@ class StatusPanels : public QStatusBar {
   QString text(int number) const { return panel(number)->text(); }
   // Writes the panel only when the text differs.
   void setText(int number, const QString& text);
+
+  // Panel 2: "Ln. n, Col. m" at the editor's caret; empty without an editor.
+  void showCaretPosition(const QsciScintilla* editor);
+  // Panel 3: "Modified" while the pages hold edits not applied.
+  void showPendingEdits(bool pending);
+  // Panel 4: "INS" or "OVR" while a control that types text has the focus.
+  void showInsertMode(bool typing, bool insert);
+  // Panels 5 to 7: the lock keys that are on.
+  void showLockKeys(bool num, bool caps, bool scroll);
 
  private:
   std::array<QLabel*, 8> panels_{};

@@ -1,4 +1,4 @@
-#include "gui/properties/EditorColoring.h"
+#include "gui/editor/EditorColoring.h"
 
 #include <Qsci/qscilexer.h>
 #include <Qsci/qsciscintilla.h>
@@ -8,7 +8,7 @@
 #include "core/base/ProgramFolder.h"
 #include "core/properties/ColorEditing.h"
 #include "core/properties/ColorSchemas.h"
-#include "gui/app/MainWindow.h"
+#include "core/tree/ConnectionTree.h"
 #include "gui/properties/SettingsPages.h"
 
 namespace skelder {
@@ -28,11 +28,14 @@ std::uint32_t ScreenColor(const QColor& color) {
 
 }  // namespace
 
-EditorColoring::EditorColoring(MainWindow& window, QsciScintilla* editor)
+EditorColoring::EditorColoring(QsciScintilla* editor, const SettingsPages& settings,
+                               const ConnectionTree& tree, std::string programFolder)
     : QObject(editor),
-      window_(window),
+      settings_(settings),
+      tree_(tree),
+      programFolder_(std::move(programFolder)),
       editor_(editor),
-      preview_(window.settingsPages().Memo3),
+      preview_(settings.Memo3),
       gutterWidth_(editor->marginWidth(0)) {
   QWidget* highlighterPage = preview_->parentWidget();
   notice_ =
@@ -47,9 +50,7 @@ EditorColoring::EditorColoring(MainWindow& window, QsciScintilla* editor)
   editor_->installEventFilter(this);
 }
 
-bool EditorColoring::connectionColors() const {
-  return window_.settingsPages().rbUseColorInEditor->isChecked();
-}
+bool EditorColoring::connectionColors() const { return settings_.colorsInEditor(); }
 
 void EditorColoring::setHighlighter(QsciLexer* highlighter) {
   highlighter_ = highlighter;
@@ -67,10 +68,8 @@ void EditorColoring::SetEditorColors() {
   if (connectionColors()) {
     showGutter(false);
     // The colours as stored with the node: unapplied edits on the Colors page are not shown.
-    const std::string teraTerm =
-        TeraTermIniColors(FindProgramFile(window_.programFolder(), "teraterm.ini"));
-    const ColorSet stored =
-        ResolveColors(NodeColorString(window_.tree().focusedNode(), teraTerm), teraTerm);
+    const std::string teraTerm = TeraTermIniColors(FindProgramFile(programFolder_, "teraterm.ini"));
+    const ColorSet stored = ResolveColors(NodeColorString(tree_.focusedNode(), teraTerm), teraTerm);
     connectionBackground_ = ScreenColor(stored.screenColor(ColorIndex(0, true, 0)));
     editor_->setColor(ScreenColor(stored.screenColor(ColorIndex(0, false, 0))));
     editor_->setPaper(connectionBackground_);
@@ -123,7 +122,7 @@ bool EditorColoring::eventFilter(QObject* watched, QEvent* event) {
       if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
         editor_->setCaretLineVisible(false);
     }
-  } else if (watched == notice_->parentWidget() && event->type() == QEvent::Resize) {
+  } else if (event->type() == QEvent::Resize && notice_ && watched == notice_->parentWidget()) {
     notice_->setGeometry(notice_->parentWidget()->rect());
   }
   return false;

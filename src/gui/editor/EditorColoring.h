@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QObject>
 #include <QPointer>
+#include <string>
 
 class QLabel;
 class QsciLexer;
@@ -15,12 +16,16 @@ class QsciScintilla;
 
 namespace skelder {
 
-class MainWindow;
+class ConnectionTree;
+class SettingsPages;
 
 class EditorColoring : public QObject {
   Q_OBJECT
  public:
-  EditorColoring(MainWindow& window, QsciScintilla* editor);
+  // The settings pages give the choice of colouring and the preview; the tree the focused
+  // connection; the program folder Tera Term's settings file.
+  EditorColoring(QsciScintilla* editor, const SettingsPages& settings, const ConnectionTree& tree,
+                 std::string programFolder);
 
   void SetEditorColors();
   // The TTL highlighter plugs in here: it is attached to the editor whenever syntax
@@ -37,11 +42,13 @@ class EditorColoring : public QObject {
   void showNotice(bool shown);
   void showGutter(bool shown);
 
-  MainWindow& window_;
+  const SettingsPages& settings_;
+  const ConnectionTree& tree_;
+  std::string programFolder_;
   QsciScintilla* editor_;
   QsciScintilla* preview_;
   QPointer<QsciLexer> highlighter_;
-  QLabel* notice_;
+  QPointer<QLabel> notice_;  // goes with the settings page, which may go first
   QColor connectionBackground_;
   int gutterWidth_;
 };

@@ -1,4 +1,4 @@
-#include "gui/app/Commands.h"
+#include "gui/ui/Commands.h"
 
 namespace skelder {
 

@@ -1,0 +1,136 @@
+#include "gui/app/WindowLayout.h"
+
+#include <Qsci/qsciscintilla.h>
+#include <QMainWindow>
+#include <QSplitter>
+#include <QTabWidget>
+#include <algorithm>
+
+#include "core/tree/ConnectionTree.h"
+#include "gui/properties/ConnectionPages.h"
+#include "gui/properties/SettingsPages.h"
+#include "gui/tree/ConnectionTreeView.h"
+
+namespace skelder {
+
+namespace {
+
+constexpr int kPageAreaMinimumWidth = 370;
+constexpr int kPageAreaMinimumHeight = 404;
+constexpr int kTreeDesignWidth = 265;
+constexpr int kTreeShrinkLimit = 215;
+
+}  // namespace
+
+WindowLayout::WindowLayout(QMainWindow& window, ConnectionTreeModel& model,
+                           const ConnectionTree& tree)
+    : QObject(&window), tree_(tree), rememberedTreeWidth_(kTreeDesignWidth) {
+  splitter_ = new QSplitter(Qt::Horizontal, &window);
+  splitter_->setObjectName(QStringLiteral("Splitter1"));
+  splitter_->setHandleWidth(3);
+  splitter_->setChildrenCollapsible(false);
+  VT = new ConnectionTreeView(model, splitter_);
+  PG = new QTabWidget(splitter_);
+  PG->setObjectName(QStringLiteral("PG"));
+  PG->setMinimumSize(kPageAreaMinimumWidth, kPageAreaMinimumHeight);
+  settingsPages_ = new SettingsPages(PG);
+  PG->addTab(settingsPages_, QStringLiteral("Settings"));
+  pages_ = std::make_unique<ConnectionPages>(PG);
+  PG->addTab(pages_->macroPage, QStringLiteral("Macro"));
+  PG->addTab(pages_->popupPage, QStringLiteral("Popup"));
+  PG->addTab(pages_->colorsPage, QStringLiteral("Colors"));
+  PG->addTab(pages_->schedulePage, QStringLiteral("Schedule"));
+  splitter_->addWidget(VT);
+  splitter_->addWidget(PG);
+  splitter_->setStretchFactor(0, 0);
+  splitter_->setStretchFactor(1, 1);
+  splitter_->setSizes({kTreeDesignWidth, 600});
+  window.setCentralWidget(splitter_);
+}
+
+WindowLayout::~WindowLayout() = default;
+
+void WindowLayout::setLayout(TreeLayout layout) {
+  layout_ = layout;
+  emit treeLayoutChanged(layout);
+}
+
+void WindowLayout::ShowPage(int page, int settingsPage) {
+  if (layout_ == TreeLayout::Maximized) RestoreTree();
+  if (settingsPage >= 0) settingsPages_->setCurrentIndex(settingsPage);
+  PG->setCurrentIndex(page);
+}
+
+void WindowLayout::HideTree() {
+  if (layout_ != TreeLayout::Maximized && VT->isVisible())
+    rememberedTreeWidth_ = splitter_->sizes().value(0);
+  setLayout(TreeLayout::Hidden);
+  PG->show();
+  VT->hide();
+  PG->setFocus();
+}
+
+void WindowLayout::MaximizeTree() {
+  if (VT->isVisible() && PG->isVisible()) rememberedTreeWidth_ = splitter_->sizes().value(0);
+  setLayout(TreeLayout::Maximized);
+  PG->hide();
+  VT->show();
+  VT->setFocus();
+}
+
+void WindowLayout::RestoreTree() {
+  setLayout(TreeLayout::Restored);
+  if (!VT->isVisible() || !PG->isVisible()) {
+    VT->show();
+    PG->show();
+    const int total = splitter_->width() - splitter_->handleWidth();
+    splitter_->setSizes({rememberedTreeWidth_, std::max(0, total - rememberedTreeWidth_)});
+  }
+  VT->setFocus();
+}
+
+void WindowLayout::FocusFirstControl() {
+  const ConnectionPages& pages = *pages_;
+  auto unlessCovered = [this](const CoverablePage* page, QWidget* control) {
+    (page->isCovered() ? static_cast<QWidget*>(VT) : control)->setFocus();
+  };
+  switch (PG->currentIndex()) {
+    case 0: {
+      const SettingsPages& s = *settingsPages_;
+      QWidget* first[] = {s.cbDoubleClickAction, s.edtName, s.cbNoColors, s.Elements, s.rbLog};
+      first[std::clamp(s.currentIndex(), 0, 4)]->setFocus();
+      break;
+    }
+    case 1:
+      unlessCovered(pages.macroPage, pages.Memo1);
+      break;
+    case 2:
+      unlessCovered(pages.popupPage, pages.Memo2);
+      break;
+    case 3:
+      unlessCovered(pages.colorsPage, pages.cbSchema);
+      break;
+    case 4:
+      unlessCovered(pages.schedulePage, pages.cbSchedule);
+      break;
+    default:
+      VT->setFocus();
+  }
+}
+
+void WindowLayout::KeepTreeWidth() {
+  if (tree_.loading() || !VT->isVisible() || !PG->isVisible()) return;
+  const QList<int> sizes = splitter_->sizes();
+  const int total = splitter_->width() - splitter_->handleWidth();
+  if (total - sizes.value(0) < PG->minimumWidth()) {
+    const int tree = std::max(total - PG->minimumWidth(), kTreeShrinkLimit);
+    splitter_->setSizes({tree, std::max(0, total - tree)});
+  }
+}
+
+int WindowLayout::treeWidth() const { return VT->isVisible() ? splitter_->sizes().value(0) : 0; }
+int WindowLayout::splitterTreeWidth() const { return splitter_->sizes().value(0); }
+bool WindowLayout::pageAreaVisible() const { return PG->isVisible(); }
+bool WindowLayout::treePaneHidden() const { return VT->isHidden(); }
+
+}  // namespace skelder

@@ -1,0 +1,70 @@
+#pragma once
+// The window's two panes: the tree VT on the left and the page area PG on the right (the
+// "Settings" pages and the four connection pages) in the splitter Splitter1. It owns the
+// tree layout (both panes, the tree hidden, the tree maximized) and which control a page
+// gives the focus to.
+#include <QObject>
+#include <memory>
+
+class QMainWindow;
+class QSplitter;
+class QTabWidget;
+
+namespace skelder {
+
+class ConnectionTree;
+class ConnectionTreeModel;
+class ConnectionTreeView;
+class SettingsPages;
+struct ConnectionPages;
+
+enum class TreeLayout { Restored, Hidden, Maximized };
+
+class WindowLayout : public QObject {
+  Q_OBJECT
+ public:
+  WindowLayout(QMainWindow& window, ConnectionTreeModel& model, const ConnectionTree& tree);
+  ~WindowLayout() override;
+
+  ConnectionTreeView& treeView() const { return *VT; }
+  QTabWidget& pageArea() const { return *PG; }
+  SettingsPages& settingsPages() const { return *settingsPages_; }
+  ConnectionPages& connectionPages() const { return *pages_; }
+  QSplitter& splitter() const { return *splitter_; }
+
+  // Shows a page of the page area (and a settings page when given), the tree restored
+  // first when it was maximized.
+  void ShowPage(int page, int settingsPage = -1);
+  void HideTree();
+  void MaximizeTree();
+  void RestoreTree();
+  TreeLayout treeLayout() const { return layout_; }
+  // The first control of the page showing takes the focus; the tree when it is covered.
+  void FocusFirstControl();
+  // After a resize: a narrower window takes its width from the page area first, then from
+  // the tree, which keeps at least 215 pixels.
+  void KeepTreeWidth();
+
+  // The tree pane's width, 0 while it is hidden; and as the splitter holds it.
+  int treeWidth() const;
+  int splitterTreeWidth() const;
+  bool pageAreaVisible() const;
+  bool treePaneHidden() const;
+
+ signals:
+  void treeLayoutChanged(TreeLayout layout);
+
+ private:
+  void setLayout(TreeLayout layout);
+
+  const ConnectionTree& tree_;
+  QSplitter* splitter_;
+  ConnectionTreeView* VT;
+  QTabWidget* PG;
+  SettingsPages* settingsPages_;
+  std::unique_ptr<ConnectionPages> pages_;
+  TreeLayout layout_ = TreeLayout::Restored;
+  int rememberedTreeWidth_;
+};
+
+}  // namespace skelder
