@@ -5,7 +5,9 @@
 #include "MainWindowFixture.h"
 #include "core/properties/ColorSchemas.h"
 #include "core/tree/NodeTextEncoding.h"
-#include "gui/properties/ConnectionPages.h"
+#include "gui/editor/MacroEditor.h"
+#include "gui/properties/ColorsPage.h"
+#include "gui/properties/MacroPage.h"
 #include "gui/properties/PropertyPages.h"
 #include "gui/properties/SettingsPages.h"
 #include "gui/ui/Commands.h"
@@ -48,7 +50,7 @@ class ColorsPageTest : public MainWindowFixture {
     window.show();
     return window;
   }
-  ConnectionPages& pages() { return window->connectionPages(); }
+  ColorsPage& pages() { return window->colorsPage(); }
   SettingsPages& settings() { return window->settingsPages(); }
   // As the user does it: a click on the node in the tree, then the "Colors" page.
   void show(TreeNode* node) {
@@ -226,7 +228,7 @@ TEST_F(ColorsPageTest, SchemasAndTheParentsColours) {
   QTest::keyClick(schema, Qt::Key_Home);
   window->RefreshCommandsNow();
   EXPECT_TRUE(pages().bParentColors->isEnabled());
-  pages().Memo1->clear();
+  window->macroPage().Memo1->clear();
   window->RefreshCommandsNow();
   EXPECT_FALSE(window->commands().run->isEnabled());
   EXPECT_FALSE(pages().bParentColors->isEnabled());
@@ -248,22 +250,22 @@ TEST_F(ColorsPageTest, DisablingColourSupportCoversThePageAndChoosesSyntaxColour
            settings().rbUseColorInEditor, settings().rbSyntax, settings().cbSameBkgr})
     EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
   window->ShowPage(3);
-  EXPECT_TRUE(pages().colorsPage->isCovered());
-  EXPECT_EQ(pages().colorsPage->panelText(), "Color support is disabled");
+  EXPECT_TRUE(pages().isCovered());
+  EXPECT_EQ(pages().panelText(), "Color support is disabled");
 
   window->ShowPage(0, 2);
   clickBox(settings().cbNoColors);
   EXPECT_TRUE(settings().cbSameBkgr->isEnabled());
   EXPECT_FALSE(settings().cbSameBkgr->isChecked());
   window->ShowPage(3);
-  EXPECT_FALSE(pages().colorsPage->isCovered());
+  EXPECT_FALSE(pages().isCovered());
   EXPECT_EQ(working(),
             "0:200:200:0:128:128:255:255:0:0:128:128:0:255:255:0:128:128:128:128:255:0:128:128");
 }
 
 TEST_F(ColorsPageTest, TheMacroEditorTakesTheStoredConnectionColours) {
   open();
-  QsciScintilla* memo = pages().Memo1;
+  QsciScintilla* memo = window->macroPage().Memo1;
   auto* notice = settings().findChild<QLabel*>("HighlighterNotice");
   ASSERT_TRUE(notice);
   const int gutter = memo->marginWidth(0);

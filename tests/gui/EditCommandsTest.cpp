@@ -5,10 +5,10 @@
 #include <QTreeView>
 
 #include "MainWindowFixture.h"
-#include "gui/ui/Commands.h"
-#include "gui/properties/ConnectionPages.h"
+#include "gui/properties/SchedulePage.h"
 #include "gui/tree/ConnectionTreeView.h"
 #include "gui/tree/EditCommands.h"
+#include "gui/ui/Commands.h"
 
 namespace skelder::testing {
 
@@ -83,7 +83,7 @@ TEST_F(EditCommandsTest, TextPastedIntoAScheduleFieldIsCorrected) {
   focusTree(window, {web});
   window.ShowNodeProperties();
   window.ShowPage(4);
-  QLineEdit* hour = window.connectionPages().scheduleFields[1];
+  QLineEdit* hour = window.schedulePage().scheduleFields[1];
   hour->setFocus();
   hour->selectAll();
   QApplication::clipboard()->setText("-5");
@@ -103,8 +103,8 @@ TEST_F(EditCommandsTest, TheScheduleFieldsAndTheAddButtonsOpenTheSharedContextMe
   window.ShowPage(4);
   auto* pmTV = window.findChild<QMenu*>("pmTV");
   ASSERT_TRUE(pmTV);
-  std::vector<QWidget*> targets(window.connectionPages().scheduleFields.begin(),
-                                window.connectionPages().scheduleFields.end());
+  std::vector<QWidget*> targets(window.schedulePage().scheduleFields.begin(),
+                                window.schedulePage().scheduleFields.end());
   targets.push_back(window.findChild<QWidget*>("BtnAddChild"));
   targets.push_back(window.findChild<QWidget*>("BtnAddSibling"));
   for (QWidget* target : targets) {
@@ -116,7 +116,7 @@ TEST_F(EditCommandsTest, TheScheduleFieldsAndTheAddButtonsOpenTheSharedContextMe
     pmTV->hide();
   }
 
-  QLineEdit* hour = window.connectionPages().scheduleFields[1];
+  QLineEdit* hour = window.schedulePage().scheduleFields[1];
   hour->setFocus();
   hour->selectAll();
   QApplication::clipboard()->setText("-5");

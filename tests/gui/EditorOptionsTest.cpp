@@ -5,10 +5,10 @@
 
 #include "MainWindowFixture.h"
 #include "core/tree/NodeTextEncoding.h"
-#include "gui/ui/Commands.h"
-#include "gui/properties/SettingsPages.h"
 #include "gui/editor/MacroEditor.h"
 #include "gui/editor/TtlHighlighter.h"
+#include "gui/properties/SettingsPages.h"
+#include "gui/ui/Commands.h"
 
 namespace skelder::testing {
 

@@ -3,10 +3,10 @@
 #include <QTest>
 
 #include "MainWindowFixture.h"
-#include "gui/properties/SettingsPages.h"
 #include "gui/editor/MacroEditor.h"
 #include "gui/editor/StoredColor.h"
 #include "gui/editor/TtlHighlighter.h"
+#include "gui/properties/SettingsPages.h"
 
 namespace skelder::testing {
 

@@ -25,7 +25,7 @@
 #include "gui/editor/PrintPreviewWindow.h"
 #include "gui/editor/PrinterCheck.h"
 #include "gui/editor/TtlHighlighter.h"
-#include "gui/properties/ConnectionPages.h"
+#include "gui/properties/MacroPage.h"
 #include "gui/properties/SettingsPages.h"
 
 namespace skelder::testing {
@@ -165,7 +165,7 @@ class PrintingTest : public MainWindowFixture {
     delete commands.data();
     commands = new PrintCommands(source, printers, printDialogs, dialogs, clock, window.get());
   }
-  QsciScintilla* memo1() { return window->connectionPages().Memo1; }
+  QsciScintilla* memo1() { return window->macroPage().Memo1; }
   PrintPreviewWindow& preview() { return commands->previewWindow(); }
   bool printed() const { return std::filesystem::exists(printers.file); }
 

@@ -6,8 +6,8 @@
 #include "core/properties/ColorSchemas.h"
 #include "core/tree/NodeKinds.h"
 #include "core/tree/NodeTextEncoding.h"
-#include "gui/ui/Commands.h"
 #include "gui/tree/TreeCommands.h"
+#include "gui/ui/Commands.h"
 
 namespace skelder::testing {
 

@@ -6,6 +6,7 @@
 #include "gui/editor/EditorColoring.h"
 #include "gui/editor/StoredColor.h"
 #include "gui/editor/TtlHighlighter.h"
+#include "gui/editor/TtlLexer.h"
 #include "gui/properties/SettingsPages.h"
 
 namespace skelder {
@@ -74,6 +75,7 @@ HighlighterPage::HighlighterPage(SettingsPages& page, QsciScintilla& macroEditor
                                               {page.cbElemUnderline, kStyleUnderline}};
   for (const auto& [box, bit] : boxes)
     connect(box, &QCheckBox::clicked, this, [this, bit = bit](bool on) { styleClicked(bit, on); });
+  preview->setLexer(new TtlLexer(ttm_, this));
 }
 
 void HighlighterPage::ShowColors(const Settings& settings) {
