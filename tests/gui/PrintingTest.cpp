@@ -160,7 +160,7 @@ class PrintingTest : public MainWindowFixture {
     source.tableFile = [this] { return window->document().fileName(); };
     source.nodePath = [this] { return NodePath(*window->tree().currentNode()); };
     source.connectionColors = [this] {
-      return window->settingsPages().rbUseColorInEditor->isChecked();
+      return window->settingsPages().macroEditor().rbUseColorInEditor->isChecked();
     };
     delete commands.data();
     commands = new PrintCommands(source, printers, printDialogs, dialogs, clock, window.get());
@@ -243,7 +243,7 @@ TEST_F(PrintingTest, OnlyAColourPrinterGetsTheHighlightersColours) {
                                       << ", connection colours " << c.connectionColors);
     open(macro);
     printers.color = c.colorPrinter;
-    window->settingsPages().rbUseColorInEditor->setChecked(c.connectionColors);
+    window->settingsPages().macroEditor().rbUseColorInEditor->setChecked(c.connectionColors);
     const long screenColour =
         memo1()->SendScintilla(QsciScintilla::SCI_STYLEGETFORE, 1UL);  // identifiers
     std::filesystem::remove(printers.file);

@@ -109,7 +109,7 @@ TEST_F(PropertyPagesTest, PagesAreCoveredUnlessOneConnectionIsFocused) {
     EXPECT_EQ(window.macroPage().TS1bPanel->isVisibleTo(&window.macroPage()), c.text.empty());
   }
   // Without colour support the colour page is always covered, and says why.
-  window.settingsPages().cbNoColors->setChecked(true);
+  window.settingsPages().macroEditor().cbNoColors->setChecked(true);
   window.ShowNodeProperties();
   window.ShowPage(3);
   EXPECT_TRUE(window.colorsPage().isCovered());

@@ -85,7 +85,7 @@ TEST_F(RunCommandsTest, RunIsOfferedOnlyForAConnectionWithAMacro) {
 
 TEST_F(RunCommandsTest, ABatchRunsEachSelectedConnectionWithItsOwnColours) {
   auto& window = open();
-  window.settingsPages().CBDelay->setCurrentIndex(0);  // two seconds between starts
+  window.settingsPages().general().CBDelay->setCurrentIndex(0);  // two seconds between starts
   TreeNode* a = add(window, "A", "a1", red);
   TreeNode* b = add(window, "B", "b1", blue);
   focus(window, {a, b});
@@ -99,7 +99,7 @@ TEST_F(RunCommandsTest, ABatchRunsEachSelectedConnectionWithItsOwnColours) {
 
 TEST_F(RunCommandsTest, CtrlClickOnAKeywordShowsItsValueForThreeSeconds) {
   auto& window = open();
-  window.settingsPages().edtName->setText("Ann");
+  window.settingsPages().userData().edtName->setText("Ann");
   focus(window, {add(window, "Web", "sendln '$name$'", red)});
   window.ShowPage(1);
   auto* memo = window.findChild<QsciScintilla*>("Memo1");

@@ -144,10 +144,16 @@ void MainWindow::createParts() {
   QTabWidget* pageArea = &layout_->pageArea();
   statusBar_ = new StatusPanels(this);
   setStatusBar(statusBar_);
-  macroPage_ = new MacroPage(services_, pageArea);
+  TtlHighlighter& ttm = *new TtlHighlighter(this);
+  macroPage_ = new MacroPage(ttm, services_, pageArea);
   popupPage_ = new PopupPage(pageArea);
   macroEditor_ = macroPage_->Memo1;
-  coloring_ = new EditorColoring(macroEditor_, settings, tree_, context_.programFolder);
+  highlighterPage_ = new HighlighterPage(ttm, *macroEditor_, context_.dialogs);
+  settings.setHighlighterPage(highlighterPage_);
+  coloring_ = new EditorColoring(macroEditor_, settings.macroEditor(), *highlighterPage_->Memo3,
+                                 tree_, context_.programFolder);
+  connect(highlighterPage_, &HighlighterPage::macroEditorColorsChanged, coloring_,
+          &EditorColoring::SetEditorColors);
   colorsPage_ =
       new ColorsPage(settings, *coloring_, tree_, *pendingEdits_, context_.programFolder, pageArea);
   schedulePage_ = new SchedulePage(*pendingEdits_, context_.dialogs, pageArea);
@@ -157,11 +163,9 @@ void MainWindow::createParts() {
                          settings, *pendingEdits_, *statusBar_, layout_->pageArea(), services_},
                         this);
   menus_ = new MainMenus(*this, *commands_, focusAreas_);
-  TtlHighlighter& ttm = macroEditor_->highlighter();
-  highlighterPage_ =
-      new HighlighterPage(settings, *macroEditor_, *coloring_, ttm, context_.dialogs, this);
   editorOptions_ =
-      new EditorOptions({*macroEditor_, *popupPage_->Memo2, *settings.Memo3, *menuBar(), settings},
+      new EditorOptions({*macroEditor_, *popupPage_->Memo2, *highlighterPage_->Memo3, *menuBar(),
+                         settings.macroEditor(), *settings.general().Button4},
                         ttm, services_, this);
   coloring_->setHighlighter(&macroEditor_->lexer());
   ConnectionTreeView& view = layout_->treeView();
@@ -190,9 +194,12 @@ void MainWindow::registerFocusAreas() {
   areas.add(editors[0], FocusArea::MacroEditor);
   areas.add(editors[1], FocusArea::PopupEditor);
   const std::pair<QLineEdit*, FocusArea> fields[] = {
-      {s.edtName, FocusArea::UserName}, {s.edtEmail, FocusArea::Email},
-      {s.edtPhone, FocusArea::Phone},   {s.edtMobile, FocusArea::Mobile},
-      {s.edtPager, FocusArea::Pager},   {s.edtPath2Templates, FocusArea::TemplateFile}};
+      {s.userData().edtName, FocusArea::UserName},
+      {s.userData().edtEmail, FocusArea::Email},
+      {s.userData().edtPhone, FocusArea::Phone},
+      {s.userData().edtMobile, FocusArea::Mobile},
+      {s.userData().edtPager, FocusArea::Pager},
+      {s.macroEditor().edtPath2Templates, FocusArea::TemplateFile}};
   for (const auto& [field, area] : fields) {
     areas.add(field, area);
     field->installEventFilter(insertMode_);
@@ -293,7 +300,8 @@ void MainWindow::connectMacroFiles() {
   SettingsPages& settings = settingsPages();
   templates_ = new TemplateMenu(
       menus_->templateSubmenu(), macro,
-      {*settings.edtPath2Templates, *settings.btnBrowse, *settings.btnReloadTemplates},
+      {*settings.macroEditor().edtPath2Templates, *settings.macroEditor().btnBrowse,
+       *settings.macroEditor().btnReloadTemplates},
       context_.dialogs, this);
   macroFiles_ = new MacroFileCommands(macro, context_.dialogs, this);
   macroFiles_->settlePendingEdits = [this, &macro] {
@@ -323,7 +331,7 @@ void MainWindow::connectUpdateCheck() {
       this);
   downloader->setParent(updateWindow_);  // goes after the check that uses it
   // Only the user's choice sets the next due day, not the program's loading of the list.
-  connect(settingsPages().cbUpdateInterval, &QComboBox::activated, this,
+  connect(settingsPages().general().cbUpdateInterval, &QComboBox::activated, this,
           [this](int entry) { StoreNextCheck(*context_.platform.settings, clock(), entry); });
 }
 
@@ -462,10 +470,10 @@ void MainWindow::connectStateChanges() {
   });
   SettingsPages& settings = settingsPages();
   connect(&settings, &QTabWidget::currentChanged, this, [this](int page) {
-    if (page == 0) settingsPages().cbDoubleClickAction->setFocus();
+    if (page == 0) settingsPages().general().cbDoubleClickAction->setFocus();
     RequestCommandRefresh();
   });
-  connect(&settings, &SettingsPages::fullPathMRUChanged, this, [this](bool full) {
+  connect(&settings.general(), &GeneralPage::fullPathMRUChanged, this, [this](bool full) {
     settings_.fullPathMRU = full;
     showRecentFiles();
   });
@@ -479,10 +487,12 @@ void MainWindow::createInOrder() {
   // Trim the double-click actions: Cygwin needs cygterm.exe, the lock entry an NT system.
   const bool cygwin = FileExists(ProgramFilePath(context_.programFolder, "cygterm.exe")) &&
                       CygwinAvailable(context_.programFolder);
-  settingsPages().TrimDoubleClickActions(
+  settingsPages().general().TrimDoubleClickActions(
       cygwin, IsNTPlatform(*context_.platform.settings, *context_.platform.system));
-  settingsPages().cbAssociateExt->setText(QStringLiteral("Associate extention SKD with Skelder"));
-  integration_ = new IntegrationCommands(tree_, *document_, settingsPages(), services_, this);
+  settingsPages().general().cbAssociateExt->setText(
+      QStringLiteral("Associate extention SKD with Skelder"));
+  integration_ =
+      new IntegrationCommands(tree_, *document_, settingsPages().general(), services_, this);
   connectCommands();
   connectStateChanges();
   commands_->restore->setEnabled(integration_->backupPresent());
@@ -542,7 +552,7 @@ SettingsEnvironment MainWindow::settingsEnvironment() const {
   }
   env.minWidth = minimumWidth();
   env.minHeight = minimumHeight();
-  env.dblClickEntries = settingsPages().doubleClickEntries();
+  env.dblClickEntries = settingsPages().general().doubleClickEntries();
   env.hasArgument = !context_.arguments.empty();
   env.fileExists = FileExists;
   return env;

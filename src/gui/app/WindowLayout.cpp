@@ -102,8 +102,7 @@ void WindowLayout::FocusFirstControl() {
   switch (PG->currentIndex()) {
     case 0: {
       const SettingsPages& s = *settingsPages_;
-      QWidget* first[] = {s.cbDoubleClickAction, s.edtName, s.cbNoColors, s.Elements, s.rbLog};
-      first[std::clamp(s.currentIndex(), 0, 4)]->setFocus();
+      if (QWidget* first = s.firstControl(s.currentIndex())) first->setFocus();
       break;
     }
     case 1:

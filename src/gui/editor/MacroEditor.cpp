@@ -10,10 +10,10 @@
 
 namespace skelder {
 
-MacroEditor::MacroEditor(const ProgramServices& services, QWidget* parent)
+MacroEditor::MacroEditor(TtlHighlighter& ttm, const ProgramServices& services, QWidget* parent)
     : QsciScintilla(parent),
       services_(services),
-      TTM(new TtlHighlighter(this)),
+      TTM(&ttm),
       lexer_(new TtlLexer(*TTM, this)),
       SCP(new CompletionProposal(this, services.dialogs)),
       help_(new HelpViewer(*this, *TTM, services, this)) {

@@ -1,6 +1,7 @@
 #pragma once
-// The macro editor Memo1: the editor of a connection's TTL macro, with the TTL highlighter
-// TTM and its keyword file, the completion proposal and the context help attached to it.
+// The macro editor Memo1: the editor of a connection's TTL macro, coloured by the TTL
+// highlighter TTM with its keyword file, with the completion proposal and the context help
+// attached to it.
 // How it is coloured, its options and search are attached by the window (EditorColoring,
 // EditorOptions, TextSearch), each given the editor.
 #include <Qsci/qsciscintilla.h>
@@ -18,7 +19,8 @@ struct ProgramServices;
 class MacroEditor : public QsciScintilla {
   Q_OBJECT
  public:
-  MacroEditor(const ProgramServices& services, QWidget* parent = nullptr);
+  // The highlighter is shared with the preview of the "Highlighter" page.
+  MacroEditor(TtlHighlighter& ttm, const ProgramServices& services, QWidget* parent = nullptr);
 
   TtlHighlighter& highlighter() const { return *TTM; }
   // The lexer that colours this editor's text while it shows syntax colours.
@@ -38,7 +40,7 @@ class MacroEditor : public QsciScintilla {
 
  private:
   const ProgramServices& services_;
-  TtlHighlighter* TTM;
+  TtlHighlighter* TTM;  // the window's
   TtlLexer* lexer_;
   CompletionProposal* SCP;
   HelpViewer* help_;

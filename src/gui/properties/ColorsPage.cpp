@@ -43,8 +43,10 @@ ColorsPage::ColorsPage(const SettingsPages& settings, EditorColoring& coloring,
   connect(bReverse, &QPushButton::clicked, this, &ColorsPage::reverseColors);
   connect(bSameBkgrColor, &QPushButton::clicked, this, &ColorsPage::sameBackground);
   connect(bParentColors, &QPushButton::clicked, this, &ColorsPage::parentColors);
-  connect(&settings, &SettingsPages::colorSupportChanged, this, &ColorsPage::colorSupportChanged);
-  connect(&settings, &SettingsPages::editorColoringChanged, this, &ColorsPage::SetEditorColors);
+  connect(&settings.macroEditor(), &MacroEditorSettingsPage::colorSupportChanged, this,
+          &ColorsPage::colorSupportChanged);
+  connect(&settings.macroEditor(), &MacroEditorSettingsPage::editorColoringChanged, this,
+          &ColorsPage::SetEditorColors);
   attributeChosen();
   SetEditorColors();
 }

@@ -9,12 +9,12 @@
 
 namespace skelder {
 
-MacroPage::MacroPage(const ProgramServices& services, QWidget* parent)
+MacroPage::MacroPage(TtlHighlighter& ttm, const ProgramServices& services, QWidget* parent)
     : CoverablePage("TS1Panel", parent) {
   auto* content = new QWidget;
   auto* layout = new QVBoxLayout(content);
   layout->setContentsMargins(0, 0, 0, 0);
-  Memo1 = new MacroEditor(services);
+  Memo1 = new MacroEditor(ttm, services);
   layout->addWidget(Memo1, 1);
   TS1bPanel = Named(new QWidget, "TS1bPanel");
   auto* bar = new QHBoxLayout(TS1bPanel);

@@ -7,12 +7,13 @@
 namespace skelder {
 
 class MacroEditor;
+class TtlHighlighter;
 struct ProgramServices;
 
 class MacroPage : public CoverablePage {
   Q_OBJECT
  public:
-  MacroPage(const ProgramServices& services, QWidget* parent);
+  MacroPage(TtlHighlighter& ttm, const ProgramServices& services, QWidget* parent);
 
   // The node's macro text and logging option, shown without counting as the user's edit.
   void Load(const QString& macro, bool startLogging);

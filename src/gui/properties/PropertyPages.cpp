@@ -32,7 +32,7 @@ PropertyPages::PropertyPages(const PropertyPagesParts& parts, QObject* parent)
     connect(editor, &QsciScintilla::textChanged, this, [this, editor] { userEdit(editor); });
   QCheckBox* logging = parts_.macro.cbLogSession;
   connect(logging, &QCheckBox::clicked, this, [this, logging] { userEdit(logging); });
-  connect(&parts_.settings, &SettingsPages::colorSupportChanged, this,
+  connect(&parts_.settings.macroEditor(), &MacroEditorSettingsPage::colorSupportChanged, this,
           &PropertyPages::showColorsPanelText);
 }
 
