@@ -3,7 +3,7 @@
 //   skeldertool dump TABLE        prints the table as JSON, reading it as an import does
 //   skeldertool build JSON TABLE  writes a table from such JSON, as Save does
 //   skeldertool macro ...         prints or exports the macro a run would execute
-//   skeldertool run ...           runs connections in Tera Term (tool/RunCommands.h)
+//   skeldertool run ...           runs connections in Tera Term (tool/MacroSubcommands.h)
 //   skeldertool check-updates ... compares the installed versions with the latest ones
 //                                 (tool/UpdateCommand.h)
 //   skeldertool --version         prints "skeldertool" and the version
@@ -25,7 +25,7 @@
 #include "core/tree/TableWriter.h"
 #include "core/tree/TreeState.h"
 #include "platform/Platform.h"
-#include "tool/RunCommands.h"
+#include "tool/MacroSubcommands.h"
 #include "tool/StderrDialogs.h"
 #include "tool/TableJson.h"
 #include "tool/TemplateCommands.h"

@@ -55,13 +55,6 @@ class PropertyPagesTest : public MainWindowFixture {
     view->selectionModel()->setCurrentIndex(view->model()->index(node->row(), 0, computer),
                                             QItemSelectionModel::ClearAndSelect);
   }
-  void focus(MainWindow& window, TreeNode* node) {
-    window.tree().clearSelection();
-    window.tree().setSelected(node, true);
-    window.tree().setFocusedNode(node);
-    window.tree().setCurrentNode(node);
-    window.ShowNodeProperties();
-  }
   // Typing in the macro editor as the user does.
   void type(MainWindow& window, const char* text) {
     auto* memo = window.findChild<QsciScintilla*>("Memo1");
@@ -118,7 +111,7 @@ TEST_F(PropertyPagesTest, PagesAreCoveredUnlessOneConnectionIsFocused) {
 
 TEST_F(PropertyPagesTest, TheMacroIsShownAndStoredTrimmed) {
   auto& window = open();
-  focus(window, nodeWeb);
+  selectNodes({nodeWeb});
   EXPECT_EQ(window.macroPage().Memo1->text(), "connect 'web'");
   EXPECT_EQ(window.popupPage().Memo2->text(), "  note  ");  // the popup is shown as stored
   EXPECT_TRUE(window.macroPage().cbLogSession->isChecked());
@@ -201,7 +194,7 @@ TEST_F(PropertyPagesTest, CollapsingTheBranchOfPendingEditsAsksFirst) {
   child.Level = 2;
   TreeNode* inner = tree.appendChild(nodeWeb, child);
   tree.setExpanded(nodeWeb, true);
-  focus(window, inner);
+  selectNodes({inner});
   window.SetPendingEdits(true);
   dialogs.answer("Cancel");
   EXPECT_FALSE(tree.setExpanded(nodeWeb, false));
@@ -219,7 +212,7 @@ namespace skelder::testing {
 TEST_F(PropertyPagesTest, TheScheduleIsCorrectedOnApplyAndByVerifyValues) {
   auto& window = open();
   nodeWeb->data.Schedule = "=0 8 * * 1,2,3,4,5";
-  focus(window, nodeWeb);
+  selectNodes({nodeWeb});
   SchedulePage& pages = window.schedulePage();
   window.ShowPage(4);
   std::vector<std::string> shown;
