@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QToolBar>
+#include <utility>
 
 #include "core/app/SettingsStorage.h"
 #include "core/app/Startup.h"
@@ -121,6 +122,7 @@ MainWindow::MainWindow(ProgramContext& context, QWidget* parent)
   connectUpdateCheck();
   connectPrinting();
   createInOrder();
+  companion_->StartReceiving();
 }
 
 MainWindow::~MainWindow() {
@@ -177,7 +179,7 @@ void MainWindow::createParts() {
                                   *macroPage_, *properties_, *pendingEdits_, services_},
                                  this);
   commandRefresh_ = std::make_unique<CommandRefresh>(*this);
-  companion_ = new CompanionMessages(*this);
+  companion_ = new CompanionMessages(*this, std::exchange(context_.earlyListener, nullptr));
   editCommands_ = new EditCommands({tree_, *document_, *properties_, *schedulePage_, *pendingEdits_,
                                     focusAreas_, *commands_->cut},
                                    this);
@@ -521,7 +523,8 @@ void MainWindow::createInOrder() {
   layout_->pageArea().setCurrentIndex(
       tree_.computerNode() && tree_.computerNode()->childCount() > 0 ? 1 : 0);
   tree_.setLoading(false);
-  selectStartNode();
+  SelectNodeAt(tree_, settings_.selectedNodeIndex);
+  settings_.selectedNodeIndex = 0;
 
   SetPendingEdits(false);
   ShowLockKeys();
@@ -556,19 +559,6 @@ SettingsEnvironment MainWindow::settingsEnvironment() const {
   env.hasArgument = !context_.arguments.empty();
   env.fileExists = FileExists;
   return env;
-}
-
-void MainWindow::selectStartNode() {
-  if (settings_.selectedNodeIndex != 0) {
-    if (TreeNode* node = tree_.nodeAt(settings_.selectedNodeIndex)) {
-      for (TreeNode* up = node->parent(); up; up = up->parent()) tree_.setExpanded(up, true);
-      tree_.clearSelection();
-      tree_.setSelected(node, true);
-      tree_.setFocusedNode(node);
-      tree_.setCurrentNode(node);
-    }
-  }
-  settings_.selectedNodeIndex = 0;
 }
 
 void MainWindow::askDelayedImport() {

@@ -145,7 +145,6 @@ class MainWindow : public QMainWindow {
   void connectStateChanges();
   void createInOrder();
   SettingsEnvironment settingsEnvironment() const;
-  void selectStartNode();
   void askDelayedImport();
   void saveSettingsAndNotify();
   void showRecentFiles();
