@@ -28,6 +28,9 @@ class SystemInfo {
   virtual std::string executablePath() const = 0;
   // Which lock keys are on; nothing where the system cannot tell.
   virtual std::optional<LockKeys> lockKeys() const { return std::nullopt; }
+  // The folder of the user's own files of the program, beside its settings (created on
+  // demand by the writer); empty where there is none.
+  virtual std::string settingsFolder() const { return {}; }
   // The file version in the version resource of an executable; kUnknownFileVersion for a
   // file without one (or missing). Read from the file itself unless the system can tell.
   virtual FileVersion fileVersion(const std::string& path) const {

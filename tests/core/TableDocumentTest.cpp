@@ -246,3 +246,77 @@ TEST_F(TableDocumentTest, ExportSavesTheSettingsOnlyWhenAFileWasChosen) {
 }
 
 }  // namespace skelder::testing
+
+namespace skelder::testing {
+
+// Ended from outside with unsaved changes: the tree goes to the recovery copy without a
+// question, and the next start offers it.
+TEST_F(TableDocumentTest, ARecoveryCopyKeepsUnsavedChangesAndIsOfferedAtTheNextStart) {
+  const std::string settings = folder.file("cfg");
+  const std::string copy = settings + "/Skelder recovery.SKD";
+  EXPECT_FALSE(document.WriteRecoveryCopy(settings));  // nothing unsaved: nothing kept
+  EXPECT_FALSE(std::filesystem::exists(copy));
+
+  const std::string path = table("Routers.SKD", Levels({{1, "Gateway"}}));
+  ASSERT_TRUE(document.OpenFile(path));
+  change();
+  EXPECT_TRUE(document.WriteRecoveryCopy(settings));
+  EXPECT_TRUE(dialogs.boxes().empty());
+  EXPECT_EQ(ReadFileBytes(copy), Table(Levels({{1, "Gateway"}, {1, "Router"}})));
+  EXPECT_EQ(ReadFileBytes(path), Table(Levels({{1, "Gateway"}})));  // the table is untouched
+  EXPECT_EQ(document.fileName(), path);
+  EXPECT_TRUE(document.modified());
+
+  // The next start: Yes opens the copy as the modified, unsaved table of its own file.
+  ConnectionTree next;
+  ResetTree(next);
+  RecordingDocumentHost nextHost;
+  TableDocument restarted{{next, dialogs, system, store, clock, folder.path() + "/"}, nextHost};
+  dialogs.answer("Yes");
+  restarted.OfferRecovery(settings);
+  EXPECT_EQ(dialogs.boxes().back(),
+            ConfirmBox("Yes,No", "Recover unsaved changes to Routers.SKD?"));
+  ASSERT_EQ(next.computerNode()->childCount(), 2);
+  EXPECT_EQ(next.computerNode()->child(1)->data.Name, "Router");
+  EXPECT_EQ(restarted.fileName(), path);
+  EXPECT_TRUE(restarted.modified());
+  EXPECT_EQ(nextHost.log.back(), "opened");
+  EXPECT_FALSE(std::filesystem::exists(copy));
+  EXPECT_TRUE(restarted.recentFiles().entries().empty());  // the copy is no recent file
+
+  // A copy of a table never saved; No deletes it and leaves the tree as it is.
+  ConnectionTree unsaved;
+  ResetTree(unsaved);
+  RecordingDocumentHost unsavedHost;
+  TableDocument fresh{{unsaved, dialogs, system, store, clock, folder.path() + "/"}, unsavedHost};
+  rVTNodeData data;
+  data.Name = "Lab";
+  data.Level = 1;
+  unsaved.appendChild(unsaved.computerNode(), data);
+  fresh.setModified(true);
+  ASSERT_TRUE(fresh.WriteRecoveryCopy(settings));
+  dialogs.clear();
+  dialogs.answer("No");
+  document.OfferRecovery(settings);
+  EXPECT_EQ(dialogs.boxes(), std::vector<RecordedBox>{
+                                 ConfirmBox("Yes,No", "Recover unsaved changes to Noname.SKD?")});
+  EXPECT_FALSE(std::filesystem::exists(copy));
+  EXPECT_EQ(tree.computerNode()->childCount(), 2);  // Gateway and Router, as they were
+  dialogs.clear();
+  document.OfferRecovery(settings);  // nothing left to offer
+  EXPECT_TRUE(dialogs.boxes().empty());
+}
+
+// A plain file standing where the settings folder must go: no copy, no box, and the table
+// stays modified.
+TEST_F(TableDocumentTest, ARecoveryCopyThatCannotBeWrittenAsksNothing) {
+  const std::string blocked = folder.file("cfg");
+  WriteFileBytes(blocked, "not a folder");
+  change();
+  EXPECT_FALSE(document.WriteRecoveryCopy(blocked));
+  EXPECT_TRUE(dialogs.boxes().empty());
+  EXPECT_TRUE(document.modified());
+  EXPECT_EQ(ReadFileBytes(blocked), "not a folder");
+}
+
+}  // namespace skelder::testing

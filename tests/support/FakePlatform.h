@@ -61,9 +61,11 @@ class FakeSystem : public SystemInfo {
   bool isNTFamily() const override { return nt; }
   std::string executablePath() const override { return executable; }
   std::optional<LockKeys> lockKeys() const override { return locks; }
+  std::string settingsFolder() const override { return settings; }
   bool nt = true;
   std::optional<LockKeys> locks;
   std::string executable = "/opt/tt/Skelderc";
+  std::string settings;  // none unless a test gives one
 };
 
 }  // namespace skelder::testing

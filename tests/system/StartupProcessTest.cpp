@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "ProgramProcess.h"
+#include "core/TableBytes.h"
 #include "platform/Platform.h"
 #include "platform/posix/FileSettingsStore.h"
 #include "support/TestHttpServer.h"
@@ -177,6 +178,75 @@ TEST_F(StartupProcess, AFileArgumentWithALastTableIsOfferedForImport) {
   EXPECT_EQ(StoredText(folder, "ParamName"), "");
   folder.stop(pid);
   EXPECT_EQ(StoredText(folder, "LastSKDFile"), last);
+}
+
+// SIGTERM with unsaved changes: no question that nobody may see, the changes in a
+// recovery copy beside the settings, and the next start offers it.
+TEST_F(StartupProcess, ATerminationWithUnsavedChangesLeavesARecoveryCopyForTheNextStart) {
+  ProgramFolderFixture folder;
+  const std::string last = folder.file("Last.SKD");
+  const std::string argument = folder.file("New.SKD");
+  WriteFileBytes(last, kEmptyTable);
+  WriteFileBytes(argument, Table(Levels({{1, "Router"}})));
+  {
+    fs::create_directories(fs::path(folder.configFile()).parent_path());
+    FileSettingsStore store(folder.configFile());
+    store.openKey(kSettingsKeyPath, true)->writeString("LastSKDFile", last);
+  }
+  folder.setAnswers("Yes\n");  // the import of the argument: the table is modified
+  const pid_t pid = folder.start({argument});
+  ASSERT_TRUE(folder.waitForFlag("SkeldercSemaphore", 20000));
+  for (int i = 0; i < 250 && folder.dialogLines().empty(); ++i) usleep(20000);
+  ASSERT_EQ(folder.dialogLines().size(), 1u);
+  usleep(300000);  // the import is done once the box is answered
+  EXPECT_EQ(folder.stop(pid), 0);
+  EXPECT_EQ(folder.dialogLines().size(), 1u);  // no save question
+  const std::string copy =
+      fs::path(folder.configFile()).parent_path().string() + "/Skelder recovery.SKD";
+  EXPECT_EQ(ReadFileBytes(copy), Table(Levels({{1, "Router"}})));
+  EXPECT_EQ(ReadFileBytes(last), kEmptyTable);
+  EXPECT_EQ(StoredText(folder, "RecoveryOf"), last);
+
+  folder.setAnswers("No\n");
+  const pid_t again = folder.start({});
+  ASSERT_TRUE(folder.waitForFlag("SkeldercSemaphore", 20000));
+  for (int i = 0; i < 250 && folder.dialogLines().size() < 2; ++i) usleep(20000);
+  EXPECT_EQ(folder.dialogLines().back(),
+            "confirmation|Yes,No|Recover unsaved changes to Last.SKD?");
+  for (int i = 0; i < 100 && fs::exists(copy); ++i) usleep(20000);
+  EXPECT_FALSE(fs::exists(copy));
+  EXPECT_EQ(folder.stop(again), 0);
+}
+
+// Eight starts at once: one takes the flag and runs, the seven others hand their files
+// over and end.
+TEST_F(StartupProcess, EightStartsAtOnceLeaveOneRunningInstance) {
+  ProgramFolderFixture folder;
+  folder.setAnswers("No\nNo\nNo\nNo\nNo\nNo\nNo\nNo\n");
+  std::vector<pid_t> starts;
+  for (int i = 0; i < 8; ++i) {
+    const std::string table = folder.file("T" + std::to_string(i) + ".SKD");
+    WriteFileBytes(table, kEmptyTable);
+    starts.push_back(folder.start({table}));
+  }
+  ASSERT_TRUE(folder.waitForFlag("SkeldercSemaphore", 20000));
+  int ended = 0;
+  pid_t running = 0;
+  for (pid_t pid : starts) {
+    if (folder.waitForExit(pid, 3000) == 0)
+      ++ended;
+    else
+      running = pid;
+  }
+  EXPECT_EQ(ended, 7);
+  ASSERT_NE(running, 0);
+  EXPECT_TRUE(folder.isRunning(running));
+  // Each of the seven left its copy in the program's temporary folder.
+  int copies = 0;
+  for (int i = 0; i < 8; ++i)
+    copies += fs::exists(folder.programFolder() + "/Temp_TTL/~T" + std::to_string(i) + ".SKD");
+  EXPECT_EQ(copies, 7);
+  EXPECT_EQ(folder.stop(running), 0);
 }
 
 }  // namespace skelder::testing

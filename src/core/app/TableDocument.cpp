@@ -233,4 +233,70 @@ void TableDocument::OfferHandedOverFile() {
   WriteParamName(services_.store, "");
 }
 
+namespace {
+
+// Writing the recovery copy asks nobody: the program is being ended.
+class SilentDialogs : public UserDialogs {
+ public:
+  MessageAnswer messageBox(MessageKind, MessageButtons buttons, const std::string&) override {
+    return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel
+               ? MessageAnswer::No
+               : MessageAnswer::Ok;
+  }
+  std::optional<std::string> openFile(const FileRequest&) override { return std::nullopt; }
+  std::optional<std::string> saveFile(const FileRequest&) override { return std::nullopt; }
+  std::optional<std::string> inputBox(const std::string&, const std::string&,
+                                      const std::string&) override {
+    return std::nullopt;
+  }
+};
+
+constexpr const char* kRecoveryOf = "RecoveryOf";
+
+}  // namespace
+
+std::string TableDocument::RecoveryCopyPath(const std::string& folder) {
+  return (std::filesystem::path(folder) / "Skelder recovery.SKD").string();
+}
+
+bool TableDocument::WriteRecoveryCopy(const std::string& folder) {
+  if (!modified_ || folder.empty()) return false;
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  SilentDialogs silent;
+  TableFileHost quiet;
+  TableFileContext context{services_.tree, silent, services_.system, quiet};
+  if (!WriteTable(context, RecoveryCopyPath(folder), true)) return false;
+  if (auto key = services_.store.openKey(kSettingsKeyPath, true))
+    key->writeString(kRecoveryOf, fileName_);
+  return true;
+}
+
+void TableDocument::OfferRecovery(const std::string& folder) {
+  if (folder.empty()) return;
+  const std::string copy = RecoveryCopyPath(folder);
+  if (!FileExists(copy)) return;
+  std::string original;
+  if (auto key = services_.store.openKey(kSettingsKeyPath, false))
+    original = key->readString(kRecoveryOf).value_or("");
+  const std::string name =
+      original.empty() ? std::string(kNoname) : services_.system.shellDisplayName(original);
+  const MessageAnswer answer = services_.dialogs.messageBox(
+      MessageKind::Confirmation, MessageButtons::YesNo, "Recover unsaved changes to " + name + "?");
+  bool recovered = false;
+  if (answer == MessageAnswer::Yes && New() && read(copy, false)) {
+    recovered = true;
+    fileName_ = original;
+    setModified(true);
+    host_.tableOpened();
+  }
+  // Declined, or in the tree now: the copy has done its part. One that cannot be read
+  // stays for another try.
+  if (answer != MessageAnswer::Yes || recovered) {
+    std::error_code ec;
+    std::filesystem::remove(copy, ec);
+    if (auto key = services_.store.openKey(kSettingsKeyPath, true)) key->deleteValue(kRecoveryOf);
+  }
+}
+
 }  // namespace skelder

@@ -75,6 +75,16 @@ class TableDocument : private TableFileHost {
   // open table itself; "ParamName" is emptied afterwards.
   void OfferHandedOverFile();
 
+  // Ended from outside (SIGTERM, the session's end) with unsaved changes: the tree goes to
+  // the recovery copy "Skelder recovery.SKD" in the folder, the table's own path into the
+  // settings ("RecoveryOf"), and nothing is asked. False when nothing needed keeping or
+  // the copy could not be written.
+  bool WriteRecoveryCopy(const std::string& folder);
+  // At start-up, a copy left in the folder is offered: "Recover unsaved changes to ...?"
+  // Yes opens it as the modified, unsaved table of its own path; No deletes it.
+  void OfferRecovery(const std::string& folder);
+  static std::string RecoveryCopyPath(const std::string& folder);
+
  private:
   // TableFileHost: what the reader and the writer report.
   void setBusy(bool busy) override { host_.setBusy(busy); }

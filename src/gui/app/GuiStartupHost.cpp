@@ -61,7 +61,8 @@ int GuiStartupHost::runWindows(bool updateCheckMode) {
     });
   }
   // A polite end (SIGTERM, SIGINT) closes the window.
-  QObject::connect(&termination, &TerminationSignals::requested, window.get(), &QWidget::close);
+  QObject::connect(&termination, &TerminationSignals::requested, window.get(),
+                   &MainWindow::EndFromOutside);
   return QApplication::exec();
 }
 

@@ -229,6 +229,8 @@ void MainWindow::connectStatus() {
           [this] { ShowCaretPosition(true, 1); });
   connect(popupPage_->Memo2, &QsciScintilla::cursorPositionChanged, this,
           [this] { ShowCaretPosition(true, 2); });
+  // The session's end asks nobody: the table's changes go to the recovery copy.
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { EndFromOutside(); });
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
     const FocusArea area = focusAreas_.of(now);
     if (area != FocusArea::MacroEditor && area != FocusArea::PopupEditor)
@@ -525,6 +527,7 @@ void MainWindow::createInOrder() {
   tree_.setLoading(false);
   SelectNodeAt(tree_, settings_.selectedNodeIndex);
   settings_.selectedNodeIndex = 0;
+  document_->OfferRecovery(context_.platform.system->settingsFolder());
 
   SetPendingEdits(false);
   ShowLockKeys();
@@ -739,6 +742,14 @@ void MainWindow::Shutdown() {
   CleanTemporaryFiles(context_.programFolder, context_.dialogs);
   saveSettingsAndNotify();
   document_->SaveRecentFiles();
+}
+
+void MainWindow::EndFromOutside() {
+  if (closed_) return;
+  if (HasPendingEdits()) properties_->ApplyNodeProperties(tree_.focusedNode());
+  document_->WriteRecoveryCopy(context_.platform.system->settingsFolder());
+  Shutdown();
+  close();  // while shown, so that the program ends with its last window
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

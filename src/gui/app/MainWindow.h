@@ -89,6 +89,9 @@ class MainWindow : public QMainWindow {
   // What closing does once: temporary files removed, settings and recent files saved,
   // the companion told. Also run when the window is destroyed without having been shown.
   void Shutdown();
+  // Ended from outside (SIGTERM, the session's end): pending edits are applied, a modified
+  // table goes to the recovery copy, and the window closes without a question.
+  void EndFromOutside();
 
   // --- The parts, for the window's own companions and for tests -----------------------
   ConnectionTree& tree() { return tree_; }

@@ -67,4 +67,13 @@ std::optional<LockKeys> PosixSystemInfo::lockKeys() const {
   return keys;
 }
 
+// $XDG_CONFIG_HOME/Vantrell Solutions, where the settings file is (~/.config by default).
+std::string PosixSystemInfo::settingsFolder() const {
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
+    return std::string(xdg) + "/Vantrell Solutions";
+  if (const char* home = std::getenv("HOME"); home && *home)
+    return std::string(home) + "/.config/Vantrell Solutions";
+  return {};
+}
+
 }  // namespace skelder

@@ -1,5 +1,7 @@
 #include "platform/win32/Win32SystemInfo.h"
 
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "platform/win32/Windows.h"
@@ -77,6 +79,13 @@ FileVersion Win32SystemInfo::fileVersion(const std::string& path) const {
     return kUnknownFileVersion;
   return FileVersion{HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
                      HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS)};
+}
+
+// %APPDATA%\Vantrell Solutions: the user's roaming folder, beside the settings key.
+std::string Win32SystemInfo::settingsFolder() const {
+  if (const char* appData = std::getenv("APPDATA"); appData && *appData)
+    return std::string(appData) + "\\Vantrell Solutions";
+  return {};
 }
 
 }  // namespace skelder

@@ -11,6 +11,7 @@ class Win32SystemInfo : public SystemInfo {
   std::string shellDisplayName(const std::string& path) const override;
   bool isNTFamily() const override;
   std::string executablePath() const override;
+  std::string settingsFolder() const override;
   std::optional<LockKeys> lockKeys() const override;
   FileVersion fileVersion(const std::string& path) const override;
 };
