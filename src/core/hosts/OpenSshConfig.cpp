@@ -62,33 +62,39 @@ bool IsPattern(const std::string& text) {
   return text.find_first_of("*?") != std::string::npos || (!text.empty() && text[0] == '!');
 }
 
-// The existing paths a pattern with wildcards in any of its parts names, sorted.
+bool IsPathSeparator(char c) { return c == '/' || c == '\\'; }
+
+// The existing paths a pattern with wildcards in any of its parts names, sorted. The
+// paths keep the pattern's own separators.
 std::vector<std::string> Expand(const std::string& pattern) {
   if (!IsPattern(pattern)) return {pattern};
-  const fs::path path(pattern);
-  std::vector<fs::path> found{path.root_path()};
-  for (const fs::path& part : path.relative_path()) {
-    const std::string name = part.string();
-    std::vector<fs::path> next;
-    for (const fs::path& base : found) {
-      if (!IsPattern(name)) {
-        next.push_back(base / part);
+  std::vector<std::string> found{""};
+  size_t begin = 0;
+  while (begin <= pattern.size() && !found.empty()) {
+    size_t end = begin;
+    while (end < pattern.size() && !IsPathSeparator(pattern[end])) ++end;
+    const std::string part = pattern.substr(begin, end - begin);
+    const std::string separator = end < pattern.size() ? pattern.substr(end, 1) : "";
+    std::vector<std::string> next;
+    for (const std::string& base : found) {
+      if (!IsPattern(part)) {
+        next.push_back(base + part + separator);
         continue;
       }
       std::error_code ec;
-      for (fs::directory_iterator it(base.empty() ? "." : base, ec), end; !ec && it != end;
+      for (fs::directory_iterator it(base.empty() ? "." : base, ec), last; !ec && it != last;
            it.increment(ec)) {
         const std::string entry = it->path().filename().string();
-        if (entry[0] == '.' && name[0] != '.') continue;
-        if (WildcardMatch(name, entry, false)) next.push_back(base / entry);
+        if (entry[0] == '.' && part[0] != '.') continue;
+        if (WildcardMatch(part, entry, false)) next.push_back(base + entry + separator);
       }
     }
     found = std::move(next);
+    if (end == pattern.size()) break;
+    begin = end + 1;
   }
-  std::vector<std::string> paths;
-  for (const fs::path& p : found) paths.push_back(p.string());
-  std::sort(paths.begin(), paths.end());
-  return paths;
+  std::sort(found.begin(), found.end());
+  return found;
 }
 
 struct Block {
