@@ -1,7 +1,7 @@
 #pragma once
 // skeldertool's macro checks.
 //
-//   check TABLE [PATH] [--branch] [--folder DIR]   (tool/RunCommands.h)
+//   check TABLE [PATH] [--branch] [--folder DIR]   (tool/MacroSubcommands.h)
 //   check-ttl FILE... [--folder DIR]
 //     checks the macro files; each finding is printed as "FILE:LINE:COLUMN: error|warning:
 //     message" on standard output

@@ -3,10 +3,10 @@
 //   skeldertool dump TABLE        prints the table as JSON, reading it as an import does
 //   skeldertool build JSON TABLE  writes a table from such JSON, as Save does
 //   skeldertool macro ...         prints or exports the macro a run would execute
-//   skeldertool run ...           runs connections in Tera Term (tool/RunCommands.h)
+//   skeldertool run ...           runs connections in Tera Term (tool/MacroSubcommands.h)
 //   skeldertool check-updates ... compares the installed versions with the latest ones
 //                                 (tool/UpdateCommand.h)
-//   skeldertool check ...         checks the macro a run would execute (tool/RunCommands.h)
+//   skeldertool check ...         checks the macro a run would execute (tool/MacroSubcommands.h)
 //   skeldertool check-ttl ...     checks macro files (tool/CheckCommands.h)
 //   skeldertool import-hosts ...  adds the hosts of OpenSSH or PuTTY (tool/HostImportCommand.h)
 //   skeldertool --version         prints "skeldertool" and the version
@@ -30,7 +30,7 @@
 #include "platform/Platform.h"
 #include "tool/CheckCommands.h"
 #include "tool/HostImportCommand.h"
-#include "tool/RunCommands.h"
+#include "tool/MacroSubcommands.h"
 #include "tool/StderrDialogs.h"
 #include "tool/TableJson.h"
 #include "tool/TemplateCommands.h"

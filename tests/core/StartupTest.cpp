@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "core/base/ProgramFolder.h"
 #include "core/app/SettingsStorage.h"
 #include "core/app/Startup.h"
+#include "core/base/ProgramFolder.h"
 #include "platform/Platform.h"
 #include "support/FakePlatform.h"
 #include "support/MemorySettingsStore.h"
@@ -36,9 +36,9 @@ class StartupTest : public ::testing::Test {
  protected:
   StartupTest()
       : program(folder.path() + kSep + "tt" + kSep), services{store,       flags,
-                                                  broadcaster, starter,
-                                                  system,      dialogs,
-                                                  program,     program + kOwnName} {
+                                                              broadcaster, starter,
+                                                              system,      dialogs,
+                                                              program,     program + kOwnName} {
     fs::create_directory(program);
     WriteFileBytes(program + "ttermpro.exe", "MZ");
     WriteFileBytes(program + "Skelder.exe", "MZ");
@@ -69,6 +69,21 @@ TEST_F(StartupTest, AFirstStartShowsTheSplashAndRunsTheWindows) {
   EXPECT_TRUE(starter.started.empty());
   EXPECT_TRUE(dialogs.boxes().empty());
   EXPECT_FALSE(store.openKey(kSettingsKeyPath, false));  // no argument: nothing written
+}
+
+// A later start's wake-up must reach the first instance even while its windows are being
+// made: it listens as soon as it holds its flag, before the splash; a second start does not.
+TEST_F(StartupTest, TheFirstInstanceListensForLaterStartsRightAfterTakingItsFlag) {
+  struct ListeningHost : RecordingHost {
+    void listenForLaterStarts() override { calls.push_back("listen"); }
+  } listening;
+  EXPECT_EQ(RunStartup({}, services, listening), 0);
+  EXPECT_EQ(listening.calls, (std::vector<std::string>{"listen", "splash", "paint", "windows"}));
+  listening.calls.clear();
+  flags.heldElsewhere.insert("SkeldercSemaphore");
+  EXPECT_EQ(RunStartup({}, services, listening), 0);
+  EXPECT_TRUE(listening.calls.empty());
+  EXPECT_EQ(broadcaster.sent, std::vector<std::string>{"SkeldercMessage"});
 }
 
 TEST_F(StartupTest, TheUpdateCheckArgumentShowsNoSplash) {
@@ -153,7 +168,8 @@ TEST_F(StartupTest, TheExecutableMustHaveItsOriginalName) {
       EXPECT_EQ(dialogs.boxes(),
                 std::vector<RecordedBox>{
                     ErrorBox("This application cannot be executed unless having the original "
-                             "name.\rPlease rename it to '" + kOwnName + "'")});
+                             "name.\rPlease rename it to '" +
+                             kOwnName + "'")});
   }
 }
 
@@ -161,8 +177,8 @@ TEST_F(StartupTest, WithoutTeraTermTheProgramEnds) {
   fs::remove(program + "ttermpro.exe");
   start({});
   EXPECT_EQ(dialogs.boxes(),
-            std::vector<RecordedBox>{ErrorBox(
-                "TTERMPRO.EXE not found.\rPlease move " + kOwnName + " into TeraTerm directory.")});
+            std::vector<RecordedBox>{ErrorBox("TTERMPRO.EXE not found.\rPlease move " + kOwnName +
+                                              " into TeraTerm directory.")});
   EXPECT_EQ(host.calls, (std::vector<std::string>{"splash", "paint"}));
 }
 

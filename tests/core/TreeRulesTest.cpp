@@ -129,5 +129,23 @@ TEST(TreeRulesTest, SubtreeHoldsCurrentNodeOnlyForItsAncestorsWhileEditsPend) {
   EXPECT_FALSE(SubtreeHoldsCurrentNode(tree, Find(tree, "B"), true));
 }
 
+TEST(TreeRulesTest, SelectNodeAtShowsTheNodeOfThatPreorderIndex) {
+  ConnectionTree tree;
+  BuildTree(tree, "A(A1(A1a)),B");
+  TreeNode* deep = Find(tree, "A1a");
+  SelectNodeAt(tree, 3);  // the ComputerNode, A, A1, A1a
+  EXPECT_EQ(tree.focusedNode(), deep);
+  EXPECT_EQ(tree.currentNode(), deep);
+  EXPECT_EQ(tree.selectedNodes(), std::vector<TreeNode*>{deep});
+  EXPECT_TRUE(Find(tree, "A")->isExpanded());
+  EXPECT_TRUE(Find(tree, "A1")->isExpanded());
+  // No index, or one past the last node, leaves the tree as it is.
+  for (int index : {0, 5, -1}) {
+    SelectNodeAt(tree, index);
+    EXPECT_EQ(tree.focusedNode(), deep) << index;
+    EXPECT_EQ(tree.selectedNodes(), std::vector<TreeNode*>{deep}) << index;
+  }
+}
+
 }  // namespace
 }  // namespace skelder

@@ -5,7 +5,10 @@
 #include "MainWindowFixture.h"
 #include "core/properties/ColorSchemas.h"
 #include "core/tree/NodeTextEncoding.h"
-#include "gui/properties/ConnectionPages.h"
+#include "gui/editor/HighlighterPage.h"
+#include "gui/editor/MacroEditor.h"
+#include "gui/properties/ColorsPage.h"
+#include "gui/properties/MacroPage.h"
 #include "gui/properties/PropertyPages.h"
 #include "gui/properties/SettingsPages.h"
 #include "gui/ui/Commands.h"
@@ -48,7 +51,7 @@ class ColorsPageTest : public MainWindowFixture {
     window.show();
     return window;
   }
-  ConnectionPages& pages() { return window->connectionPages(); }
+  ColorsPage& pages() { return window->colorsPage(); }
   SettingsPages& settings() { return window->settingsPages(); }
   // As the user does it: a click on the node in the tree, then the "Colors" page.
   void show(TreeNode* node) {
@@ -136,7 +139,7 @@ TEST_F(ColorsPageTest, ThePageShowsTheNodesColoursAndTheirSchema) {
 TEST_F(ColorsPageTest, ABarChangesOneComponentOrTheSameBackgroundOfAll) {
   open();
   show(top);
-  ASSERT_TRUE(settings().cbSameBkgr->isChecked());  // the first run's default
+  ASSERT_TRUE(settings().macroEditor().cbSameBkgr->isChecked());  // the first run's default
   chooseAttribute(1, true);
   moveBar(pages().S3, Qt::Key_Right);
   EXPECT_EQ(working(),
@@ -147,7 +150,7 @@ TEST_F(ColorsPageTest, ABarChangesOneComponentOrTheSameBackgroundOfAll) {
   EXPECT_EQ(window->statusPanels().text(3), "Modified");
 
   // Each background on its own; the text colour is never shared.
-  settings().cbSameBkgr->setChecked(false);
+  settings().macroEditor().cbSameBkgr->setChecked(false);
   moveBar(pages().S1, Qt::Key_End);
   chooseAttribute(3, false);
   moveBar(pages().S2, Qt::Key_Home);
@@ -173,7 +176,7 @@ TEST_F(ColorsPageTest, ReverseAndOneBackgroundForAll) {
   EXPECT_TRUE(window->HasPendingEdits());
   pages().bReverse->click();
   EXPECT_EQ(working(), kCounting);
-  settings().cbSameBkgr->setChecked(false);
+  settings().macroEditor().cbSameBkgr->setChecked(false);
   pages().bReverse->click();
   EXPECT_EQ(working(), "1:2:3:4:5:6:7:8:9:10:11:12:16:17:18:13:14:15:19:20:21:22:23:24");
   pages().bReverse->click();
@@ -226,7 +229,7 @@ TEST_F(ColorsPageTest, SchemasAndTheParentsColours) {
   QTest::keyClick(schema, Qt::Key_Home);
   window->RefreshCommandsNow();
   EXPECT_TRUE(pages().bParentColors->isEnabled());
-  pages().Memo1->clear();
+  window->macroPage().Memo1->clear();
   window->RefreshCommandsNow();
   EXPECT_FALSE(window->commands().run->isEnabled());
   EXPECT_FALSE(pages().bParentColors->isEnabled());
@@ -235,41 +238,42 @@ TEST_F(ColorsPageTest, SchemasAndTheParentsColours) {
 TEST_F(ColorsPageTest, DisablingColourSupportCoversThePageAndChoosesSyntaxColours) {
   open();
   show(top);
-  settings().rbUseColorInEditor->setChecked(true);
+  settings().macroEditor().rbUseColorInEditor->setChecked(true);
   moveBar(pages().S1, Qt::Key_Home);  // an unapplied edit
   ASSERT_TRUE(window->HasPendingEdits());
 
   window->ShowPage(0, 2);
-  clickBox(settings().cbNoColors);
-  ASSERT_TRUE(settings().cbNoColors->isChecked());
-  EXPECT_TRUE(settings().rbSyntax->isChecked());
-  EXPECT_FALSE(settings().cbSameBkgr->isChecked());
+  clickBox(settings().macroEditor().cbNoColors);
+  ASSERT_TRUE(settings().macroEditor().cbNoColors->isChecked());
+  EXPECT_TRUE(settings().macroEditor().rbSyntax->isChecked());
+  EXPECT_FALSE(settings().macroEditor().cbSameBkgr->isChecked());
   for (QWidget* control : std::initializer_list<QWidget*>{
-           settings().rbUseColorInEditor, settings().rbSyntax, settings().cbSameBkgr})
+           settings().macroEditor().rbUseColorInEditor, settings().macroEditor().rbSyntax,
+           settings().macroEditor().cbSameBkgr})
     EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
   window->ShowPage(3);
-  EXPECT_TRUE(pages().colorsPage->isCovered());
-  EXPECT_EQ(pages().colorsPage->panelText(), "Color support is disabled");
+  EXPECT_TRUE(pages().isCovered());
+  EXPECT_EQ(pages().panelText(), "Color support is disabled");
 
   window->ShowPage(0, 2);
-  clickBox(settings().cbNoColors);
-  EXPECT_TRUE(settings().cbSameBkgr->isEnabled());
-  EXPECT_FALSE(settings().cbSameBkgr->isChecked());
+  clickBox(settings().macroEditor().cbNoColors);
+  EXPECT_TRUE(settings().macroEditor().cbSameBkgr->isEnabled());
+  EXPECT_FALSE(settings().macroEditor().cbSameBkgr->isChecked());
   window->ShowPage(3);
-  EXPECT_FALSE(pages().colorsPage->isCovered());
+  EXPECT_FALSE(pages().isCovered());
   EXPECT_EQ(working(),
             "0:200:200:0:128:128:255:255:0:0:128:128:0:255:255:0:128:128:128:128:255:0:128:128");
 }
 
 TEST_F(ColorsPageTest, TheMacroEditorTakesTheStoredConnectionColours) {
   open();
-  QsciScintilla* memo = pages().Memo1;
+  QsciScintilla* memo = window->macroPage().Memo1;
   auto* notice = settings().findChild<QLabel*>("HighlighterNotice");
   ASSERT_TRUE(notice);
   const int gutter = memo->marginWidth(0);
   ASSERT_GT(gutter, 0);
   show(top);
-  settings().rbUseColorInEditor->setChecked(true);
+  settings().macroEditor().rbUseColorInEditor->setChecked(true);
   EXPECT_EQ(EditorValue(memo, QsciScintilla::SCI_STYLEGETBACK, 0), 0x808000);
   EXPECT_EQ(EditorValue(memo, QsciScintilla::SCI_STYLEGETFORE, 0), 0xC8C8C8);
   EXPECT_EQ(memo->marginWidth(0), 0);
@@ -278,7 +282,7 @@ TEST_F(ColorsPageTest, TheMacroEditorTakesTheStoredConnectionColours) {
   EXPECT_TRUE(notice->isVisible());
   EXPECT_EQ(notice->geometry(), notice->parentWidget()->rect());
   EXPECT_EQ(notice->text(), "Syntax Highlighting is disabled from Macro Editor settings page");
-  EXPECT_FALSE(settings().Memo3->isEnabled());
+  EXPECT_FALSE(settings().highlighter().Memo3->isEnabled());
 
   // The caret line is highlighted while the editor has the focus.
   window->ShowPage(1);
@@ -311,18 +315,18 @@ TEST_F(ColorsPageTest, TheMacroEditorTakesTheStoredConnectionColours) {
   EXPECT_EQ(EditorValue(memo, QsciScintilla::SCI_STYLEGETBACK, 0), 0x060504);
 
   // Syntax highlighting: the preview's background and the line numbers again.
-  settings().rbSyntax->setChecked(true);
-  const QColor paper = settings().Memo3->paper();
+  settings().macroEditor().rbSyntax->setChecked(true);
+  const QColor paper = settings().highlighter().Memo3->paper();
   EXPECT_EQ(EditorValue(memo, QsciScintilla::SCI_STYLEGETBACK, 0),
             paper.red() + 256 * paper.green() + 65536 * paper.blue());
   EXPECT_EQ(memo->marginWidth(0), gutter);
   EXPECT_TRUE(notice->isHidden());
-  EXPECT_TRUE(settings().Memo3->isEnabled());
+  EXPECT_TRUE(settings().highlighter().Memo3->isEnabled());
   window->ShowPage(1);
   memo->setFocus();
   QApplication::processEvents();
   EXPECT_EQ(EditorValue(memo, QsciScintilla::SCI_GETCARETLINEBACK),
-            EditorValue(settings().Memo3, QsciScintilla::SCI_GETCARETLINEBACK));
+            EditorValue(settings().highlighter().Memo3, QsciScintilla::SCI_GETCARETLINEBACK));
 }
 
 }  // namespace skelder::testing

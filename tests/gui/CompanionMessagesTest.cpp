@@ -1,6 +1,9 @@
+#include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include "MainWindowFixture.h"
+#include "gui/app/BroadcastListener.h"
 #include "gui/app/CompanionMessages.h"
 
 namespace skelder::testing {
@@ -29,6 +32,34 @@ TEST_F(CompanionMessagesTest, AWakeUpOffersTheHandedOverFileOnceInFiveSeconds) {
   messages.Received("SkeldercMessage");  // within five seconds: ignored
   EXPECT_EQ(dialogs.boxes().size(), 1u);
   EXPECT_EQ(ReadParamName(*store), copy);
+}
+
+// A second start that wakes the program while its window is still being made: the
+// listener of the start-up keeps the message until the window has taken it over.
+TEST_F(CompanionMessagesTest, AWakeUpDuringStartUpIsKeptUntilTheWindowListens) {
+  auto* early = new BroadcastListener(CompanionMessages::MessageNames());
+  early->hold();
+  ASSERT_TRUE(CreatePlatform().broadcaster->broadcast("SkeldercMessage"));
+  for (int i = 0; i < 20; ++i) {  // the message arrives, nobody takes it yet
+    QApplication::processEvents();
+    QThread::msleep(10);
+  }
+  window.reset();
+  context = std::make_unique<ProgramContext>(
+      ProgramContext{platform, dialogs, folder.file("tt") + "/", {}});
+  context->earlyListener = early;
+  window = std::make_unique<MainWindow>(*context);
+  EXPECT_EQ(context->earlyListener, nullptr);  // taken over
+  EXPECT_EQ(early->parent(), &window->companionMessages());
+  // The second start's hand-over, read when the wake-up is handled.
+  std::filesystem::create_directory(folder.file("tt/Temp_TTL"));
+  const std::string copy = folder.file("tt/Temp_TTL/~Routers.SKD");
+  WriteFileBytes(copy, kEmptyTable);
+  WriteParamName(*store, copy);
+  dialogs.answer("No");
+  QTRY_COMPARE_WITH_TIMEOUT(dialogs.boxes().size(), 1u, 5000);
+  EXPECT_EQ(dialogs.boxes().front(),
+            ConfirmBox("Yes,No", "Do you want to import file Routers.SKD into Skelder?"));
 }
 
 TEST_F(CompanionMessagesTest, AVanishedFileIsReportedAndStaysInTheMailbox) {

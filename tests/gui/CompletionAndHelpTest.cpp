@@ -3,11 +3,11 @@
 
 #include "MainWindowFixture.h"
 #include "core/tree/NodeTextEncoding.h"
-#include "gui/ui/Commands.h"
-#include "gui/ui/StatusPanels.h"
 #include "gui/editor/CompletionProposal.h"
 #include "gui/editor/HelpViewer.h"
 #include "gui/editor/MacroEditor.h"
+#include "gui/ui/Commands.h"
+#include "gui/ui/StatusPanels.h"
 
 namespace skelder::testing {
 

@@ -11,8 +11,8 @@
 #include "core/tree/TableReader.h"
 #include "core/tree/TableWriter.h"
 #include "core/tree/TreeState.h"
-#include "gui/ui/Commands.h"
 #include "gui/properties/SettingsPages.h"
+#include "gui/ui/Commands.h"
 #include "gui/ui/StatusPanels.h"
 
 namespace skelder::testing {

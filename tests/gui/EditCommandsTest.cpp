@@ -5,56 +5,36 @@
 #include <QTreeView>
 
 #include "MainWindowFixture.h"
-#include "gui/ui/Commands.h"
-#include "gui/properties/ConnectionPages.h"
+#include "gui/properties/SchedulePage.h"
 #include "gui/tree/ConnectionTreeView.h"
 #include "gui/tree/EditCommands.h"
+#include "gui/ui/Commands.h"
 
 namespace skelder::testing {
 
 namespace {
 
-class EditCommandsTest : public MainWindowFixture {
- protected:
-  MainWindow& open() {
-    auto& window = create();
-    window.show();
-    return window;
-  }
-  TreeNode* add(MainWindow&, TreeNode* parent, const std::string& name) {
-    return addConnection(name, parent);
-  }
-  void focusTree(MainWindow& window, std::vector<TreeNode*> nodes) {
-    selectNodes(nodes);
-    window.findChild<QTreeView*>("VT")->setFocus();
-    QApplication::processEvents();
-  }
-  std::vector<std::string> names(const TreeNode* node) {
-    std::vector<std::string> out;
-    for (TreeNode* c = node->firstChild(); c; c = c->nextSibling()) out.push_back(c->data.Name);
-    return out;
-  }
-};
+using EditCommandsTest = MainWindowFixture;
 
 }  // namespace
 
 TEST_F(EditCommandsTest, ACutBranchIsGreyUntilPastedAndThenMoves) {
-  auto& window = open();
+  auto& window = createShown();
   TreeNode* computer = window.tree().computerNode();
-  TreeNode* a = add(window, computer, "A");
-  TreeNode* a1 = add(window, a, "A1");
-  TreeNode* b = add(window, computer, "B");
-  focusTree(window, {a});
+  TreeNode* a = addConnection("A", computer);
+  TreeNode* a1 = addConnection("A1", a);
+  TreeNode* b = addConnection("B", computer);
+  focusTree({a});
   window.editCommands().CutCommand();
   EXPECT_TRUE(window.tree().cutPending());
   EXPECT_TRUE(a->hasCutMark());
   EXPECT_TRUE(a1->hasCutMark());
   EXPECT_EQ(window.editCommands().cutSource(), a);
 
-  focusTree(window, {b});
+  focusTree({b});
   window.editCommands().PasteCommand();
-  EXPECT_EQ(names(computer), std::vector<std::string>{"B"});
-  EXPECT_EQ(names(b), std::vector<std::string>{"A"});
+  EXPECT_EQ(ChildNames(computer), std::vector<std::string>{"B"});
+  EXPECT_EQ(ChildNames(b), std::vector<std::string>{"A"});
   EXPECT_EQ(b->firstChild(), a);  // the node itself moved
   EXPECT_EQ(a1->data.Level, 3);
   EXPECT_FALSE(a->hasCutMark());
@@ -63,27 +43,27 @@ TEST_F(EditCommandsTest, ACutBranchIsGreyUntilPastedAndThenMoves) {
 }
 
 TEST_F(EditCommandsTest, ACopyPastedOntoItsParentRenamesTheOriginal) {
-  auto& window = open();
-  TreeNode* parent = add(window, window.tree().computerNode(), "P");
-  add(window, parent, "X");
-  TreeNode* web = add(window, parent, "Web");
-  focusTree(window, {web});
+  auto& window = createShown();
+  TreeNode* parent = addConnection("P", window.tree().computerNode());
+  addConnection("X", parent);
+  TreeNode* web = addConnection("Web", parent);
+  focusTree({web});
   window.editCommands().CopyCommand();
   EXPECT_FALSE(window.tree().cutPending());
-  focusTree(window, {parent});
+  focusTree({parent});
   window.editCommands().PasteCommand();
-  EXPECT_EQ(names(parent), (std::vector<std::string>{"Web", "X", "Copy of Web"}));
+  EXPECT_EQ(ChildNames(parent), (std::vector<std::string>{"Web", "X", "Copy of Web"}));
 }
 
 TEST_F(EditCommandsTest, TextPastedIntoAScheduleFieldIsCorrected) {
-  auto& window = open();
-  TreeNode* web = add(window, window.tree().computerNode(), "Web");
+  auto& window = createShown();
+  TreeNode* web = addConnection("Web", window.tree().computerNode());
   web->data.Macro = "m";
   web->data.Schedule = "=0 8 * * *";
-  focusTree(window, {web});
+  focusTree({web});
   window.ShowNodeProperties();
   window.ShowPage(4);
-  QLineEdit* hour = window.connectionPages().scheduleFields[1];
+  QLineEdit* hour = window.schedulePage().scheduleFields[1];
   hour->setFocus();
   hour->selectAll();
   QApplication::clipboard()->setText("-5");
@@ -95,16 +75,16 @@ TEST_F(EditCommandsTest, TextPastedIntoAScheduleFieldIsCorrected) {
 // The schedule fields and the Add buttons open pmTV, whose Paste corrects the field as the
 // Edit menu's does (the field's own menu would not).
 TEST_F(EditCommandsTest, TheScheduleFieldsAndTheAddButtonsOpenTheSharedContextMenu) {
-  auto& window = open();
-  TreeNode* web = add(window, window.tree().computerNode(), "Web");
+  auto& window = createShown();
+  TreeNode* web = addConnection("Web", window.tree().computerNode());
   web->data.Macro = "m";
   web->data.Schedule = "=0 8 * * *";
-  focusTree(window, {web});
+  focusTree({web});
   window.ShowPage(4);
   auto* pmTV = window.findChild<QMenu*>("pmTV");
   ASSERT_TRUE(pmTV);
-  std::vector<QWidget*> targets(window.connectionPages().scheduleFields.begin(),
-                                window.connectionPages().scheduleFields.end());
+  std::vector<QWidget*> targets(window.schedulePage().scheduleFields.begin(),
+                                window.schedulePage().scheduleFields.end());
   targets.push_back(window.findChild<QWidget*>("BtnAddChild"));
   targets.push_back(window.findChild<QWidget*>("BtnAddSibling"));
   for (QWidget* target : targets) {
@@ -116,7 +96,7 @@ TEST_F(EditCommandsTest, TheScheduleFieldsAndTheAddButtonsOpenTheSharedContextMe
     pmTV->hide();
   }
 
-  QLineEdit* hour = window.connectionPages().scheduleFields[1];
+  QLineEdit* hour = window.schedulePage().scheduleFields[1];
   hour->setFocus();
   hour->selectAll();
   QApplication::clipboard()->setText("-5");
@@ -137,9 +117,9 @@ TEST_F(EditCommandsTest, TheScheduleFieldsAndTheAddButtonsOpenTheSharedContextMe
 }
 
 TEST_F(EditCommandsTest, CopyIsNotOfferedWithTheComputerNodeSelected) {
-  auto& window = open();
-  add(window, window.tree().computerNode(), "Web");
-  focusTree(window, {window.tree().computerNode()});
+  auto& window = createShown();
+  addConnection("Web", window.tree().computerNode());
+  focusTree({window.tree().computerNode()});
   window.RefreshCommandsNow();
   QTRY_VERIFY_WITH_TIMEOUT(!window.commands().copy->isEnabled(), 1000);
   QTest::qWait(250);
@@ -148,37 +128,37 @@ TEST_F(EditCommandsTest, CopyIsNotOfferedWithTheComputerNodeSelected) {
 }
 
 TEST_F(EditCommandsTest, SelectAllSelectsTheWholeTree) {
-  auto& window = open();
-  TreeNode* web = add(window, window.tree().computerNode(), "Web");
-  add(window, web, "Inner");
-  focusTree(window, {web});
+  auto& window = createShown();
+  TreeNode* web = addConnection("Web", window.tree().computerNode());
+  addConnection("Inner", web);
+  focusTree({web});
   window.editCommands().SelectAllCommand();
   EXPECT_EQ(window.tree().selectedCount(), 3);
 }
 
 TEST_F(EditCommandsTest, DroppedNodesMoveOrCopyAndTakeUniqueNames) {
-  auto& window = open();
+  auto& window = createShown();
   TreeNode* computer = window.tree().computerNode();
-  TreeNode* a = add(window, computer, "A");
-  TreeNode* b = add(window, computer, "B");
-  add(window, b, "A");
-  focusTree(window, {a});
+  TreeNode* a = addConnection("A", computer);
+  TreeNode* b = addConnection("B", computer);
+  addConnection("A", b);
+  focusTree({a});
   auto* view = window.findChild<ConnectionTreeView*>("VT");
   emit view->dragStarted();
   emit view->nodesDropped(b, 1 /* on */, false);
-  EXPECT_EQ(names(computer), std::vector<std::string>{"B"});
-  EXPECT_EQ(names(b), (std::vector<std::string>{"A", "Copy of A"}));
-  focusTree(window, {b->child(0)});
+  EXPECT_EQ(ChildNames(computer), std::vector<std::string>{"B"});
+  EXPECT_EQ(ChildNames(b), (std::vector<std::string>{"A", "Copy of A"}));
+  focusTree({b->child(0)});
   emit view->nodesDropped(b, 2 /* below */, true);  // a copy, with Ctrl held
-  EXPECT_EQ(names(computer), (std::vector<std::string>{"B", "A"}));
+  EXPECT_EQ(ChildNames(computer), (std::vector<std::string>{"B", "A"}));
 }
 
 TEST_F(EditCommandsTest, ClickingAnIconAddsItsNodeToTheSelection) {
-  auto& window = open();
+  auto& window = createShown();
   TreeNode* computer = window.tree().computerNode();
-  TreeNode* a = add(window, computer, "A");
-  TreeNode* b = add(window, computer, "B");
-  focusTree(window, {a});
+  TreeNode* a = addConnection("A", computer);
+  TreeNode* b = addConnection("B", computer);
+  focusTree({a});
   auto* view = window.findChild<QTreeView*>("VT");
   const QModelIndex index = view->model()->index(b->row(), 0, view->model()->index(0, 0));
   const QRect rect = view->visualRect(index);

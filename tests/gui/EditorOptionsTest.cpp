@@ -5,10 +5,10 @@
 
 #include "MainWindowFixture.h"
 #include "core/tree/NodeTextEncoding.h"
-#include "gui/ui/Commands.h"
-#include "gui/properties/SettingsPages.h"
 #include "gui/editor/MacroEditor.h"
 #include "gui/editor/TtlHighlighter.h"
+#include "gui/properties/SettingsPages.h"
+#include "gui/ui/Commands.h"
 
 namespace skelder::testing {
 
@@ -39,13 +39,13 @@ TEST_F(EditorOptionsTest, TabOptionsGovernTheMacroEditorsTabKey) {
   memo1->setFocus();
   ASSERT_TRUE(memo1->hasFocus());
   memo1->setCursorPosition(0, 0);
-  ASSERT_FALSE(page().cbAllowTAB->isChecked());
+  ASSERT_FALSE(page().macroEditor().cbAllowTAB->isChecked());
   QTest::keyClick(memo1, Qt::Key_Tab);
   EXPECT_EQ(memo1->text(), QStringLiteral("wait 'x'"));
   EXPECT_FALSE(memo1->hasFocus());  // Tab moved the focus on
 
-  page().cbAllowTAB->setChecked(true);
-  page().CBSpacePerTAB->setCurrentIndex(1);  // "3"
+  page().macroEditor().cbAllowTAB->setChecked(true);
+  page().macroEditor().CBSpacePerTAB->setCurrentIndex(1);  // "3"
   EXPECT_EQ(memo1->tabWidth(), 3);
   memo1->setFocus();
   ASSERT_TRUE(memo1->hasFocus());
@@ -54,13 +54,13 @@ TEST_F(EditorOptionsTest, TabOptionsGovernTheMacroEditorsTabKey) {
   EXPECT_EQ(memo1->text(), QStringLiteral("\twait 'x'"));
   EXPECT_TRUE(memo1->hasFocus());
 
-  page().cbTAB2Space->setChecked(true);
+  page().macroEditor().cbTAB2Space->setChecked(true);
   memo1->setCursorPosition(0, 0);
   QTest::keyClick(memo1, Qt::Key_Tab);
   EXPECT_EQ(memo1->text(), QStringLiteral("   \twait 'x'"));
 
   EXPECT_FALSE(memo1->tabIndents());
-  page().cbSmartTAB->setChecked(true);
+  page().macroEditor().cbSmartTAB->setChecked(true);
   EXPECT_TRUE(memo1->tabIndents());
   EXPECT_TRUE(memo1->backspaceUnindents());
 }
@@ -68,7 +68,7 @@ TEST_F(EditorOptionsTest, TabOptionsGovernTheMacroEditorsTabKey) {
 TEST_F(EditorOptionsTest, TheEditorFontGoesToAllThreeEditorsThePopupTakesOnlyItsName) {
   open();
   dialogs.answer("font:Lucida Console,14,1,0");
-  page().Button3->click();
+  page().macroEditor().Button3->click();
   EXPECT_EQ(dialogs.boxes().back(), (RecordedBox{"font", "fixed", "Courier New,9,0,1"}));
   for (const char* name : {"Memo1", "Memo3"}) {
     EXPECT_EQ(memo(name)->font().family(), QStringLiteral("Lucida Console")) << name;
@@ -81,19 +81,19 @@ TEST_F(EditorOptionsTest, TheEditorFontGoesToAllThreeEditorsThePopupTakesOnlyIts
   EXPECT_EQ(styled.pointSize(), 14);
 
   // With the connection's colours, without highlighter, the text keeps the font.
-  page().rbUseColorInEditor->setChecked(true);
+  page().macroEditor().rbUseColorInEditor->setChecked(true);
   char face[64] = {};
   memo("Memo1")->SendScintilla(QsciScintilla::SCI_STYLEGETFONT, 32UL, face);
   EXPECT_STREQ(face, "Lucida Console");
-  page().rbSyntax->setChecked(true);
+  page().macroEditor().rbSyntax->setChecked(true);
 
   dialogs.answer("cancel");
-  page().Button3->click();
+  page().macroEditor().Button3->click();
   EXPECT_EQ(dialogs.boxes().back(), (RecordedBox{"font", "fixed", "Lucida Console,14,1,0"}));
   EXPECT_EQ(memo("Memo1")->font().family(), QStringLiteral("Lucida Console"));
 
   dialogs.answer("font:DejaVu Sans,11,2,0");
-  page().Button4->click();
+  page().general().Button4->click();
   EXPECT_EQ(dialogs.boxes().back(), (RecordedBox{"font", "truetype", "Tahoma,8,0,1"}));
   EXPECT_EQ(window->menuBar()->font().family(), QStringLiteral("DejaVu Sans"));
   EXPECT_TRUE(window->menuBar()->font().italic());

@@ -3,10 +3,11 @@
 #include <QTest>
 
 #include "MainWindowFixture.h"
-#include "gui/properties/SettingsPages.h"
+#include "gui/editor/HighlighterPage.h"
 #include "gui/editor/MacroEditor.h"
 #include "gui/editor/StoredColor.h"
 #include "gui/editor/TtlHighlighter.h"
+#include "gui/properties/SettingsPages.h"
 
 namespace skelder::testing {
 
@@ -26,10 +27,11 @@ class HighlighterPageTest : public MainWindowFixture {
   SettingsPages& page() { return window->settingsPages(); }
   TtlHighlighter& ttm() { return window->macroEditor().highlighter(); }
   QsciScintilla* memo(const char* name) { return window->findChild<QsciScintilla*>(name); }
-  void select(int element) { page().Elements->setCurrentRow(element); }
+  void select(int element) { page().highlighter().Elements->setCurrentRow(element); }
   std::vector<bool> boxes() {
-    return {page().cbElemBold->isChecked(), page().cbElemItalic->isChecked(),
-            page().cbElemUnderline->isChecked()};
+    return {page().highlighter().cbElemBold->isChecked(),
+            page().highlighter().cbElemItalic->isChecked(),
+            page().highlighter().cbElemUnderline->isChecked()};
   }
   // The background the editor draws, of its text and beyond it.
   static QColor Background(QsciScintilla* editor) {
@@ -51,12 +53,13 @@ class HighlighterPageTest : public MainWindowFixture {
 TEST_F(HighlighterPageTest, ElementsShowTheirStylesAndOfferTheirColours) {
   open();
   QStringList names;
-  for (int i = 0; i < page().Elements->count(); ++i) names << page().Elements->item(i)->text();
+  for (int i = 0; i < page().highlighter().Elements->count(); ++i)
+    names << page().highlighter().Elements->item(i)->text();
   EXPECT_EQ(names, QStringList({"Reserved word", "Identifier", "String", "WhiteSpace", "Label",
                                 "System variable", "Comment", "Operation", "Skelder key word",
                                 "Selected color foreground", "Selected color background",
                                 "Active line color", "Background color"}));
-  EXPECT_EQ(page().Elements->currentRow(), 0);
+  EXPECT_EQ(page().highlighter().Elements->currentRow(), 0);
   const struct {
     int element;
     std::vector<bool> boxes;
@@ -69,16 +72,16 @@ TEST_F(HighlighterPageTest, ElementsShowTheirStylesAndOfferTheirColours) {
   for (const auto& c : cases) {
     select(c.element);
     EXPECT_EQ(boxes(), c.boxes) << c.element;
-    EXPECT_EQ(page().cbElemBold->isEnabled(), c.styles) << c.element;
-    EXPECT_EQ(page().cbElemUnderline->isEnabled(), c.styles) << c.element;
-    EXPECT_EQ(page().btnChangeTTMColors->isEnabled(), c.color) << c.element;
+    EXPECT_EQ(page().highlighter().cbElemBold->isEnabled(), c.styles) << c.element;
+    EXPECT_EQ(page().highlighter().cbElemUnderline->isEnabled(), c.styles) << c.element;
+    EXPECT_EQ(page().highlighter().btnChangeTTMColors->isEnabled(), c.color) << c.element;
   }
   EXPECT_EQ(ttm().attributes(), DefaultHighlighterAttributes());  // showing changed nothing
 
   // A click on a box changes the attribute; both editors draw with it at once.
   select(6);
-  page().cbElemBold->click();
-  page().cbElemItalic->click();
+  page().highlighter().cbElemBold->click();
+  page().highlighter().cbElemItalic->click();
   EXPECT_EQ(ttm().attribute(CommentAttri).style, kStyleBold);
   for (const char* name : {"Memo1", "Memo3"}) {
     EXPECT_TRUE(memo(name)->lexer()->font(0).bold()) << name;
@@ -99,14 +102,14 @@ TEST_F(HighlighterPageTest, ColoursGoToTheAttributeOrThePreviewAndTheMacroEditor
 
   select(5);  // System variable
   dialogs.answer("color:#102030");
-  page().btnChangeTTMColors->click();
+  page().highlighter().btnChangeTTMColors->click();
   EXPECT_EQ(dialogs.boxes().back(), (RecordedBox{"color", "", "#808000"}));
   EXPECT_EQ(ttm().attribute(SysVarsAttri).foreground, 0x00302010u);
   EXPECT_EQ(memo1->lexer()->color(9), QColor(0x10, 0x20, 0x30));
 
   select(12);
   dialogs.answer("color:#203040");
-  page().btnChangeTTMColors->click();
+  page().highlighter().btnChangeTTMColors->click();
   EXPECT_EQ(dialogs.boxes().back(), (RecordedBox{"color", "", "#F0F0F0"}));
   EXPECT_EQ(Background(memo3), QColor(0x20, 0x30, 0x40));
   EXPECT_EQ(Background(memo1), QColor(0x20, 0x30, 0x40));
@@ -115,7 +118,7 @@ TEST_F(HighlighterPageTest, ColoursGoToTheAttributeOrThePreviewAndTheMacroEditor
   memo1->SendScintilla(QsciScintilla::SCI_STYLESETBACK, 32UL, 0x00060504L);
   memo1->SendScintilla(QsciScintilla::SCI_STYLESETBACK, 6UL, 0x00060504L);
   dialogs.answer("cancel");
-  page().btnChangeTTMColors->click();
+  page().highlighter().btnChangeTTMColors->click();
   EXPECT_EQ(Background(memo1), QColor(0x20, 0x30, 0x40));
 
   window->Shutdown();
@@ -133,25 +136,25 @@ TEST_F(HighlighterPageTest, ResetToDefaultsAsksFirstAndKeepsTheBackgrounds) {
   ttm().setAttributes(changed);
   select(12);
   dialogs.answer("color:#000000");
-  page().btnChangeTTMColors->click();
+  page().highlighter().btnChangeTTMColors->click();
   QsciScintilla* memo3 = memo("Memo3");
   memo3->SendScintilla(QsciScintilla::SCI_SETSEL, 0UL, 3L);
 
   select(4);
   dialogs.answer("No");
-  page().Button2->click();
+  page().highlighter().Button2->click();
   EXPECT_EQ(dialogs.boxes().back(), ConfirmBox("Yes,No", kResetQuestion));
   EXPECT_EQ(ttm().attributes(), changed);
-  EXPECT_EQ(page().Elements->currentRow(), 0);
+  EXPECT_EQ(page().highlighter().Elements->currentRow(), 0);
   EXPECT_EQ(Background(memo3), QColor(0, 0, 0));
 
   select(4);
   dialogs.answer("Yes");
-  page().Button2->click();
+  page().highlighter().Button2->click();
   HighlighterAttributes expected = DefaultHighlighterAttributes();
   expected[KeyAttri].background = 0x00222222;
   EXPECT_EQ(ttm().attributes(), expected);
-  EXPECT_EQ(page().Elements->currentRow(), 0);
+  EXPECT_EQ(page().highlighter().Elements->currentRow(), 0);
   EXPECT_EQ(boxes(), (std::vector<bool>{true, false, false}));
   EXPECT_EQ(Background(memo3), ScreenColorOf(kWindowColor));
   EXPECT_EQ(Background(memo("Memo1")), ScreenColorOf(kWindowColor));

@@ -3,10 +3,10 @@
 
 #include "MainWindowFixture.h"
 #include "core/tree/NodeTextEncoding.h"
-#include "gui/properties/SettingsPages.h"
 #include "gui/editor/MacroEditor.h"
 #include "gui/editor/TtlHighlighter.h"
 #include "gui/editor/TtlLexer.h"
+#include "gui/properties/SettingsPages.h"
 
 namespace skelder::testing {
 

@@ -16,12 +16,12 @@
 #include "core/tree/NodeTextEncoding.h"
 #include "core/tree/TableWriter.h"
 #include "core/tree/TreeState.h"
-#include "gui/ui/Commands.h"
 #include "gui/app/GuiStartupHost.h"
 #include "gui/integration/AboutWindow.h"
 #include "gui/integration/InformationWindow.h"
 #include "gui/integration/IntegrationCommands.h"
 #include "gui/integration/SplashWindow.h"
+#include "gui/ui/Commands.h"
 #include "gui/ui/HyperlinkLabel.h"
 
 namespace skelder::testing {

@@ -3,7 +3,10 @@
 // platform services and scripted dialogs. The folder holds the program's keyword file.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QTest>
+#include <QTreeView>
 #include <filesystem>
 #include <memory>
 
@@ -53,6 +56,12 @@ class MainWindowFixture : public ::testing::Test {
     window = std::make_unique<MainWindow>(*context);
     return *window;
   }
+  // The window created and shown, as the user sees it.
+  MainWindow& createShown(std::vector<std::string> arguments = {}) {
+    create(std::move(arguments));
+    window->show();
+    return *window;
+  }
   std::unique_ptr<RegistryKey> key() { return store->openKey(kSettingsKeyPath, true); }
   // A connection appended below the parent (the ComputerNode when none), which is expanded.
   TreeNode* addConnection(const std::string& name, TreeNode* parent = nullptr,
@@ -75,6 +84,24 @@ class MainWindowFixture : public ::testing::Test {
     tree.setFocusedNode(nodes.back());
     tree.setCurrentNode(nodes.back());
     window->ShowNodeProperties();
+  }
+  // The nodes selected as above, the tree holding the keyboard focus (the tree's commands
+  // need it) and the command states brought up to date.
+  void focusTree(const std::vector<TreeNode*>& nodes) {
+    selectNodes(nodes);
+    window->findChild<QTreeView*>("VT")->setFocus();
+    window->RefreshCommandsNow();
+    QApplication::processEvents();
+  }
+  // As the user does it: the command once it is available (the refresh may be deferred).
+  static void trigger(QAction* action) {
+    QTRY_VERIFY_WITH_TIMEOUT(action->isEnabled(), 2000);
+    action->trigger();
+  }
+  static std::vector<std::string> ChildNames(const TreeNode* node) {
+    std::vector<std::string> names;
+    for (TreeNode* c = node->firstChild(); c; c = c->nextSibling()) names.push_back(c->data.Name);
+    return names;
   }
   std::string table(const std::string& name, const std::string& bytes = kEmptyTable) {
     const std::string path = folder.file(name);

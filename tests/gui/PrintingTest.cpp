@@ -25,7 +25,7 @@
 #include "gui/editor/PrintPreviewWindow.h"
 #include "gui/editor/PrinterCheck.h"
 #include "gui/editor/TtlHighlighter.h"
-#include "gui/properties/ConnectionPages.h"
+#include "gui/properties/MacroPage.h"
 #include "gui/properties/SettingsPages.h"
 
 namespace skelder::testing {
@@ -160,12 +160,12 @@ class PrintingTest : public MainWindowFixture {
     source.tableFile = [this] { return window->document().fileName(); };
     source.nodePath = [this] { return NodePath(*window->tree().currentNode()); };
     source.connectionColors = [this] {
-      return window->settingsPages().rbUseColorInEditor->isChecked();
+      return window->settingsPages().macroEditor().rbUseColorInEditor->isChecked();
     };
     delete commands.data();
     commands = new PrintCommands(source, printers, printDialogs, dialogs, clock, window.get());
   }
-  QsciScintilla* memo1() { return window->connectionPages().Memo1; }
+  QsciScintilla* memo1() { return window->macroPage().Memo1; }
   PrintPreviewWindow& preview() { return commands->previewWindow(); }
   bool printed() const { return std::filesystem::exists(printers.file); }
 
@@ -243,7 +243,7 @@ TEST_F(PrintingTest, OnlyAColourPrinterGetsTheHighlightersColours) {
                                       << ", connection colours " << c.connectionColors);
     open(macro);
     printers.color = c.colorPrinter;
-    window->settingsPages().rbUseColorInEditor->setChecked(c.connectionColors);
+    window->settingsPages().macroEditor().rbUseColorInEditor->setChecked(c.connectionColors);
     const long screenColour =
         memo1()->SendScintilla(QsciScintilla::SCI_STYLEGETFORE, 1UL);  // identifiers
     std::filesystem::remove(printers.file);

@@ -8,10 +8,14 @@
 #include "MainWindowFixture.h"
 #include "core/base/Clock.h"
 #include "core/tree/NodeTextEncoding.h"
-#include "gui/ui/Commands.h"
+#include "gui/editor/MacroEditor.h"
+#include "gui/properties/ColorsPage.h"
+#include "gui/properties/MacroPage.h"
+#include "gui/properties/PopupPage.h"
+#include "gui/properties/SchedulePage.h"
 #include "gui/properties/SettingsPages.h"
+#include "gui/ui/Commands.h"
 #include "gui/ui/StatusPanels.h"
-#include "gui/properties/ConnectionPages.h"
 
 namespace skelder::testing {
 
@@ -51,13 +55,6 @@ class PropertyPagesTest : public MainWindowFixture {
     view->selectionModel()->setCurrentIndex(view->model()->index(node->row(), 0, computer),
                                             QItemSelectionModel::ClearAndSelect);
   }
-  void focus(MainWindow& window, TreeNode* node) {
-    window.tree().clearSelection();
-    window.tree().setSelected(node, true);
-    window.tree().setFocusedNode(node);
-    window.tree().setCurrentNode(node);
-    window.ShowNodeProperties();
-  }
   // Typing in the macro editor as the user does.
   void type(MainWindow& window, const char* text) {
     auto* memo = window.findChild<QsciScintilla*>("Memo1");
@@ -79,7 +76,6 @@ class PropertyPagesTest : public MainWindowFixture {
 
 TEST_F(PropertyPagesTest, PagesAreCoveredUnlessOneConnectionIsFocused) {
   auto& window = open();
-  ConnectionPages& pages = window.connectionPages();
   struct Case {
     std::vector<TreeNode*> selected;
     TreeNode* focused;
@@ -98,28 +94,27 @@ TEST_F(PropertyPagesTest, PagesAreCoveredUnlessOneConnectionIsFocused) {
     window.ShowNodeProperties();
     for (int page = 1; page <= 4; ++page) {
       window.ShowPage(page);
-      CoverablePage* shown[] = {pages.macroPage, pages.popupPage, pages.colorsPage,
-                                pages.schedulePage};
+      CoverablePage* shown[] = {&window.macroPage(), &window.popupPage(), &window.colorsPage(),
+                                &window.schedulePage()};
       EXPECT_EQ(shown[page - 1]->isCovered(), !c.text.empty()) << c.text << " page " << page;
       if (!c.text.empty()) EXPECT_EQ(shown[page - 1]->panelText().toStdString(), c.text);
     }
-    EXPECT_EQ(pages.TS1bPanel->isVisibleTo(pages.macroPage), c.text.empty());
+    EXPECT_EQ(window.macroPage().TS1bPanel->isVisibleTo(&window.macroPage()), c.text.empty());
   }
   // Without colour support the colour page is always covered, and says why.
-  window.settingsPages().cbNoColors->setChecked(true);
+  window.settingsPages().macroEditor().cbNoColors->setChecked(true);
   window.ShowNodeProperties();
   window.ShowPage(3);
-  EXPECT_TRUE(pages.colorsPage->isCovered());
-  EXPECT_EQ(pages.colorsPage->panelText(), "Color support is disabled");
+  EXPECT_TRUE(window.colorsPage().isCovered());
+  EXPECT_EQ(window.colorsPage().panelText(), "Color support is disabled");
 }
 
 TEST_F(PropertyPagesTest, TheMacroIsShownAndStoredTrimmed) {
   auto& window = open();
-  focus(window, nodeWeb);
-  ConnectionPages& pages = window.connectionPages();
-  EXPECT_EQ(pages.Memo1->text(), "connect 'web'");
-  EXPECT_EQ(pages.Memo2->text(), "  note  ");  // the popup is shown as stored
-  EXPECT_TRUE(pages.cbLogSession->isChecked());
+  selectNodes({nodeWeb});
+  EXPECT_EQ(window.macroPage().Memo1->text(), "connect 'web'");
+  EXPECT_EQ(window.popupPage().Memo2->text(), "  note  ");  // the popup is shown as stored
+  EXPECT_TRUE(window.macroPage().cbLogSession->isChecked());
   EXPECT_FALSE(window.HasPendingEdits());  // loading is no edit
 
   type(window, "\r");
@@ -140,7 +135,7 @@ TEST_F(PropertyPagesTest, CancelInTheFocusQuestionKeepsTheOldNodeAndItsEdits) {
   click(window, nodeWeb);
   type(window, "sendln 'x'");
   ASSERT_TRUE(window.HasPendingEdits());
-  const QString edited = window.connectionPages().Memo1->text();
+  const QString edited = window.macroPage().Memo1->text();
 
   dialogs.answer("Cancel");
   click(window, nodeMail);
@@ -149,14 +144,14 @@ TEST_F(PropertyPagesTest, CancelInTheFocusQuestionKeepsTheOldNodeAndItsEdits) {
                                        "Do you want to apply the changes made to  'Web' ?"}}));
   EXPECT_EQ(window.tree().focusedNode(), nodeWeb);
   EXPECT_EQ(window.tree().selectedNodes(), std::vector<TreeNode*>{nodeWeb});
-  EXPECT_EQ(window.connectionPages().Memo1->text(), edited);
+  EXPECT_EQ(window.macroPage().Memo1->text(), edited);
   EXPECT_TRUE(window.HasPendingEdits());
 
   dialogs.answer("No");
   click(window, nodeMail);
   EXPECT_EQ(window.tree().focusedNode(), nodeMail);
   EXPECT_FALSE(window.HasPendingEdits());
-  EXPECT_EQ(window.connectionPages().Memo1->text(), "");
+  EXPECT_EQ(window.macroPage().Memo1->text(), "");
   EXPECT_EQ(nodeWeb->data.Macro, EncodeNodeText("\r\n\r\nconnect 'web'\r\n\r\n", true));
 }
 
@@ -172,7 +167,7 @@ TEST_F(PropertyPagesTest, ApplyWorksFromEveryPlace) {
   };
   const std::function<void()> places[] = {
       [&] { window.findChild<QToolButton*>("BtnApply")->click(); },
-      [&] { QTest::keyClick(window.connectionPages().Memo1, Qt::Key_F12); },
+      [&] { QTest::keyClick(window.macroPage().Memo1, Qt::Key_F12); },
       [&] { findApply(menu)->trigger(); },
       [&] { findApply(popup)->trigger(); },
   };
@@ -199,7 +194,7 @@ TEST_F(PropertyPagesTest, CollapsingTheBranchOfPendingEditsAsksFirst) {
   child.Level = 2;
   TreeNode* inner = tree.appendChild(nodeWeb, child);
   tree.setExpanded(nodeWeb, true);
-  focus(window, inner);
+  selectNodes({inner});
   window.SetPendingEdits(true);
   dialogs.answer("Cancel");
   EXPECT_FALSE(tree.setExpanded(nodeWeb, false));
@@ -217,8 +212,8 @@ namespace skelder::testing {
 TEST_F(PropertyPagesTest, TheScheduleIsCorrectedOnApplyAndByVerifyValues) {
   auto& window = open();
   nodeWeb->data.Schedule = "=0 8 * * 1,2,3,4,5";
-  focus(window, nodeWeb);
-  ConnectionPages& pages = window.connectionPages();
+  selectNodes({nodeWeb});
+  SchedulePage& pages = window.schedulePage();
   window.ShowPage(4);
   std::vector<std::string> shown;
   for (QLineEdit* field : pages.scheduleFields) shown.push_back(field->text().toStdString());

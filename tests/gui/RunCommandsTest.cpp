@@ -5,10 +5,10 @@
 
 #include "MainWindowFixture.h"
 #include "core/tree/NodeTextEncoding.h"
-#include "gui/ui/Commands.h"
 #include "gui/properties/SettingsPages.h"
 #include "gui/run/KeywordHintLabel.h"
 #include "gui/run/RunCommands.h"
+#include "gui/ui/Commands.h"
 
 namespace skelder::testing {
 
@@ -21,9 +21,7 @@ class RunCommandsTest : public MainWindowFixture {
     WriteFileBytes(folder.file("tt/teraterm.ini"),
                    "[Tera Term]\r\nVTColor=1,2,3,4,5,6\r\nVTBoldColor=7,8,9,10,11,12\r\n"
                    "VTBlinkColor=13,14,15,16,17,18\r\nURLColor=19,20,21,22,23,24\r\n");
-    auto& window = create();
-    window.show();
-    return window;
+    return createShown();
   }
   TreeNode* add(MainWindow& window, const std::string& name, const std::string& macro,
                 const std::string& colors) {
@@ -41,10 +39,6 @@ class RunCommandsTest : public MainWindowFixture {
     window.tree().setCurrentNode(nodes.back());
     window.ShowNodeProperties();
     window.RefreshCommandsNow();
-  }
-  void trigger(QAction* action) {
-    QTRY_VERIFY_WITH_TIMEOUT(action->isEnabled(), 2000);
-    action->trigger();
   }
   std::string temp(const std::string& name) {
     return ReadFileBytes(folder.file("tt/Temp_TTL/" + name));
@@ -85,7 +79,7 @@ TEST_F(RunCommandsTest, RunIsOfferedOnlyForAConnectionWithAMacro) {
 
 TEST_F(RunCommandsTest, ABatchRunsEachSelectedConnectionWithItsOwnColours) {
   auto& window = open();
-  window.settingsPages().CBDelay->setCurrentIndex(0);  // two seconds between starts
+  window.settingsPages().general().CBDelay->setCurrentIndex(0);  // two seconds between starts
   TreeNode* a = add(window, "A", "a1", red);
   TreeNode* b = add(window, "B", "b1", blue);
   focus(window, {a, b});
@@ -99,7 +93,7 @@ TEST_F(RunCommandsTest, ABatchRunsEachSelectedConnectionWithItsOwnColours) {
 
 TEST_F(RunCommandsTest, CtrlClickOnAKeywordShowsItsValueForThreeSeconds) {
   auto& window = open();
-  window.settingsPages().edtName->setText("Ann");
+  window.settingsPages().userData().edtName->setText("Ann");
   focus(window, {add(window, "Web", "sendln '$name$'", red)});
   window.ShowPage(1);
   auto* memo = window.findChild<QsciScintilla*>("Memo1");

@@ -11,13 +11,13 @@ using SettingsBinding = MainWindowFixture;
 TEST_F(SettingsBinding, AFirstRunShowsTheFirstRunDefaults) {
   auto& window = create();
   auto* pages = window.findChild<SettingsPages*>("SettingsPages");
-  EXPECT_EQ(pages->cbUpdateInterval->currentText(), "never");
-  EXPECT_EQ(pages->cbDefColors->currentIndex(), 7);
-  EXPECT_FALSE(pages->rbLog->isChecked());
-  EXPECT_FALSE(pages->rbDontLog->isChecked());
-  EXPECT_FALSE(pages->cbAutoSave->isChecked());
-  EXPECT_EQ(pages->CBSpacePerTAB->currentText(), "6");
-  EXPECT_EQ(pages->CBDelay->currentText(), "5");
+  EXPECT_EQ(pages->general().cbUpdateInterval->currentText(), "never");
+  EXPECT_EQ(pages->newConnections().cbDefColors->currentIndex(), 7);
+  EXPECT_FALSE(pages->newConnections().rbLog->isChecked());
+  EXPECT_FALSE(pages->newConnections().rbDontLog->isChecked());
+  EXPECT_FALSE(pages->general().cbAutoSave->isChecked());
+  EXPECT_EQ(pages->macroEditor().CBSpacePerTAB->currentText(), "6");
+  EXPECT_EQ(pages->general().CBDelay->currentText(), "5");
   EXPECT_EQ(window.width(), window.minimumWidth());
   EXPECT_EQ(window.height(), window.minimumHeight());
 }
@@ -37,28 +37,28 @@ TEST_F(SettingsBinding, StoredValuesReachTheControlsAndComeBackWhenSaved) {
   k->writeInteger("UseColorsInEditor", 1);
   auto& window = create();
   auto* pages = window.findChild<SettingsPages*>("SettingsPages");
-  EXPECT_EQ(pages->edtName->text(), "Ann");
-  EXPECT_EQ(pages->edtPager->text(), "42");
-  EXPECT_EQ(pages->CBDelay->currentText(), "7");
-  EXPECT_TRUE(pages->cbAutoSave->isChecked());
-  EXPECT_TRUE(pages->rbLog->isChecked());
-  EXPECT_FALSE(pages->rbDontLog->isChecked());
-  EXPECT_TRUE(pages->rbUseColorInEditor->isChecked());
-  EXPECT_FALSE(pages->rbSyntax->isChecked());
-  EXPECT_EQ(pages->CBSpacePerTAB->currentText(), "8");
+  EXPECT_EQ(pages->userData().edtName->text(), "Ann");
+  EXPECT_EQ(pages->userData().edtPager->text(), "42");
+  EXPECT_EQ(pages->general().CBDelay->currentText(), "7");
+  EXPECT_TRUE(pages->general().cbAutoSave->isChecked());
+  EXPECT_TRUE(pages->newConnections().rbLog->isChecked());
+  EXPECT_FALSE(pages->newConnections().rbDontLog->isChecked());
+  EXPECT_TRUE(pages->macroEditor().rbUseColorInEditor->isChecked());
+  EXPECT_FALSE(pages->macroEditor().rbSyntax->isChecked());
+  EXPECT_EQ(pages->macroEditor().CBSpacePerTAB->currentText(), "8");
   // The "Enable TABs" handler ran: the tab options are available.
-  EXPECT_TRUE(pages->cbTAB2Space->isEnabled());
-  EXPECT_TRUE(pages->CBSpacePerTAB->isEnabled());
-  EXPECT_EQ(pages->cbDefColors->currentIndex(), 2);
-  EXPECT_EQ(pages->cbUpdateInterval->currentText(), "every 3 days");
-  EXPECT_EQ(pages->cbDoubleClickAction->currentText(), "show desktop");
+  EXPECT_TRUE(pages->macroEditor().cbTAB2Space->isEnabled());
+  EXPECT_TRUE(pages->macroEditor().CBSpacePerTAB->isEnabled());
+  EXPECT_EQ(pages->newConnections().cbDefColors->currentIndex(), 2);
+  EXPECT_EQ(pages->general().cbUpdateInterval->currentText(), "every 3 days");
+  EXPECT_EQ(pages->general().cbDoubleClickAction->currentText(), "show desktop");
   EXPECT_FALSE(window.HasPendingEdits());  // loading marks nothing as modified
 
-  pages->edtEmail->setText("ann@example.org");
-  pages->cbAllowTAB->setChecked(false);
-  EXPECT_FALSE(pages->cbSmartTAB->isEnabled());
-  pages->CBDelay->setCurrentIndex(28);
-  pages->rbDontLog->setChecked(true);
+  pages->userData().edtEmail->setText("ann@example.org");
+  pages->macroEditor().cbAllowTAB->setChecked(false);
+  EXPECT_FALSE(pages->macroEditor().cbSmartTAB->isEnabled());
+  pages->general().CBDelay->setCurrentIndex(28);
+  pages->newConnections().rbDontLog->setChecked(true);
   window.Shutdown();
   auto saved = key();
   EXPECT_EQ(saved->readString("VarEmail"), "ann@example.org");
@@ -72,9 +72,9 @@ TEST_F(SettingsBinding, TheCygwinActionNeedsCygterm) {
   auto& window = create();
   auto* pages = window.findChild<SettingsPages*>("SettingsPages");
   // No cygterm.exe in the folder: the list ends with the lock entry.
-  EXPECT_EQ(pages->cbDoubleClickAction->count(), 6);
-  EXPECT_EQ(pages->cbDoubleClickAction->itemText(5), "lock the screen (W2K and XP)");
-  EXPECT_EQ(pages->cbAssociateExt->text(), "Associate extention SKD with Skelder");
+  EXPECT_EQ(pages->general().cbDoubleClickAction->count(), 6);
+  EXPECT_EQ(pages->general().cbDoubleClickAction->itemText(5), "lock the screen (W2K and XP)");
+  EXPECT_EQ(pages->general().cbAssociateExt->text(), "Associate extention SKD with Skelder");
 }
 
 }  // namespace skelder::testing

@@ -45,34 +45,34 @@ TEST_F(ShellIntegrationBoxes, TheBoxesShowWhatTheSystemHoldsWhenTheWindowIsCreat
   shell->runAtLogon = true;
   create();
   EXPECT_EQ(shell->calls, std::vector<std::string>{"IsAssociated skd /opt/tt/Skelderc"});
-  EXPECT_TRUE(pages().cbAssociateExt->isChecked());
-  EXPECT_TRUE(pages().cbAssociateExt->isEnabled());
-  EXPECT_TRUE(pages().cbRunOnStart->isChecked());
-  EXPECT_TRUE(pages().cbRunOnStart->isEnabled());
-  EXPECT_EQ(pages().cbAssociateExt->text(), "Associate extention SKD with Skelder");
-  EXPECT_EQ(pages().cbRunOnStart->text(), "Run at log on to Windows");
+  EXPECT_TRUE(pages().general().cbAssociateExt->isChecked());
+  EXPECT_TRUE(pages().general().cbAssociateExt->isEnabled());
+  EXPECT_TRUE(pages().general().cbRunOnStart->isChecked());
+  EXPECT_TRUE(pages().general().cbRunOnStart->isEnabled());
+  EXPECT_EQ(pages().general().cbAssociateExt->text(), "Associate extention SKD with Skelder");
+  EXPECT_EQ(pages().general().cbRunOnStart->text(), "Run at log on to Windows");
 }
 
 TEST_F(ShellIntegrationBoxes, WithoutTheRightToAssociateTheBoxIsUntickedAndDisabled) {
   shell->associated = true;
   shell->writable = false;
   create();
-  EXPECT_FALSE(pages().cbAssociateExt->isChecked());
-  EXPECT_FALSE(pages().cbAssociateExt->isEnabled());
+  EXPECT_FALSE(pages().general().cbAssociateExt->isChecked());
+  EXPECT_FALSE(pages().general().cbAssociateExt->isEnabled());
   EXPECT_TRUE(dialogs.boxes().empty());
 }
 
 TEST_F(ShellIntegrationBoxes, ClickingTheAssociationBoxWritesOrRemovesTheAssociation) {
   create();
   shell->calls.clear();
-  pages().cbAssociateExt->click();
-  pages().cbAssociateExt->click();
+  pages().general().cbAssociateExt->click();
+  pages().general().cbAssociateExt->click();
   EXPECT_EQ(shell->calls,
             (std::vector<std::string>{"Associate skd /opt/tt/Skelderc", "RemoveAssociation skd"}));
   // While the tree loads a click changes nothing in the system.
   shell->calls.clear();
   window->tree().setLoading(true);
-  pages().cbAssociateExt->click();
+  pages().general().cbAssociateExt->click();
   window->tree().setLoading(false);
   EXPECT_TRUE(shell->calls.empty());
 }
@@ -81,14 +81,14 @@ TEST_F(ShellIntegrationBoxes, TheRunBoxWritesOnlyWhatDiffersFromTheSystem) {
   create();
   const std::string companion = folder.file("tt") + "/Skelder.exe";
   shell->calls.clear();
-  pages().cbRunOnStart->click();  // ticked, not yet present
+  pages().general().cbRunOnStart->click();  // ticked, not yet present
   shell->runAtLogon = true;
-  pages().cbRunOnStart->click();  // unticked, present
+  pages().general().cbRunOnStart->click();  // unticked, present
   EXPECT_EQ(shell->calls, (std::vector<std::string>{"SetRunAtLogon on " + companion,
                                                     "SetRunAtLogon off " + companion}));
   // Ticked while another program already registered it: nothing to write.
   shell->calls.clear();
-  pages().cbRunOnStart->click();
+  pages().general().cbRunOnStart->click();
   EXPECT_TRUE(shell->calls.empty());
 }
 
@@ -101,16 +101,16 @@ TEST_F(ShellIntegrationBoxes, TheFreedesktopFilesOutliveTheWindow) {
   };
   platform.shell = std::make_unique<Quiet>(folder.file("data"), folder.file("config"));
   create();
-  EXPECT_TRUE(pages().cbAssociateExt->isEnabled());
-  EXPECT_FALSE(pages().cbAssociateExt->isChecked());
-  EXPECT_FALSE(pages().cbRunOnStart->isChecked());
-  pages().cbAssociateExt->click();
-  pages().cbRunOnStart->click();
+  EXPECT_TRUE(pages().general().cbAssociateExt->isEnabled());
+  EXPECT_FALSE(pages().general().cbAssociateExt->isChecked());
+  EXPECT_FALSE(pages().general().cbRunOnStart->isChecked());
+  pages().general().cbAssociateExt->click();
+  pages().general().cbRunOnStart->click();
   EXPECT_TRUE(std::filesystem::exists(folder.file("config/autostart/Skelder.desktop")));
   platform.shell = std::make_unique<Quiet>(folder.file("data"), folder.file("config"));
   create();
-  EXPECT_TRUE(pages().cbAssociateExt->isChecked());
-  EXPECT_TRUE(pages().cbRunOnStart->isChecked());
+  EXPECT_TRUE(pages().general().cbAssociateExt->isChecked());
+  EXPECT_TRUE(pages().general().cbRunOnStart->isChecked());
 }
 
 }  // namespace

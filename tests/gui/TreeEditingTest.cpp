@@ -6,8 +6,8 @@
 #include "core/properties/ColorSchemas.h"
 #include "core/tree/NodeKinds.h"
 #include "core/tree/NodeTextEncoding.h"
-#include "gui/ui/Commands.h"
 #include "gui/tree/TreeCommands.h"
+#include "gui/ui/Commands.h"
 
 namespace skelder::testing {
 
@@ -19,28 +19,7 @@ class TreeEditing : public MainWindowFixture {
     WriteFileBytes(folder.file("tt/teraterm.ini"),
                    "[Tera Term]\r\nVTColor=1,2,3,4,5,6\r\nVTBoldColor=7,8,9,10,11,12\r\n"
                    "VTBlinkColor=13,14,15,16,17,18\r\nURLColor=19,20,21,22,23,24\r\n");
-    auto& window = create();
-    window.show();
-    return window;
-  }
-  TreeNode* add(MainWindow&, TreeNode* parent, const std::string& name) {
-    return addConnection(name, parent);
-  }
-  void focus(MainWindow& window, TreeNode* node) {
-    selectNodes({node});
-    window.findChild<QTreeView*>("VT")->setFocus();  // the tree's commands need its focus
-    window.RefreshCommandsNow();
-    QApplication::processEvents();
-  }
-  // As the user does it: the command once it is available (the refresh may be deferred).
-  void trigger(QAction* action) {
-    QTRY_VERIFY_WITH_TIMEOUT(action->isEnabled(), 2000);
-    action->trigger();
-  }
-  std::vector<std::string> childNames(const TreeNode* node) {
-    std::vector<std::string> names;
-    for (TreeNode* c = node->firstChild(); c; c = c->nextSibling()) names.push_back(c->data.Name);
-    return names;
+    return createShown();
   }
   const std::string kIniColors = "1:2:3:4:5:6:7:8:9:10:11:12:13:14:15:16:17:18:19:20:21:22:23:24";
 };
@@ -50,9 +29,9 @@ class TreeEditing : public MainWindowFixture {
 TEST_F(TreeEditing, AddChildTakesTheFirstFreeNumberAndTheNewConnectionDefaults) {
   auto& window = open();
   TreeNode* computer = window.tree().computerNode();
-  add(window, computer, "Unnamed connection #1");
-  add(window, computer, "Unnamed connection #3");
-  focus(window, computer);
+  addConnection("Unnamed connection #1", computer);
+  addConnection("Unnamed connection #3", computer);
+  focusTree({computer});
   window.settingsPages();  // defaults: schema 7 ("from TeraTerm.ini file"), no logging
   trigger(window.commands().addChild);
   TreeNode* added = window.tree().focusedNode();
@@ -68,7 +47,7 @@ TEST_F(TreeEditing, AddChildTakesTheFirstFreeNumberAndTheNewConnectionDefaults) 
   // A child of a connection takes its parent's colours and logging.
   added->data.Colors = BuiltInColorString(2);
   added->data.StartLogging = 1;
-  focus(window, added);
+  focusTree({added});
   trigger(window.commands().addChild);
   EXPECT_EQ(window.tree().focusedNode()->data.Colors, BuiltInColorString(2));
   EXPECT_EQ(window.tree().focusedNode()->data.StartLogging, 1);
@@ -76,8 +55,8 @@ TEST_F(TreeEditing, AddChildTakesTheFirstFreeNumberAndTheNewConnectionDefaults) 
 
 TEST_F(TreeEditing, AddingWithPendingEditsSettlesThemFirst) {
   auto& window = open();
-  TreeNode* web = add(window, window.tree().computerNode(), "Web");
-  focus(window, web);
+  TreeNode* web = addConnection("Web", window.tree().computerNode());
+  focusTree({web});
   window.SetPendingEdits(true);
   dialogs.answer("Cancel");
   trigger(window.commands().addSibling);
@@ -96,26 +75,26 @@ TEST_F(TreeEditing, AddingWithPendingEditsSettlesThemFirst) {
 TEST_F(TreeEditing, DuplicatesTakeTheNextCopyNameAndSeparatorsStaySeparators) {
   auto& window = open();
   TreeNode* computer = window.tree().computerNode();
-  TreeNode* web = add(window, computer, "Web");
-  add(window, web, "Child");
-  add(window, computer, "Copy of Web");
-  TreeNode* separator = add(window, computer, SeparatorText);
-  focus(window, web);
+  TreeNode* web = addConnection("Web", computer);
+  addConnection("Child", web);
+  addConnection("Copy of Web", computer);
+  TreeNode* separator = addConnection(SeparatorText, computer);
+  focusTree({web});
   trigger(window.commands().duplicate);
-  EXPECT_EQ(childNames(computer),
+  EXPECT_EQ(ChildNames(computer),
             (std::vector<std::string>{"Web", "Copy (2) of Web", "Copy of Web", SeparatorText}));
-  EXPECT_EQ(childNames(computer->child(1)), std::vector<std::string>{"Child"});
-  focus(window, separator);
+  EXPECT_EQ(ChildNames(computer->child(1)), std::vector<std::string>{"Child"});
+  focusTree({separator});
   trigger(window.commands().duplicate);
-  EXPECT_EQ(childNames(computer).back(), SeparatorText);
-  EXPECT_EQ(childNames(computer).size(), 5u);
+  EXPECT_EQ(ChildNames(computer).back(), SeparatorText);
+  EXPECT_EQ(ChildNames(computer).size(), 5u);
   EXPECT_EQ(computer->child(4), window.tree().focusedNode());
 }
 
 TEST_F(TreeEditing, RenamingTurnsConnectionsIntoSeparatorsAndBack) {
   auto& window = open();
   TreeNode* computer = window.tree().computerNode();
-  TreeNode* web = add(window, computer, "Web");
+  TreeNode* web = addConnection("Web", computer);
   web->data.Macro = "x";
   web->data.Schedule = "=0 * * * *";
   web->data.Colors = BuiltInColorString(1);
@@ -139,7 +118,7 @@ TEST_F(TreeEditing, RenamingTurnsConnectionsIntoSeparatorsAndBack) {
   EXPECT_EQ(web->data.Colors, kIniColors);
 
   // Below a connection a former separator takes that connection's colours.
-  TreeNode* inner = add(window, web, SeparatorText);
+  TreeNode* inner = addConnection(SeparatorText, web);
   web->data.Colors = BuiltInColorString(3);
   commands.VTNewText(inner, "Inner");
   EXPECT_EQ(inner->data.Colors, BuiltInColorString(3));
@@ -155,8 +134,8 @@ TEST_F(TreeEditing, RenamingTurnsConnectionsIntoSeparatorsAndBack) {
 TEST_F(TreeEditing, NamesAreCheckedAgainstTheSiblings) {
   auto& window = open();
   TreeNode* computer = window.tree().computerNode();
-  add(window, computer, "Mail");
-  TreeNode* web = add(window, computer, "Web");
+  addConnection("Mail", computer);
+  TreeNode* web = addConnection("Web", computer);
   TreeCommands& commands = window.treeCommands();
   struct Case {
     const char* text;
@@ -189,7 +168,7 @@ TEST_F(TreeEditing, DeleteAsksWhatTheSelectionCalls) {
        {{"warning", "Yes,No",
          "Connection 'Gone' with associated data will be deleted.\rDo you want to continue?"}},
        false},
-      {[this, &window](TreeNode* n) { add(window, n, "Kid"); },
+      {[this, &window](TreeNode* n) { addConnection("Kid", n); },
        "Yes",
        {{"warning", "Yes,No",
          "Connection 'Gone' with all descendants and associated data will be deleted.\rDo you "
@@ -199,9 +178,9 @@ TEST_F(TreeEditing, DeleteAsksWhatTheSelectionCalls) {
   };
   for (auto& c : cases) {
     dialogs.clear();
-    TreeNode* node = add(window, computer, "Gone");
+    TreeNode* node = addConnection("Gone", computer);
     c.prepare(node);
-    focus(window, node);
+    focusTree({node});
     if (!c.answer.empty()) dialogs.answer(c.answer);
     trigger(window.commands().deleteSelected);
     EXPECT_EQ(dialogs.boxes(), c.boxes);
@@ -211,8 +190,8 @@ TEST_F(TreeEditing, DeleteAsksWhatTheSelectionCalls) {
   }
 
   // Two connections: one question for both.
-  add(window, computer, "A");
-  add(window, computer, "B");
+  addConnection("A", computer);
+  addConnection("B", computer);
   window.tree().selectAll();
   window.tree().setSelected(computer, false);
   dialogs.clear();
@@ -227,9 +206,9 @@ TEST_F(TreeEditing, DeleteAsksWhatTheSelectionCalls) {
 
 TEST_F(TreeEditing, WithPendingEditsDeleteOnlyAsksToDiscardThem) {
   auto& window = open();
-  TreeNode* web = add(window, window.tree().computerNode(), "Web");
+  TreeNode* web = addConnection("Web", window.tree().computerNode());
   web->data.Macro = "m";
-  focus(window, web);
+  focusTree({web});
   window.SetPendingEdits(true);
   dialogs.answer("Yes");
   trigger(window.commands().deleteSelected);
@@ -242,10 +221,10 @@ TEST_F(TreeEditing, WithPendingEditsDeleteOnlyAsksToDiscardThem) {
 
 TEST_F(TreeEditing, DeletingANodeAndItsParentFocusesTheNearestSurvivor) {
   auto& window = open();
-  TreeNode* top = add(window, window.tree().computerNode(), "Top");
-  TreeNode* middle = add(window, top, "Middle");
-  TreeNode* leaf = add(window, middle, "Leaf");
-  focus(window, leaf);
+  TreeNode* top = addConnection("Top", window.tree().computerNode());
+  TreeNode* middle = addConnection("Middle", top);
+  TreeNode* leaf = addConnection("Leaf", middle);
+  focusTree({leaf});
   window.tree().setSelected(middle, true);
   dialogs.answer("Yes");
   trigger(window.commands().deleteSelected);
@@ -256,30 +235,30 @@ TEST_F(TreeEditing, DeletingANodeAndItsParentFocusesTheNearestSurvivor) {
 TEST_F(TreeEditing, MoveUpToTheTopDisablesMoveUp) {
   auto& window = open();
   TreeNode* computer = window.tree().computerNode();
-  add(window, computer, "A");
-  TreeNode* b = add(window, computer, "B");
-  focus(window, b);
+  addConnection("A", computer);
+  TreeNode* b = addConnection("B", computer);
+  focusTree({b});
   QTRY_VERIFY_WITH_TIMEOUT(window.commands().moveUp->isEnabled(), 2000);
   trigger(window.commands().moveUp);
-  EXPECT_EQ(childNames(computer), (std::vector<std::string>{"B", "A"}));
+  EXPECT_EQ(ChildNames(computer), (std::vector<std::string>{"B", "A"}));
   EXPECT_FALSE(window.commands().moveUp->isEnabled());
   EXPECT_EQ(window.tree().focusedNode(), b);
   trigger(window.commands().moveDown);
-  EXPECT_EQ(childNames(computer), (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(ChildNames(computer), (std::vector<std::string>{"A", "B"}));
 }
 
 TEST_F(TreeEditing, SelectFromRootAndCollapseAll) {
   auto& window = open();
   TreeNode* computer = window.tree().computerNode();
-  TreeNode* one = add(window, computer, "One");
-  TreeNode* two = add(window, one, "Two");
-  TreeNode* three = add(window, two, "Three");
-  focus(window, three);
+  TreeNode* one = addConnection("One", computer);
+  TreeNode* two = addConnection("Two", one);
+  TreeNode* three = addConnection("Three", two);
+  focusTree({three});
   trigger(window.commands().selectFromRoot);
   EXPECT_EQ(window.tree().selectedNodes(), (std::vector<TreeNode*>{one, two, three}));
 
   // Collapsing deselects what it hides and leaves the collapsed node selected and current.
-  focus(window, three);
+  focusTree({three});
   trigger(window.commands().collapseAll);
   EXPECT_TRUE(computer->isExpanded());
   EXPECT_FALSE(one->isExpanded());

@@ -40,6 +40,7 @@ int RunStartup(const std::vector<std::string>& arguments, StartupServices& servi
     services.broadcaster.broadcast("SkeldercMessage");
     return 0;
   }
+  host.listenForLaterStarts();
 
   const bool updateCheckMode = IsUpdateCheckMode(arguments);
   if (!updateCheckMode) host.showSplash();

@@ -36,6 +36,9 @@ StartupServices MakeStartupServices(Platform& platform, UserDialogs& dialogs,
 class StartupHost {
  public:
   virtual ~StartupHost() = default;
+  // The first instance, right after taking its flag: from here on a later start's wake-up
+  // must reach it, even while its windows are still being made.
+  virtual void listenForLaterStarts() {}
   virtual void showSplash() = 0;
   // Lets the splash paint itself before the slower steps.
   virtual void letSplashPaint() = 0;

@@ -19,4 +19,15 @@ bool SubtreeHoldsCurrentNode(const ConnectionTree& tree, const TreeNode* node, b
   return node->isAncestorOrSelf(tree.currentNode());
 }
 
+void SelectNodeAt(ConnectionTree& tree, int preorderIndex) {
+  if (preorderIndex == 0) return;
+  TreeNode* node = tree.nodeAt(preorderIndex);
+  if (!node) return;
+  for (TreeNode* up = node->parent(); up; up = up->parent()) tree.setExpanded(up, true);
+  tree.clearSelection();
+  tree.setSelected(node, true);
+  tree.setFocusedNode(node);
+  tree.setCurrentNode(node);
+}
+
 }  // namespace skelder

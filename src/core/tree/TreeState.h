@@ -14,4 +14,8 @@ TreeNode* ResetTree(ConnectionTree& tree);
 // pending edits.
 bool SubtreeHoldsCurrentNode(const ConnectionTree& tree, const TreeNode* node, bool pendingEdits);
 
+// The node at that preorder index (the ComputerNode is 0) is shown, selected, focused and
+// made current, as the last session left it; no index or one past the end changes nothing.
+void SelectNodeAt(ConnectionTree& tree, int preorderIndex);
+
 }  // namespace skelder

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <utility>
 
 #include "platform/Platform.h"
 
@@ -27,13 +28,27 @@ BroadcastListener::~BroadcastListener() {
 bool BroadcastListener::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
   if (eventType == "windows_generic_MSG") {
     const std::string name = receiver_->nameOfNativeMessage(message);
-    if (!name.empty()) emit received(QString::fromStdString(name));
+    if (!name.empty()) arrived(name);
   }
   return false;
 }
 
 void BroadcastListener::deliver() {
-  for (const auto& name : receiver_->takeMessages()) emit received(QString::fromStdString(name));
+  for (const auto& name : receiver_->takeMessages()) arrived(name);
+}
+
+void BroadcastListener::arrived(const std::string& name) {
+  if (holding_)
+    held_.push_back(name);
+  else
+    emit received(QString::fromStdString(name));
+}
+
+void BroadcastListener::release() {
+  holding_ = false;
+  QTimer::singleShot(0, this, [this] {
+    for (const auto& name : std::exchange(held_, {})) emit received(QString::fromStdString(name));
+  });
 }
 
 }  // namespace skelder

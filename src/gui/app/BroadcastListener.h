@@ -21,14 +21,23 @@ class BroadcastListener : public QObject, public QAbstractNativeEventFilter {
   // application's native events.
   bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
+  // Messages are kept from here on instead of being delivered, until release(): for a
+  // listener that starts before anyone is connected to it.
+  void hold() { holding_ = true; }
+  // The kept messages are delivered once the event loop turns, and later ones at once.
+  void release();
+
  signals:
   void received(const QString& messageName);
 
  private:
   void deliver();
+  void arrived(const std::string& name);
 
   std::unique_ptr<BroadcastReceiver> receiver_;
   QSocketNotifier* notifier_ = nullptr;
+  bool holding_ = false;
+  std::vector<std::string> held_;
 };
 
 }  // namespace skelder

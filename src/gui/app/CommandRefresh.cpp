@@ -11,9 +11,12 @@
 #include "core/properties/ColorSet.h"
 #include "core/properties/NodeProperties.h"
 #include "gui/app/MainWindow.h"
+#include "gui/editor/MacroEditor.h"
 #include "gui/editor/PrintCommands.h"
 #include "gui/editor/TextSearch.h"
-#include "gui/properties/ConnectionPages.h"
+#include "gui/properties/ColorsPage.h"
+#include "gui/properties/MacroPage.h"
+#include "gui/properties/PopupPage.h"
 #include "gui/properties/PropertyPages.h"
 #include "gui/properties/SettingsPages.h"
 #include "gui/run/RunCommands.h"
@@ -50,14 +53,14 @@ void Set(QAction* action, bool enabled) {
 
 WindowState CommandRefresh::Picture() const {
   MainWindow& w = window_;
-  ConnectionPages& pages = w.connectionPages();
+  const ColorsPage& colors = w.colorsPage();
   WindowState s;
   s.tree = &w.tree();
   s.focus = KindOf(w.focusArea());
   s.pendingEdits = w.HasPendingEdits();
   s.tableModified = w.document().modified();
-  s.macroText = ToLocal(pages.Memo1->text());
-  s.popupText = ToLocal(pages.Memo2->text());
+  s.macroText = ToLocal(w.macroPage().macroText());
+  s.popupText = ToLocal(w.popupPage().popupText());
   s.pageColors = FormatColorString(w.propertyPages().workingColors());
   QWidget* focus = QApplication::focusWidget();
   if (auto* editor = qobject_cast<QsciScintilla*>(focus)) {
@@ -78,17 +81,13 @@ WindowState CommandRefresh::Picture() const {
   s.highlighterPageShowing = page == 0 && w.settingsPages().currentIndex() == 3;
   s.macroPageShowing = page == 1;
   s.connectionShown = PagesCoverText(w.tree()).empty();
-  s.macroPageUsable = page == 1 && !pages.macroPage->isCovered();
-  s.popupPageUsable = page == 2 && !pages.popupPage->isCovered();
+  s.macroPageUsable = page == 1 && !w.macroPage().isCovered();
+  s.popupPageUsable = page == 2 && !w.popupPage().isCovered();
   s.pageAreaVisible = w.pageAreaVisible();
   s.printerReady = w.printCommands().states().printerReady;
   s.treePaneHidden = w.treePaneHidden();
-  s.backgroundChosen = pages.RB4->isChecked();
-  s.samplesAllSameColour = true;
-  for (QLabel* sample : pages.samples)
-    s.samplesAllSameColour =
-        s.samplesAllSameColour && sample->palette().color(QPalette::Window) ==
-                                      pages.samples[0]->palette().color(QPalette::Window);
+  s.backgroundChosen = colors.RB4->isChecked();
+  s.samplesAllSameColour = colors.oneBackground();
   return s;
 }
 
@@ -143,11 +142,11 @@ void CommandRefresh::Refresh() {
     window_.templateSubmenu().setEnabled(states.importMacro);
   Set(c.exportConnection, states.exportConnection);
   Set(c.runAllSelected, states.runAllSelected && !window_.runCommands().runner().batchRunning());
-  ConnectionPages& pages = window_.connectionPages();
-  if (pages.bParentColors->isEnabled() != states.parentColors)
-    pages.bParentColors->setEnabled(states.parentColors);
-  if (pages.bSameBkgrColor->isEnabled() != states.sameBackground)
-    pages.bSameBkgrColor->setEnabled(states.sameBackground);
+  ColorsPage& colors = window_.colorsPage();
+  if (colors.bParentColors->isEnabled() != states.parentColors)
+    colors.bParentColors->setEnabled(states.parentColors);
+  if (colors.bSameBkgrColor->isEnabled() != states.sameBackground)
+    colors.bSameBkgrColor->setEnabled(states.sameBackground);
 }
 
 }  // namespace skelder

@@ -10,18 +10,24 @@
 
 namespace skelder {
 
-CompanionMessages::CompanionMessages(MainWindow& window)
+std::vector<std::string> CompanionMessages::MessageNames() {
+  return {"SkeldercMessage", "SkeldercStopMessage", "SkeldercCheckUpgrade"};
+}
+
+CompanionMessages::CompanionMessages(MainWindow& window, BroadcastListener* listener)
     : QObject(&window),
       window_(window),
       timer2_(new QTimer(this)),
-      listener_(new BroadcastListener(
-          {"SkeldercMessage", "SkeldercStopMessage", "SkeldercCheckUpgrade"}, this)) {
+      listener_(listener ? listener : new BroadcastListener(MessageNames())) {
+  listener_->setParent(this);
   timer2_->setObjectName(QStringLiteral("Timer2"));
   timer2_->setSingleShot(true);
   timer2_->setInterval(5000);
   listener_->setObjectName(QStringLiteral("CompanionListener"));
   connect(listener_, &BroadcastListener::received, this, &CompanionMessages::Received);
 }
+
+void CompanionMessages::StartReceiving() { listener_->release(); }
 
 void CompanionMessages::Received(const QString& name) {
   if (name == QLatin1String("SkeldercMessage")) {

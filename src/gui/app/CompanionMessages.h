@@ -4,6 +4,8 @@
 // file), "SkeldercStopMessage" (close) and "SkeldercCheckUpgrade" (check for updates).
 #include <QObject>
 #include <QTimer>
+#include <string>
+#include <vector>
 
 namespace skelder {
 
@@ -13,7 +15,13 @@ class MainWindow;
 class CompanionMessages : public QObject {
   Q_OBJECT
  public:
-  explicit CompanionMessages(MainWindow& window);
+  // listener: one that has been listening since start-up (taken over), or null for one of
+  // its own.
+  CompanionMessages(MainWindow& window, BroadcastListener* listener);
+
+  static std::vector<std::string> MessageNames();
+  // Once the window is made: the messages kept since start-up arrive when the loop turns.
+  void StartReceiving();
 
   void Received(const QString& name);
   // Restores a minimized window, else brings it to the front.

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "gui/app/BroadcastListener.h"
+#include "gui/app/CompanionMessages.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/TerminationSignals.h"
 #include "gui/integration/SplashWindow.h"
@@ -12,7 +14,17 @@
 namespace skelder {
 
 GuiStartupHost::GuiStartupHost(ProgramContext& context) : context_(context) {}
-GuiStartupHost::~GuiStartupHost() { context_.loadProgress = nullptr; }
+GuiStartupHost::~GuiStartupHost() {
+  context_.loadProgress = nullptr;
+  delete context_.earlyListener;  // when no window took it over
+  context_.earlyListener = nullptr;
+}
+
+// The messages that arrive before the window exists wait in the listener's connection.
+void GuiStartupHost::listenForLaterStarts() {
+  context_.earlyListener = new BroadcastListener(CompanionMessages::MessageNames());
+  context_.earlyListener->hold();
+}
 
 void GuiStartupHost::showSplash() {
   splash_ = std::make_unique<SplashWindow>();

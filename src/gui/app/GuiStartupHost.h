@@ -14,6 +14,7 @@ class GuiStartupHost : public StartupHost {
   explicit GuiStartupHost(ProgramContext& context);
   ~GuiStartupHost() override;
 
+  void listenForLaterStarts() override;
   void showSplash() override;
   void letSplashPaint() override;
   int runWindows(bool updateCheckMode) override;

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QToolBar>
+#include <utility>
 
 #include "core/app/SettingsStorage.h"
 #include "core/app/Startup.h"
@@ -26,6 +27,7 @@
 #include "gui/editor/EditorColoring.h"
 #include "gui/editor/EditorOptions.h"
 #include "gui/editor/HelpViewer.h"
+#include "gui/editor/HighlighterPage.h"
 #include "gui/editor/MacroEditor.h"
 #include "gui/editor/MacroFileCommands.h"
 #include "gui/editor/PrintCommands.h"
@@ -34,12 +36,16 @@
 #include "gui/editor/TemplateMenu.h"
 #include "gui/editor/TextSearch.h"
 #include "gui/editor/TtlHighlighter.h"
+#include "gui/editor/TtlLexer.h"
 #include "gui/integration/IntegrationCommands.h"
 #include "gui/integration/QtDownloader.h"
 #include "gui/integration/UpdateWindow.h"
-#include "gui/properties/ConnectionPages.h"
+#include "gui/properties/ColorsPage.h"
+#include "gui/properties/MacroPage.h"
 #include "gui/properties/PendingEdits.h"
+#include "gui/properties/PopupPage.h"
 #include "gui/properties/PropertyPages.h"
+#include "gui/properties/SchedulePage.h"
 #include "gui/properties/SettingsPages.h"
 #include "gui/run/RunCommands.h"
 #include "gui/tree/ConnectionTreeModel.h"
@@ -116,6 +122,7 @@ MainWindow::MainWindow(ProgramContext& context, QWidget* parent)
   connectUpdateCheck();
   connectPrinting();
   createInOrder();
+  companion_->StartReceiving();
 }
 
 MainWindow::~MainWindow() {
@@ -136,58 +143,78 @@ MainWindow::~MainWindow() {
 void MainWindow::createParts() {
   layout_ = new WindowLayout(*this, *model_, tree_);
   SettingsPages& settings = layout_->settingsPages();
-  ConnectionPages& pages = layout_->connectionPages();
+  QTabWidget* pageArea = &layout_->pageArea();
   statusBar_ = new StatusPanels(this);
   setStatusBar(statusBar_);
-  coloring_ = new EditorColoring(pages.Memo1, settings, tree_, context_.programFolder);
-  properties_ = new PropertyPages({tree_, *document_, pages, settings, *coloring_, *pendingEdits_,
-                                   *statusBar_, layout_->pageArea(), services_},
-                                  this);
+  TtlHighlighter& ttm = *new TtlHighlighter(this);
+  macroPage_ = new MacroPage(ttm, services_, pageArea);
+  popupPage_ = new PopupPage(pageArea);
+  macroEditor_ = macroPage_->Memo1;
+  highlighterPage_ = new HighlighterPage(ttm, *macroEditor_, context_.dialogs);
+  settings.setHighlighterPage(highlighterPage_);
+  coloring_ = new EditorColoring(macroEditor_, settings.macroEditor(), *highlighterPage_->Memo3,
+                                 tree_, context_.programFolder);
+  connect(highlighterPage_, &HighlighterPage::macroEditorColorsChanged, coloring_,
+          &EditorColoring::SetEditorColors);
+  colorsPage_ =
+      new ColorsPage(settings, *coloring_, tree_, *pendingEdits_, context_.programFolder, pageArea);
+  schedulePage_ = new SchedulePage(*pendingEdits_, context_.dialogs, pageArea);
+  layout_->addConnectionPages({macroPage_, popupPage_, colorsPage_, schedulePage_});
+  properties_ =
+      new PropertyPages({tree_, *document_, *macroPage_, *popupPage_, *colorsPage_, *schedulePage_,
+                         settings, *pendingEdits_, *statusBar_, layout_->pageArea(), services_},
+                        this);
   menus_ = new MainMenus(*this, *commands_, focusAreas_);
-  macroEditor_ = new MacroEditor(
-      {*pages.Memo1, *pages.Memo2, settings, *menuBar(), *coloring_, services_}, this);
+  editorOptions_ =
+      new EditorOptions({*macroEditor_, *popupPage_->Memo2, *highlighterPage_->Memo3, *menuBar(),
+                         settings.macroEditor(), *settings.general().Button4},
+                        ttm, services_, this);
+  coloring_->setHighlighter(&macroEditor_->lexer());
   ConnectionTreeView& view = layout_->treeView();
   treeCommands_ =
       new TreeCommands({tree_, *document_, view, *properties_, *pendingEdits_, settings, services_,
                         *commands_->deleteSelected, *commands_->moveUp, *commands_->moveDown},
                        this);
-  runCommands_ = new RunCommands(
-      {tree_, settings_, settings, *pages.Memo1, macroEditor_->highlighter().keywords(), pages,
-       *properties_, *pendingEdits_, services_},
-      this);
+  runCommands_ = new RunCommands({tree_, settings_, settings, *macroEditor_, ttm.keywords(),
+                                  *macroPage_, *properties_, *pendingEdits_, services_},
+                                 this);
   commandRefresh_ = std::make_unique<CommandRefresh>(*this);
-  companion_ = new CompanionMessages(*this);
-  editCommands_ = new EditCommands(
-      {tree_, *document_, *properties_, *pendingEdits_, focusAreas_, *commands_->cut}, this);
-  textSearch_ = new TextSearch(*this, *pages.Memo1, *statusBar_, *pendingEdits_, context_.dialogs);
+  companion_ = new CompanionMessages(*this, std::exchange(context_.earlyListener, nullptr));
+  editCommands_ = new EditCommands({tree_, *document_, *properties_, *schedulePage_, *pendingEdits_,
+                                    focusAreas_, *commands_->cut},
+                                   this);
+  textSearch_ = new TextSearch(*this, *macroEditor_, *statusBar_, *pendingEdits_, context_.dialogs);
 }
 
 void MainWindow::registerFocusAreas() {
   const SettingsPages& s = settingsPages();
-  const ConnectionPages& pages = connectionPages();
   ConnectionTreeView* view = &layout_->treeView();
   FocusAreas& areas = focusAreas_;
   areas.add(view, FocusArea::Tree);
   areas.addEditorsOf(view, FocusArea::NameEditor);
-  areas.add(pages.Memo1, FocusArea::MacroEditor);
-  areas.add(pages.Memo2, FocusArea::PopupEditor);
+  QsciScintilla* editors[] = {macroEditor_, popupPage_->Memo2};
+  areas.add(editors[0], FocusArea::MacroEditor);
+  areas.add(editors[1], FocusArea::PopupEditor);
   const std::pair<QLineEdit*, FocusArea> fields[] = {
-      {s.edtName, FocusArea::UserName}, {s.edtEmail, FocusArea::Email},
-      {s.edtPhone, FocusArea::Phone},   {s.edtMobile, FocusArea::Mobile},
-      {s.edtPager, FocusArea::Pager},   {s.edtPath2Templates, FocusArea::TemplateFile}};
+      {s.userData().edtName, FocusArea::UserName},
+      {s.userData().edtEmail, FocusArea::Email},
+      {s.userData().edtPhone, FocusArea::Phone},
+      {s.userData().edtMobile, FocusArea::Mobile},
+      {s.userData().edtPager, FocusArea::Pager},
+      {s.macroEditor().edtPath2Templates, FocusArea::TemplateFile}};
   for (const auto& [field, area] : fields) {
     areas.add(field, area);
     field->installEventFilter(insertMode_);
     menus_->attachContextMenu(field);
   }
-  for (size_t i = 0; i < pages.scheduleFields.size(); ++i) {
-    QLineEdit* field = pages.scheduleFields[i];
+  for (size_t i = 0; i < schedulePage_->scheduleFields.size(); ++i) {
+    QLineEdit* field = schedulePage_->scheduleFields[i];
     areas.add(field,
               static_cast<FocusArea>(static_cast<int>(FocusArea::Minute) + static_cast<int>(i)));
     field->installEventFilter(insertMode_);
     menus_->attachContextMenu(field);
   }
-  for (QsciScintilla* editor : {pages.Memo1, pages.Memo2}) {
+  for (QsciScintilla* editor : editors) {
     editor->installEventFilter(insertMode_);
     menus_->attachContextMenu(editor);
   }
@@ -195,13 +222,12 @@ void MainWindow::registerFocusAreas() {
 }
 
 void MainWindow::connectStatus() {
-  ConnectionPages& pages = connectionPages();
   insertMode_->toggled = [this] { ShowInsertMode(false); };
   connect(pendingEdits_, &PendingEdits::changed, statusBar_, &StatusPanels::showPendingEdits);
   connect(pendingEdits_, &PendingEdits::changed, this, &MainWindow::RequestCommandRefresh);
-  connect(pages.Memo1, &QsciScintilla::cursorPositionChanged, this,
+  connect(macroEditor_, &QsciScintilla::cursorPositionChanged, this,
           [this] { ShowCaretPosition(true, 1); });
-  connect(pages.Memo2, &QsciScintilla::cursorPositionChanged, this,
+  connect(popupPage_->Memo2, &QsciScintilla::cursorPositionChanged, this,
           [this] { ShowCaretPosition(true, 2); });
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
     const FocusArea area = focusAreas_.of(now);
@@ -250,11 +276,10 @@ void MainWindow::connectDocument() {
           [this] { setWindowTitle(CaptionText(document_->displayName(), document_->modified())); });
   connect(&host, &DocumentHost::loaded, this, [this] { SetPendingEdits(false); });
   connect(&host, &DocumentHost::cleared, this, [this] {
-    ConnectionPages& pages = connectionPages();
-    pages.Memo1->clear();
-    pages.Memo2->clear();
-    pages.cbLogSession->setChecked(settingsPages().logNewConnections());
-    if (currentPage() == 3) properties_->colorsPage().ChooseSchema(settingsPages().defaultSchema());
+    macroEditor_->clear();
+    popupPage_->Memo2->clear();
+    macroPage_->cbLogSession->setChecked(settingsPages().logNewConnections());
+    if (currentPage() == 3) colorsPage_->ChooseSchema(settingsPages().defaultSchema());
     layout_->pageArea().setCurrentIndex(0);
     SetPendingEdits(false);
     commands_->newTable->setEnabled(false);
@@ -273,11 +298,12 @@ void MainWindow::connectDocument() {
 }
 
 void MainWindow::connectMacroFiles() {
-  QsciScintilla& macro = *connectionPages().Memo1;
+  QsciScintilla& macro = *macroEditor_;
   SettingsPages& settings = settingsPages();
   templates_ = new TemplateMenu(
       menus_->templateSubmenu(), macro,
-      {*settings.edtPath2Templates, *settings.btnBrowse, *settings.btnReloadTemplates},
+      {*settings.macroEditor().edtPath2Templates, *settings.macroEditor().btnBrowse,
+       *settings.macroEditor().btnReloadTemplates},
       context_.dialogs, this);
   macroFiles_ = new MacroFileCommands(macro, context_.dialogs, this);
   macroFiles_->settlePendingEdits = [this, &macro] {
@@ -307,21 +333,20 @@ void MainWindow::connectUpdateCheck() {
       this);
   downloader->setParent(updateWindow_);  // goes after the check that uses it
   // Only the user's choice sets the next due day, not the program's loading of the list.
-  connect(settingsPages().cbUpdateInterval, &QComboBox::activated, this,
+  connect(settingsPages().general().cbUpdateInterval, &QComboBox::activated, this,
           [this](int entry) { StoreNextCheck(*context_.platform.settings, clock(), entry); });
 }
 
 void MainWindow::connectPrinting() {
   printerCheck_ = std::make_unique<QtPrinterCheck>();
   printDialogs_ = std::make_unique<PrintDialogs>();
-  printing_ = new PrintCommands(
-      PrintSource{connectionPages().Memo1, [this] { return document_->fileName(); },
-                  [this] {
-                    const TreeNode* node = tree_.currentNode();
-                    return node ? NodePath(*node) : std::string();
-                  },
-                  [this] { return settingsPages().colorsInEditor(); }},
-      *printerCheck_, *printDialogs_, context_.dialogs, *clock_, this);
+  printing_ = new PrintCommands(PrintSource{macroEditor_, [this] { return document_->fileName(); },
+                                            [this] {
+                                              const TreeNode* node = tree_.currentNode();
+                                              return node ? NodePath(*node) : std::string();
+                                            },
+                                            [this] { return settingsPages().colorsInEditor(); }},
+                                *printerCheck_, *printDialogs_, context_.dialogs, *clock_, this);
   printing_->CheckPrinters(true);
   connect(printing_, &PrintCommands::statesChanged, this, &MainWindow::RequestCommandRefresh);
   connect(printing_, &PrintCommands::previewZoomChanged, this,
@@ -375,7 +400,7 @@ void MainWindow::connectCommands() {
   on(c.treeHide, [this] { HideTree(); });
   on(c.treeMaximize, [this] { MaximizeTree(); });
   on(c.treeRestore, [this] { RestoreTree(); });
-  EditorOptions& options = macroEditor_->options();
+  EditorOptions& options = *editorOptions_;
   connect(c.showSpecialChars, &QAction::toggled, &options, &EditorOptions::ShowSpecialChars);
   connect(c.showSpecialChars, &QAction::triggered, &options, &EditorOptions::StoreShowSpecialChars);
   // Connection
@@ -431,6 +456,8 @@ void MainWindow::connectStateChanges() {
   for (QAction* action : findChildren<QAction*>(Qt::FindDirectChildrenOnly))
     connect(action, &QAction::triggered, this, &MainWindow::RequestCommandRefresh);
   connect(properties_, &PropertyPages::statesChanged, this, &MainWindow::RequestCommandRefresh);
+  connect(colorsPage_, &ColorsPage::statesChanged, this, &MainWindow::RequestCommandRefresh);
+  connect(schedulePage_, &SchedulePage::statesChanged, this, &MainWindow::RequestCommandRefresh);
   connect(treeCommands_, &TreeCommands::statesChanged, this, &MainWindow::RequestCommandRefresh);
   connect(editCommands_, &EditCommands::statesChanged, this, &MainWindow::RequestCommandRefresh);
   connect(runCommands_, &RunCommands::statesChanged, this, &MainWindow::RequestCommandRefresh);
@@ -445,10 +472,10 @@ void MainWindow::connectStateChanges() {
   });
   SettingsPages& settings = settingsPages();
   connect(&settings, &QTabWidget::currentChanged, this, [this](int page) {
-    if (page == 0) settingsPages().cbDoubleClickAction->setFocus();
+    if (page == 0) settingsPages().general().cbDoubleClickAction->setFocus();
     RequestCommandRefresh();
   });
-  connect(&settings, &SettingsPages::fullPathMRUChanged, this, [this](bool full) {
+  connect(&settings.general(), &GeneralPage::fullPathMRUChanged, this, [this](bool full) {
     settings_.fullPathMRU = full;
     showRecentFiles();
   });
@@ -462,10 +489,12 @@ void MainWindow::createInOrder() {
   // Trim the double-click actions: Cygwin needs cygterm.exe, the lock entry an NT system.
   const bool cygwin = FileExists(ProgramFilePath(context_.programFolder, "cygterm.exe")) &&
                       CygwinAvailable(context_.programFolder);
-  settingsPages().TrimDoubleClickActions(
+  settingsPages().general().TrimDoubleClickActions(
       cygwin, IsNTPlatform(*context_.platform.settings, *context_.platform.system));
-  settingsPages().cbAssociateExt->setText(QStringLiteral("Associate extention SKD with Skelder"));
-  integration_ = new IntegrationCommands(tree_, *document_, settingsPages(), services_, this);
+  settingsPages().general().cbAssociateExt->setText(
+      QStringLiteral("Associate extention SKD with Skelder"));
+  integration_ =
+      new IntegrationCommands(tree_, *document_, settingsPages().general(), services_, this);
   connectCommands();
   connectStateChanges();
   commands_->restore->setEnabled(integration_->backupPresent());
@@ -475,6 +504,8 @@ void MainWindow::createInOrder() {
   settings_ = LoadSettings(*context_.platform.settings, settingsEnvironment());
   settingsPages().ShowSettings(settings_);
   macroEditor_->ShowSettings(settings_);
+  highlighterPage_->ShowColors(settings_);
+  editorOptions_->ShowSettings(settings_);
   printing_->setPreviewZoom(settings_.printPreviewScale);
   runCommands_->Timer5()->setInterval(settings_.multiStartSeconds() * 1000);
   setGeometry(settings_.window.left, settings_.window.top, settings_.window.width,
@@ -492,7 +523,8 @@ void MainWindow::createInOrder() {
   layout_->pageArea().setCurrentIndex(
       tree_.computerNode() && tree_.computerNode()->childCount() > 0 ? 1 : 0);
   tree_.setLoading(false);
-  selectStartNode();
+  SelectNodeAt(tree_, settings_.selectedNodeIndex);
+  settings_.selectedNodeIndex = 0;
 
   SetPendingEdits(false);
   ShowLockKeys();
@@ -500,6 +532,7 @@ void MainWindow::createInOrder() {
   if (document_->importPending()) Timer3->start();
   ShowInsertMode(false);
   settingsPages().setCurrentIndex(0);
+  highlighterPage_->Prepare();
   macroEditor_->Prepare();
   // The templates come with the completion list: without it the editor's extras are off.
   if (FileExists(ProgramFilePath(context_.programFolder, "SynComp.pro")))
@@ -522,23 +555,10 @@ SettingsEnvironment MainWindow::settingsEnvironment() const {
   }
   env.minWidth = minimumWidth();
   env.minHeight = minimumHeight();
-  env.dblClickEntries = settingsPages().doubleClickEntries();
+  env.dblClickEntries = settingsPages().general().doubleClickEntries();
   env.hasArgument = !context_.arguments.empty();
   env.fileExists = FileExists;
   return env;
-}
-
-void MainWindow::selectStartNode() {
-  if (settings_.selectedNodeIndex != 0) {
-    if (TreeNode* node = tree_.nodeAt(settings_.selectedNodeIndex)) {
-      for (TreeNode* up = node->parent(); up; up = up->parent()) tree_.setExpanded(up, true);
-      tree_.clearSelection();
-      tree_.setSelected(node, true);
-      tree_.setFocusedNode(node);
-      tree_.setCurrentNode(node);
-    }
-  }
-  settings_.selectedNodeIndex = 0;
 }
 
 void MainWindow::askDelayedImport() {
@@ -582,8 +602,9 @@ void MainWindow::RefreshCommandsNow() {
 }
 
 void MainWindow::ShowCaretPosition(bool show, int editor) {
-  const ConnectionPages& pages = connectionPages();
-  statusBar_->showCaretPosition(!show ? nullptr : editor == 1 ? pages.Memo1 : pages.Memo2);
+  statusBar_->showCaretPosition(!show         ? nullptr
+                                : editor == 1 ? static_cast<QsciScintilla*>(macroEditor_)
+                                              : popupPage_->Memo2);
 }
 
 bool MainWindow::insertMode() const { return insertMode_->insertMode(); }
@@ -615,7 +636,7 @@ bool MainWindow::QueryClose() {
 
 void MainWindow::ShowPopup() {
   context_.dialogs.messageBox(MessageKind::Information, MessageButtons::OkCancel,
-                              ToLocal(connectionPages().Memo2->text()) + "\rPress Ok to continue.");
+                              ToLocal(popupPage_->popupText()) + "\rPress Ok to continue.");
 }
 
 void MainWindow::CheckForUpdates() { updateWindow_->checkForUpdates(); }
@@ -649,7 +670,6 @@ void MainWindow::RestoreTree() {
 
 SettingsPages& MainWindow::settingsPages() { return layout_->settingsPages(); }
 const SettingsPages& MainWindow::settingsPages() const { return layout_->settingsPages(); }
-ConnectionPages& MainWindow::connectionPages() { return layout_->connectionPages(); }
 QMenu& MainWindow::templateSubmenu() { return menus_->templateSubmenu(); }
 int MainWindow::treeWidth() const { return layout_->treeWidth(); }
 int MainWindow::currentPage() const { return layout_->pageArea().currentIndex(); }
@@ -701,6 +721,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::saveSettingsAndNotify() {
   settingsPages().ReadSettings(settings_);
   macroEditor_->ReadSettings(settings_);
+  highlighterPage_->ReadColors(settings_);
+  editorOptions_->ReadSettings(settings_);
   settings_.winMaximized = isMaximized();
   settings_.lastSKDFile = document_->fileName();
   settings_.treeWidth = layout_->splitterTreeWidth();

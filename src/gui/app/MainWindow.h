@@ -19,23 +19,29 @@
 
 namespace skelder {
 
+class ColorsPage;
 class CommandRefresh;
 class CompanionMessages;
 class ConnectionTreeModel;
 class DocumentHost;
 class EditCommands;
 class EditorColoring;
+class EditorOptions;
+class HighlighterPage;
 class InsertModeFilter;
 class IntegrationCommands;
 class MacroEditor;
 class MacroFileCommands;
+class MacroPage;
 class MainMenus;
 class PendingEdits;
+class PopupPage;
 class PrintCommands;
 class PrintDialogs;
 class PrinterCheck;
 class PropertyPages;
 class RunCommands;
+class SchedulePage;
 class SettingsPages;
 class StatusPanels;
 class TemplateMenu;
@@ -44,7 +50,6 @@ class TreeCommands;
 class UpdateWindow;
 class WindowLayout;
 struct Commands;
-struct ConnectionPages;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -93,7 +98,10 @@ class MainWindow : public QMainWindow {
   StatusPanels& statusPanels() { return *statusBar_; }
   SettingsPages& settingsPages();
   const SettingsPages& settingsPages() const;
-  ConnectionPages& connectionPages();
+  MacroPage& macroPage() { return *macroPage_; }
+  PopupPage& popupPage() { return *popupPage_; }
+  ColorsPage& colorsPage() { return *colorsPage_; }
+  SchedulePage& schedulePage() { return *schedulePage_; }
   PropertyPages& propertyPages() { return *properties_; }
   TreeCommands& treeCommands() { return *treeCommands_; }
   RunCommands& runCommands() { return *runCommands_; }
@@ -137,7 +145,6 @@ class MainWindow : public QMainWindow {
   void connectStateChanges();
   void createInOrder();
   SettingsEnvironment settingsEnvironment() const;
-  void selectStartNode();
   void askDelayedImport();
   void saveSettingsAndNotify();
   void showRecentFiles();
@@ -161,7 +168,13 @@ class MainWindow : public QMainWindow {
   StatusPanels* statusBar_;
   EditorColoring* coloring_;
   PropertyPages* properties_;
-  MacroEditor* macroEditor_;
+  MacroPage* macroPage_;
+  PopupPage* popupPage_;
+  ColorsPage* colorsPage_;
+  SchedulePage* schedulePage_;
+  MacroEditor* macroEditor_;  // Memo1, of the "Macro" page
+  HighlighterPage* highlighterPage_;
+  EditorOptions* editorOptions_;
   TreeCommands* treeCommands_;
   RunCommands* runCommands_;
   std::unique_ptr<CommandRefresh> commandRefresh_;

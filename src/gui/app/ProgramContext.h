@@ -11,6 +11,8 @@
 
 namespace skelder {
 
+class BroadcastListener;
+
 struct ProgramContext {
   Platform& platform;
   UserDialogs& dialogs;
@@ -23,6 +25,9 @@ struct ProgramContext {
   const Clock* clock = nullptr;
   // While the splash window shows: its progress bar, advanced by the table reader.
   std::function<void(int position, int total)> loadProgress = nullptr;
+  // Listening since the instance took its flag, until the main window's companion messages
+  // take it over; null when the window listens from its own creation (tests).
+  BroadcastListener* earlyListener = nullptr;
 };
 
 }  // namespace skelder

@@ -7,7 +7,11 @@
 #include <algorithm>
 
 #include "core/tree/ConnectionTree.h"
-#include "gui/properties/ConnectionPages.h"
+#include "gui/editor/MacroEditor.h"
+#include "gui/properties/ColorsPage.h"
+#include "gui/properties/MacroPage.h"
+#include "gui/properties/PopupPage.h"
+#include "gui/properties/SchedulePage.h"
 #include "gui/properties/SettingsPages.h"
 #include "gui/tree/ConnectionTreeView.h"
 
@@ -35,11 +39,6 @@ WindowLayout::WindowLayout(QMainWindow& window, ConnectionTreeModel& model,
   PG->setMinimumSize(kPageAreaMinimumWidth, kPageAreaMinimumHeight);
   settingsPages_ = new SettingsPages(PG);
   PG->addTab(settingsPages_, QStringLiteral("Settings"));
-  pages_ = std::make_unique<ConnectionPages>(PG);
-  PG->addTab(pages_->macroPage, QStringLiteral("Macro"));
-  PG->addTab(pages_->popupPage, QStringLiteral("Popup"));
-  PG->addTab(pages_->colorsPage, QStringLiteral("Colors"));
-  PG->addTab(pages_->schedulePage, QStringLiteral("Schedule"));
   splitter_->addWidget(VT);
   splitter_->addWidget(PG);
   splitter_->setStretchFactor(0, 0);
@@ -48,7 +47,13 @@ WindowLayout::WindowLayout(QMainWindow& window, ConnectionTreeModel& model,
   window.setCentralWidget(splitter_);
 }
 
-WindowLayout::~WindowLayout() = default;
+void WindowLayout::addConnectionPages(const ConnectionPageSet& pages) {
+  pages_ = pages;
+  PG->addTab(pages.macro, QStringLiteral("Macro"));
+  PG->addTab(pages.popup, QStringLiteral("Popup"));
+  PG->addTab(pages.colors, QStringLiteral("Colors"));
+  PG->addTab(pages.schedule, QStringLiteral("Schedule"));
+}
 
 void WindowLayout::setLayout(TreeLayout layout) {
   layout_ = layout;
@@ -90,28 +95,27 @@ void WindowLayout::RestoreTree() {
 }
 
 void WindowLayout::FocusFirstControl() {
-  const ConnectionPages& pages = *pages_;
+  const ConnectionPageSet& pages = pages_;
   auto unlessCovered = [this](const CoverablePage* page, QWidget* control) {
     (page->isCovered() ? static_cast<QWidget*>(VT) : control)->setFocus();
   };
   switch (PG->currentIndex()) {
     case 0: {
       const SettingsPages& s = *settingsPages_;
-      QWidget* first[] = {s.cbDoubleClickAction, s.edtName, s.cbNoColors, s.Elements, s.rbLog};
-      first[std::clamp(s.currentIndex(), 0, 4)]->setFocus();
+      if (QWidget* first = s.firstControl(s.currentIndex())) first->setFocus();
       break;
     }
     case 1:
-      unlessCovered(pages.macroPage, pages.Memo1);
+      unlessCovered(pages.macro, pages.macro->Memo1);
       break;
     case 2:
-      unlessCovered(pages.popupPage, pages.Memo2);
+      unlessCovered(pages.popup, pages.popup->Memo2);
       break;
     case 3:
-      unlessCovered(pages.colorsPage, pages.cbSchema);
+      unlessCovered(pages.colors, pages.colors->cbSchema);
       break;
     case 4:
-      unlessCovered(pages.schedulePage, pages.cbSchedule);
+      unlessCovered(pages.schedule, pages.schedule->cbSchedule);
       break;
     default:
       VT->setFocus();

@@ -4,7 +4,6 @@
 // tree layout (both panes, the tree hidden, the tree maximized) and which control a page
 // gives the focus to.
 #include <QObject>
-#include <memory>
 
 class QMainWindow;
 class QSplitter;
@@ -16,7 +15,18 @@ class ConnectionTree;
 class ConnectionTreeModel;
 class ConnectionTreeView;
 class SettingsPages;
-struct ConnectionPages;
+class ColorsPage;
+class MacroPage;
+class PopupPage;
+class SchedulePage;
+
+// The four connection pages, made by the window for the page area.
+struct ConnectionPageSet {
+  MacroPage* macro;
+  PopupPage* popup;
+  ColorsPage* colors;
+  SchedulePage* schedule;
+};
 
 enum class TreeLayout { Restored, Hidden, Maximized };
 
@@ -24,12 +34,12 @@ class WindowLayout : public QObject {
   Q_OBJECT
  public:
   WindowLayout(QMainWindow& window, ConnectionTreeModel& model, const ConnectionTree& tree);
-  ~WindowLayout() override;
 
   ConnectionTreeView& treeView() const { return *VT; }
   QTabWidget& pageArea() const { return *PG; }
   SettingsPages& settingsPages() const { return *settingsPages_; }
-  ConnectionPages& connectionPages() const { return *pages_; }
+  // The connection pages follow the "Settings" pages in the page area.
+  void addConnectionPages(const ConnectionPageSet& pages);
   QSplitter& splitter() const { return *splitter_; }
 
   // Shows a page of the page area (and a settings page when given), the tree restored
@@ -62,7 +72,7 @@ class WindowLayout : public QObject {
   ConnectionTreeView* VT;
   QTabWidget* PG;
   SettingsPages* settingsPages_;
-  std::unique_ptr<ConnectionPages> pages_;
+  ConnectionPageSet pages_{};
   TreeLayout layout_ = TreeLayout::Restored;
   int rememberedTreeWidth_;
 };

@@ -9,7 +9,7 @@
 #include "core/properties/ColorEditing.h"
 #include "core/properties/ColorSchemas.h"
 #include "core/tree/ConnectionTree.h"
-#include "gui/properties/SettingsPages.h"
+#include "gui/properties/MacroEditorSettingsPage.h"
 
 namespace skelder {
 
@@ -28,14 +28,15 @@ std::uint32_t ScreenColor(const QColor& color) {
 
 }  // namespace
 
-EditorColoring::EditorColoring(QsciScintilla* editor, const SettingsPages& settings,
-                               const ConnectionTree& tree, std::string programFolder)
+EditorColoring::EditorColoring(QsciScintilla* editor, const MacroEditorSettingsPage& options,
+                               QsciScintilla& preview, const ConnectionTree& tree,
+                               std::string programFolder)
     : QObject(editor),
-      settings_(settings),
+      options_(options),
       tree_(tree),
       programFolder_(std::move(programFolder)),
       editor_(editor),
-      preview_(settings.Memo3),
+      preview_(&preview),
       gutterWidth_(editor->marginWidth(0)) {
   QWidget* highlighterPage = preview_->parentWidget();
   notice_ =
@@ -50,7 +51,7 @@ EditorColoring::EditorColoring(QsciScintilla* editor, const SettingsPages& setti
   editor_->installEventFilter(this);
 }
 
-bool EditorColoring::connectionColors() const { return settings_.colorsInEditor(); }
+bool EditorColoring::connectionColors() const { return options_.colorsInEditor(); }
 
 void EditorColoring::setHighlighter(QsciLexer* highlighter) {
   highlighter_ = highlighter;

@@ -17,15 +17,15 @@ class QsciScintilla;
 namespace skelder {
 
 class ConnectionTree;
-class SettingsPages;
+class MacroEditorSettingsPage;
 
 class EditorColoring : public QObject {
   Q_OBJECT
  public:
-  // The settings pages give the choice of colouring and the preview; the tree the focused
-  // connection; the program folder Tera Term's settings file.
-  EditorColoring(QsciScintilla* editor, const SettingsPages& settings, const ConnectionTree& tree,
-                 std::string programFolder);
+  // The options give the choice of colouring; the preview Memo3 of the "Highlighter" page
+  // its colours; the tree the focused connection; the program folder Tera Term's settings.
+  EditorColoring(QsciScintilla* editor, const MacroEditorSettingsPage& options,
+                 QsciScintilla& preview, const ConnectionTree& tree, std::string programFolder);
 
   void SetEditorColors();
   // The TTL highlighter plugs in here: it is attached to the editor whenever syntax
@@ -42,7 +42,7 @@ class EditorColoring : public QObject {
   void showNotice(bool shown);
   void showGutter(bool shown);
 
-  const SettingsPages& settings_;
+  const MacroEditorSettingsPage& options_;
   const ConnectionTree& tree_;
   std::string programFolder_;
   QsciScintilla* editor_;

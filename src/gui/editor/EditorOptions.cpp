@@ -7,7 +7,7 @@
 
 #include "gui/editor/StoredFont.h"
 #include "gui/editor/TtlHighlighter.h"
-#include "gui/properties/SettingsPages.h"
+#include "gui/properties/MacroEditorSettingsPage.h"
 #include "gui/ui/ProgramServices.h"
 
 namespace skelder {
@@ -36,7 +36,7 @@ void SetEditorFont(QsciScintilla* editor, const QFont& font) {
 EditorOptions::EditorOptions(const EditorOptionsControls& controls, TtlHighlighter& ttm,
                              const ProgramServices& services, QObject* parent)
     : QObject(parent), controls_(controls), services_(services), ttm_(ttm) {
-  SettingsPages& page = controls_.page;
+  MacroEditorSettingsPage& page = controls_.page;
   QsciScintilla* macro = &controls_.macro;
   macro->setAutoIndent(true);
   macro->setTabIndents(true);
@@ -46,10 +46,11 @@ EditorOptions::EditorOptions(const EditorOptionsControls& controls, TtlHighlight
   popup->setTabIndents(true);
   popup->setBackspaceUnindents(true);
   page.Button3->setEnabled(true);
-  page.Button4->setEnabled(true);
+  controls_.menuFont.setEnabled(true);
   connect(page.Button3, &QPushButton::clicked, this, &EditorOptions::ChangeEditorFont);
-  connect(page.Button4, &QPushButton::clicked, this, &EditorOptions::ChangeMenuFont);
-  connect(&page, &SettingsPages::tabOptionsChanged, this, &EditorOptions::applyTabOptions);
+  connect(&controls_.menuFont, &QPushButton::clicked, this, &EditorOptions::ChangeMenuFont);
+  connect(&page, &MacroEditorSettingsPage::tabOptionsChanged, this,
+          &EditorOptions::applyTabOptions);
   applyTabOptions();
 }
 
@@ -74,7 +75,7 @@ void EditorOptions::ReadSettings(Settings& settings) const {
 }
 
 void EditorOptions::applyTabOptions() {
-  const SettingsPages& page = controls_.page;
+  const MacroEditorSettingsPage& page = controls_.page;
   QsciScintilla* macro = &controls_.macro;
   macro->setTabWidth(page.CBSpacePerTAB->currentIndex() + 2);
   macro->setIndentationsUseTabs(!page.cbTAB2Space->isChecked());
@@ -125,7 +126,7 @@ void EditorOptions::ShowSpecialChars(bool shown) {
 
 // Without "Enable TABs" the Tab key leaves the macro editor.
 bool EditorOptions::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && !controls_.page.cbAllowTAB->isChecked()) {
+  if (event->type() == QEvent::KeyPress && !controls_.page.tabsAllowed()) {
     auto* key = static_cast<QKeyEvent*>(event);
     if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
         !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {

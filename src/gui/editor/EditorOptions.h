@@ -6,11 +6,12 @@
 #include "core/app/Settings.h"
 
 class QMenuBar;
+class QPushButton;
 class QsciScintilla;
 
 namespace skelder {
 
-class SettingsPages;
+class MacroEditorSettingsPage;
 class TtlHighlighter;
 struct ProgramServices;
 
@@ -20,7 +21,8 @@ struct EditorOptionsControls {
   QsciScintilla& popup;    // Memo2
   QsciScintilla& preview;  // Memo3 of the "Highlighter" page
   QMenuBar& menus;
-  SettingsPages& page;  // the "Macro Editor" and "General" settings pages
+  MacroEditorSettingsPage& page;  // the "Macro Editor" settings page
+  QPushButton& menuFont;          // Button4 of the "General" page
 };
 
 class EditorOptions : public QObject {

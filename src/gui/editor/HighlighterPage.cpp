@@ -1,12 +1,15 @@
 #include "gui/editor/HighlighterPage.h"
 
 #include <Qsci/qsciscintilla.h>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 
 #include "core/base/UserDialogs.h"
-#include "gui/editor/EditorColoring.h"
 #include "gui/editor/StoredColor.h"
 #include "gui/editor/TtlHighlighter.h"
-#include "gui/properties/SettingsPages.h"
+#include "gui/editor/TtlLexer.h"
+#include "gui/ui/Named.h"
 
 namespace skelder {
 
@@ -48,15 +51,11 @@ constexpr int kSelectionEnd = 104;
 
 }  // namespace
 
-HighlighterPage::HighlighterPage(SettingsPages& page, QsciScintilla& macroEditor,
-                                 EditorColoring& coloring, TtlHighlighter& ttm,
-                                 UserDialogs& dialogs, QObject* parent)
-    : QObject(parent),
-      page_(page),
-      macroEditor_(macroEditor),
-      coloring_(coloring),
-      dialogs_(dialogs),
-      ttm_(ttm) {
+HighlighterPage::HighlighterPage(TtlHighlighter& ttm, QsciScintilla& macroEditor,
+                                 UserDialogs& dialogs, QWidget* parent)
+    : QWidget(parent), macroEditor_(macroEditor), dialogs_(dialogs), ttm_(ttm) {
+  buildControls();
+  HighlighterPage& page = *this;
   for (const char* element : kElements) page.Elements->addItem(QLatin1String(element));
   QsciScintilla* preview = page.Memo3;
   preview->setText(QLatin1String(kPreview));
@@ -74,6 +73,43 @@ HighlighterPage::HighlighterPage(SettingsPages& page, QsciScintilla& macroEditor
                                               {page.cbElemUnderline, kStyleUnderline}};
   for (const auto& [box, bit] : boxes)
     connect(box, &QCheckBox::clicked, this, [this, bit = bit](bool on) { styleClicked(bit, on); });
+  preview->setLexer(new TtlLexer(ttm_, this));
+}
+
+void HighlighterPage::buildControls() {
+  auto* layout = new QVBoxLayout(this);
+  auto* group = new QGroupBox(QStringLiteral(" Syntax Highlighter color settings: "));
+  auto* g = new QHBoxLayout(group);
+  auto* elements = new QGroupBox(QStringLiteral(" Elements: "));
+  auto* e = new QVBoxLayout(elements);
+  Elements = Named(new QListWidget, "Elements");
+  e->addWidget(Elements);
+  g->addWidget(elements);
+  auto* right = new QVBoxLayout;
+  auto* attributes = new QGroupBox(QStringLiteral(" Text attribute: "));
+  auto* a = new QVBoxLayout(attributes);
+  cbElemBold = Named(new QCheckBox(QStringLiteral("&Bold")), "cbElemBold");
+  cbElemItalic = Named(new QCheckBox(QStringLiteral("&Italic")), "cbElemItalic");
+  cbElemUnderline = Named(new QCheckBox(QStringLiteral("&Underline")), "cbElemUnderline");
+  for (QCheckBox* box : {cbElemBold, cbElemItalic, cbElemUnderline}) {
+    box->setEnabled(false);
+    a->addWidget(box);
+  }
+  right->addWidget(attributes);
+  btnChangeTTMColors =
+      Named(new QPushButton(QStringLiteral("&Change Color...")), "btnChangeTTMColors");
+  Button2 = Named(new QPushButton(QStringLiteral("&Reset to defaults")), "Button2");
+  btnChangeTTMColors->setEnabled(false);
+  Button2->setEnabled(false);
+  right->addWidget(btnChangeTTMColors);
+  right->addWidget(Button2);
+  right->addStretch();
+  g->addLayout(right);
+  layout->addWidget(group);
+  Memo3 = Named(new QsciScintilla, "Memo3");
+  Memo3->setReadOnly(true);
+  Memo3->setText(QStringLiteral("; Preview\r\nconnect 'host:22 /ssh'\r\nwait 'login:'\r\n"));
+  layout->addWidget(Memo3, 1);
 }
 
 void HighlighterPage::ShowColors(const Settings& settings) {
@@ -94,12 +130,12 @@ void HighlighterPage::ReadColors(Settings& settings) const {
 void HighlighterPage::Prepare() {
   copyColorsToMacroEditor();
   selectPreviewLine();
-  page_.Elements->setCurrentRow(0);
+  Elements->setCurrentRow(0);
   SelectElement(0);
 }
 
 void HighlighterPage::showPreviewColors() {
-  QsciScintilla* preview = page_.Memo3;
+  QsciScintilla* preview = Memo3;
   const QColor background = ScreenColorOf(background_);
   preview->setPaper(background);
   preview->setCaretLineBackgroundColor(ScreenColorOf(activeLine_));
@@ -115,11 +151,11 @@ void HighlighterPage::copyColorsToMacroEditor() {
   QsciScintilla* editor = &macroEditor_;
   editor->setSelectionForegroundColor(ScreenColorOf(selectionForeground_));
   editor->setSelectionBackgroundColor(ScreenColorOf(selectionBackground_));
-  coloring_.SetEditorColors();
+  emit macroEditorColorsChanged();
 }
 
 void HighlighterPage::selectPreviewLine() {
-  page_.Memo3->SendScintilla(QsciScintilla::SCI_SETSEL, kSelectionStart, kSelectionEnd);
+  Memo3->SendScintilla(QsciScintilla::SCI_SETSEL, kSelectionStart, kSelectionEnd);
 }
 
 std::uint32_t* HighlighterPage::editorColor(int element) {
@@ -140,7 +176,7 @@ std::uint32_t* HighlighterPage::editorColor(int element) {
 // Setting the boxes here changes no attribute: only a click does.
 void HighlighterPage::SelectElement(int index) {
   if (index < 0 || index >= kElementCount) return;
-  SettingsPages& page = page_;
+  HighlighterPage& page = *this;
   const bool attribute = index < kAttributeElements;
   int style = 0;
   if (attribute) {
@@ -161,7 +197,7 @@ void HighlighterPage::SelectElement(int index) {
 }
 
 void HighlighterPage::styleClicked(int bit, bool on) {
-  const int index = page_.Elements->currentRow();
+  const int index = Elements->currentRow();
   if (index < 0 || index >= kAttributeElements) return;
   TextAttribute text = ttm_.attribute(kElementAttributes[index]);
   text.style = on ? text.style | bit : text.style & ~bit;
@@ -170,7 +206,7 @@ void HighlighterPage::styleClicked(int bit, bool on) {
 
 // Whether the dialog was confirmed or not, the macro editor takes the preview's colours.
 void HighlighterPage::ChangeColor() {
-  const int index = page_.Elements->currentRow();
+  const int index = Elements->currentRow();
   if (index >= 0 && index < kElementCount && index != kWhiteSpace) {
     if (const auto color = dialogs_.colorDialog(dialogColor_)) {
       dialogColor_ = *color;
@@ -204,7 +240,7 @@ void HighlighterPage::ResetToDefaults() {
     copyColorsToMacroEditor();
     selectPreviewLine();
   }
-  page_.Elements->setCurrentRow(0);
+  Elements->setCurrentRow(0);
   SelectElement(0);
 }
 

@@ -3,7 +3,10 @@
 // four colours of the editor itself, each with its style check boxes and its colour;
 // Reset to defaults; and the preview Memo3, which shows them all and whose colours the
 // macro editor takes.
-#include <QObject>
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QWidget>
 #include <cstdint>
 
 #include "core/app/Settings.h"
@@ -12,18 +15,16 @@ class QsciScintilla;
 
 namespace skelder {
 
-class EditorColoring;
-class SettingsPages;
 class TtlHighlighter;
 class UserDialogs;
 
-class HighlighterPage : public QObject {
+class HighlighterPage : public QWidget {
   Q_OBJECT
  public:
-  // The page's controls are those of the settings pages; the macro editor takes the
-  // preview's colours through its colouring.
-  HighlighterPage(SettingsPages& page, QsciScintilla& macroEditor, EditorColoring& coloring,
-                  TtlHighlighter& ttm, UserDialogs& dialogs, QObject* parent);
+  // The macro editor takes the preview's selection colours; its background follows
+  // through its colouring, told by macroEditorColorsChanged.
+  HighlighterPage(TtlHighlighter& ttm, QsciScintilla& macroEditor, UserDialogs& dialogs,
+                  QWidget* parent = nullptr);
 
   // The four editor colours of the settings into the preview, and back.
   void ShowColors(const Settings& settings);
@@ -36,16 +37,26 @@ class HighlighterPage : public QObject {
   void ChangeColor();
   void ResetToDefaults();
 
+  QListWidget* Elements;
+  QCheckBox* cbElemBold;
+  QCheckBox* cbElemItalic;
+  QCheckBox* cbElemUnderline;
+  QPushButton* btnChangeTTMColors;
+  QPushButton* Button2;
+  QsciScintilla* Memo3;
+
+ signals:
+  void macroEditorColorsChanged();
+
  private:
+  void buildControls();
   void styleClicked(int bit, bool on);
   void showPreviewColors();
   void copyColorsToMacroEditor();
   void selectPreviewLine();
   std::uint32_t* editorColor(int element);
 
-  SettingsPages& page_;
   QsciScintilla& macroEditor_;
-  EditorColoring& coloring_;
   UserDialogs& dialogs_;
   TtlHighlighter& ttm_;
   // Background, active line, selection text and selection background, as stored.

@@ -10,14 +10,14 @@
 #include "core/tree/ConnectionTree.h"
 #include "gui/integration/AboutWindow.h"
 #include "gui/integration/InformationWindow.h"
-#include "gui/properties/SettingsPages.h"
+#include "gui/properties/GeneralPage.h"
 #include "gui/ui/ProgramServices.h"
 #include "gui/ui/SystemLocale.h"
 
 namespace skelder {
 
 IntegrationCommands::IntegrationCommands(const ConnectionTree& tree, const TableDocument& document,
-                                         SettingsPages& settings, const ProgramServices& services,
+                                         GeneralPage& settings, const ProgramServices& services,
                                          QWidget* window)
     : QObject(window),
       tree_(tree),
@@ -39,7 +39,7 @@ std::string IntegrationCommands::companionPath() const {
 
 void IntegrationCommands::readShellState() {
   ShellIntegration& shell = *services_.platform.shell;
-  SettingsPages& pages = settings_;
+  GeneralPage& pages = settings_;
   const bool associated =
       shell.IsAssociated(kTableExtension, services_.platform.system->executablePath());
   pages.cbAssociateExt->setChecked(associated);

@@ -12,16 +12,16 @@ namespace skelder {
 class AboutWindow;
 class ConnectionTree;
 class InformationWindow;
-class SettingsPages;
+class GeneralPage;
 class TableDocument;
 struct ProgramServices;
 
 class IntegrationCommands : public QObject {
   Q_OBJECT
  public:
-  // The boxes are those of the settings pages; the windows open over the given window.
+  // The boxes are those of the "General" page; the windows open over the given window.
   IntegrationCommands(const ConnectionTree& tree, const TableDocument& document,
-                      SettingsPages& settings, const ProgramServices& services, QWidget* window);
+                      GeneralPage& settings, const ProgramServices& services, QWidget* window);
 
   // The information window, filled for the table as it is now, shown modally.
   void ShowInformation();
@@ -50,7 +50,7 @@ class IntegrationCommands : public QObject {
 
   const ConnectionTree& tree_;
   const TableDocument& document_;
-  SettingsPages& settings_;
+  GeneralPage& settings_;
   const ProgramServices& services_;
   InformationWindow* information_;
   AboutWindow* about_;

@@ -4,8 +4,15 @@
 // scroll bars, or all colours at once by a schema, "Reverse colors", one background for
 // all attributes or the parent's colours. The user's colour edits are pending edits of
 // the focused connection. The page also owns the colouring of the macro editor.
-#include <QObject>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <array>
 #include <string>
+
+#include "gui/properties/CoverablePage.h"
 
 #include "core/properties/ColorSet.h"
 
@@ -15,16 +22,14 @@ class ConnectionTree;
 class EditorColoring;
 class PendingEdits;
 class SettingsPages;
-struct ConnectionPages;
 
-class ColorsPage : public QObject {
+class ColorsPage : public CoverablePage {
   Q_OBJECT
  public:
   // The settings pages give the colour options; the tree the focused connection, whose
   // parent "Parent colors" takes; the program folder Tera Term's settings file.
-  ColorsPage(ConnectionPages& pages, const SettingsPages& settings, EditorColoring& coloring,
-             const ConnectionTree& tree, PendingEdits& pending, std::string programFolder,
-             QObject* parent);
+  ColorsPage(const SettingsPages& settings, EditorColoring& coloring, const ConnectionTree& tree,
+             PendingEdits& pending, std::string programFolder, QWidget* parent);
 
   ColorSet& workingColors() { return working_; }
   // Loads a stored colour string (the Tera Term colours when it is not valid) into the
@@ -37,6 +42,23 @@ class ColorsPage : public QObject {
   void ShowColors();
   void SetEditorColors();
   EditorColoring& editorColoring() { return editor_; }
+  // Whether the four attributes have one background.
+  bool oneBackground() const;
+
+  QComboBox* CB;
+  QRadioButton* RB3;
+  QRadioButton* RB4;
+  QScrollBar* S1;
+  QScrollBar* S2;
+  QScrollBar* S3;
+  QLabel* lRed;
+  QLabel* lGreen;
+  QLabel* lBlue;
+  std::array<QLabel*, 4> samples;  // pSampleNormal, pSampleBold, pSampleBlink, pSampleURL
+  QComboBox* cbSchema;
+  QPushButton* bReverse;
+  QPushButton* bParentColors;
+  QPushButton* bSameBkgrColor;
 
  signals:
   void statesChanged();
@@ -45,6 +67,7 @@ class ColorsPage : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  QWidget* buildControls();
   int attribute() const;
   bool background() const;
   std::string teraTermColors() const;
@@ -58,7 +81,6 @@ class ColorsPage : public QObject {
   void colorSupportChanged(bool disabled);
   void edited();
 
-  ConnectionPages& pages_;
   const SettingsPages& settings_;
   const ConnectionTree& tree_;
   PendingEdits& pending_;

@@ -18,8 +18,13 @@ class CoverablePage : public QWidget {
   QString panelText() const { return panel_->text(); }
   QWidget* content() const { return content_; }
 
+ protected:
+  // For a page that builds its content after the panel: the content is set once.
+  CoverablePage(const char* panelName, QWidget* parent);
+  void setContent(QWidget* content);
+
  private:
-  QWidget* content_;
+  QWidget* content_ = nullptr;
   QLabel* panel_;
   QStackedLayout* stack_;
 };

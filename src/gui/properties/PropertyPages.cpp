@@ -8,7 +8,12 @@
 #include "core/tree/ConnectionTree.h"
 #include "core/tree/NodeTextEncoding.h"
 #include "core/tree/TreeState.h"
+#include "gui/editor/MacroEditor.h"
+#include "gui/properties/ColorsPage.h"
+#include "gui/properties/LoadedText.h"
+#include "gui/properties/MacroPage.h"
 #include "gui/properties/PendingEdits.h"
+#include "gui/properties/PopupPage.h"
 #include "gui/properties/SchedulePage.h"
 #include "gui/properties/SettingsPages.h"
 #include "gui/tree/EditCommands.h"
@@ -19,32 +24,19 @@
 
 namespace skelder {
 
-namespace {
-
-// Sets an editor's text without the change counting as the user's.
-void LoadEditor(QsciScintilla* editor, const QString& text) {
-  const bool blocked = editor->blockSignals(true);
-  editor->setText(text);
-  editor->blockSignals(blocked);
-}
-
-}  // namespace
-
 PropertyPages::PropertyPages(const PropertyPagesParts& parts, QObject* parent)
-    : QObject(parent), parts_(parts), tree_(parts.tree), pages_(parts.pages) {
+    : QObject(parent), parts_(parts), tree_(parts.tree) {
   tree_.addObserver(this);
-  for (QsciScintilla* editor : {pages_.Memo1, pages_.Memo2})
+  for (QsciScintilla* editor :
+       std::initializer_list<QsciScintilla*>{parts_.macro.Memo1, parts_.popup.Memo2})
     connect(editor, &QsciScintilla::textChanged, this, [this, editor] { userEdit(editor); });
-  connect(pages_.cbLogSession, &QCheckBox::clicked, this,
-          [this] { userEdit(pages_.cbLogSession); });
-  schedule_ = new SchedulePage(pages_, parts_.pending, parts_.services.dialogs, this);
-  colors_ = new ColorsPage(pages_, parts_.settings, parts_.coloring, tree_, parts_.pending,
-                           parts_.services.programFolder, this);
-  connect(schedule_, &SchedulePage::statesChanged, this, &PropertyPages::statesChanged);
-  connect(colors_, &ColorsPage::statesChanged, this, &PropertyPages::statesChanged);
-  connect(&parts_.settings, &SettingsPages::colorSupportChanged, this,
+  QCheckBox* logging = parts_.macro.cbLogSession;
+  connect(logging, &QCheckBox::clicked, this, [this, logging] { userEdit(logging); });
+  connect(&parts_.settings.macroEditor(), &MacroEditorSettingsPage::colorSupportChanged, this,
           &PropertyPages::showColorsPanelText);
 }
+
+ColorSet& PropertyPages::workingColors() { return parts_.colors.workingColors(); }
 
 PropertyPages::~PropertyPages() { tree_.removeObserver(this); }
 
@@ -71,18 +63,16 @@ void PropertyPages::ShowNodeProperties() {
     const TreeNode* node = tree.focusedNode();
     const rVTNodeData& data = node->data;
     // The editor takes the node's colours even when its macro is the text shown already.
-    colors_->SetEditorColors();
+    parts_.colors.SetEditorColors();
     const QString macro = FromLocal(TrimText(DecodeNodeText(data.Macro)));
-    if (macro != pages_.Memo1->text()) LoadEditor(pages_.Memo1, macro);
+    parts_.macro.Load(macro, data.StartLogging != 0);
     showLastUpdated(data.LastUpdated);
-    if (pages_.cbLogSession->isChecked() != (data.StartLogging != 0))
-      pages_.cbLogSession->setChecked(data.StartLogging != 0);
-    const QString popup = FromLocal(DecodeNodeText(data.Popup));
-    if (popup != pages_.Memo2->text()) LoadEditor(pages_.Memo2, popup);
-    colors_->LoadColors(data.Colors);
-    schedule_->Load(data.Schedule);
+    parts_.popup.Load(FromLocal(DecodeNodeText(data.Popup)));
+    parts_.colors.LoadColors(data.Colors);
+    parts_.schedule.Load(data.Schedule);
   }
-  for (CoverablePage* page : {pages_.macroPage, pages_.popupPage, pages_.schedulePage})
+  for (CoverablePage* page :
+       std::initializer_list<CoverablePage*>{&parts_.macro, &parts_.popup, &parts_.schedule})
     page->setPanelText(coverText_);
   showColorsPanelText();
   UpdateActivePanel(parts_.pageArea.currentIndex());
@@ -92,23 +82,22 @@ void PropertyPages::ShowNodeProperties() {
 // they are.
 void PropertyPages::showColorsPanelText() {
   const bool noColors = parts_.settings.colorsDisabled();
-  pages_.colorsPage->setPanelText(noColors ? QStringLiteral("Color support is disabled")
-                                           : coverText_);
+  parts_.colors.setPanelText(noColors ? QStringLiteral("Color support is disabled") : coverText_);
 }
 
 void PropertyPages::UpdateActivePanel(int page) {
   switch (page) {
     case 1:
-      pages_.macroPage->setCovered(covered_);
+      parts_.macro.setCovered(covered_);
       break;
     case 2:
-      pages_.popupPage->setCovered(covered_);
+      parts_.popup.setCovered(covered_);
       break;
     case 3:
-      pages_.colorsPage->setCovered(covered_ || parts_.settings.colorsDisabled());
+      parts_.colors.setCovered(covered_ || parts_.settings.colorsDisabled());
       break;
     case 4:
-      pages_.schedulePage->setCovered(covered_);
+      parts_.schedule.setCovered(covered_);
       break;
     default:
       break;
@@ -119,20 +108,21 @@ void PropertyPages::ApplyNodeProperties(TreeNode* node) {
   if (!node) return;
   if (node->hasCutMark()) EditCommands::CancelCutOrCopy(tree_);
   PageContents contents;
-  contents.macroText = ToLocal(pages_.Memo1->text());
-  contents.popupText = ToLocal(pages_.Memo2->text());
-  contents.colors = FormatColorString(colors_->workingColors());
-  contents.scheduled = schedule_->scheduled();
-  if (contents.scheduled) schedule_->Verify(false);  // corrected silently before storing
-  contents.scheduleFields = schedule_->fields();
-  contents.startLogging = pages_.cbLogSession->isChecked();
+  SchedulePage& schedule = parts_.schedule;
+  contents.macroText = ToLocal(parts_.macro.macroText());
+  contents.popupText = ToLocal(parts_.popup.popupText());
+  contents.colors = FormatColorString(parts_.colors.workingColors());
+  contents.scheduled = schedule.scheduled();
+  if (contents.scheduled) schedule.Verify(false);  // corrected silently before storing
+  contents.scheduleFields = schedule.fields();
+  contents.startLogging = parts_.macro.startLogging();
   const std::string stamp = FormatLastUpdated(parts_.services.clock.now(), SystemLocaleNames());
   ApplyPageContents(node->data, contents, stamp);
   showLastUpdated(node->data.LastUpdated);
   tree_.notifyChanged(node);
   parts_.document.setModified(true);
   parts_.pending.set(false);
-  colors_->SetEditorColors();
+  parts_.colors.SetEditorColors();
   emit statesChanged();
 }
 
@@ -150,21 +140,22 @@ bool PropertyPages::FocusChangeAllowed(TreeNode* newNode) {
   ConnectionTree& tree = tree_;
   if (tree.loading() || newNode == tree.currentNode() || !parts_.pending.any()) return true;
   TreeNode* old = tree.currentNode();
-  const QString macro = pages_.Memo1->text();
-  const QString popup = pages_.Memo2->text();
-  const bool logging = pages_.cbLogSession->isChecked();
-  const std::string colors = FormatColorString(colors_->workingColors());
+  const QString macro = parts_.macro.macroText();
+  const QString popup = parts_.popup.popupText();
+  const bool logging = parts_.macro.startLogging();
+  const std::string colors = FormatColorString(parts_.colors.workingColors());
   if (resolvePendingEdits(old ? old->data.Name : std::string())) return true;
   // Cancel: the old node stays, with its unapplied edits.
-  for (auto [editor, text] : {std::pair{pages_.Memo1, macro}, std::pair{pages_.Memo2, popup}}) {
+  for (auto [editor, text] : {std::pair<QsciScintilla*, QString>{parts_.macro.Memo1, macro},
+                              std::pair<QsciScintilla*, QString>{parts_.popup.Memo2, popup}}) {
     editor->setEnabled(false);
-    LoadEditor(editor, text);
+    LoadEditorText(*editor, text);
     editor->setEnabled(true);
   }
-  pages_.cbLogSession->setChecked(logging);
+  parts_.macro.cbLogSession->setChecked(logging);
   if (old) showLastUpdated(old->data.LastUpdated);
-  colors_->LoadColors(colors);
-  colors_->SetEditorColors();
+  parts_.colors.LoadColors(colors);
+  parts_.colors.SetEditorColors();
   return false;
 }
 

@@ -5,18 +5,18 @@
 // would be lost to a focus change or a collapse.
 #include <QObject>
 
-class QTabWidget;
-
-#include "core/base/UserDialogs.h"
 #include "core/properties/ColorSet.h"
 #include "core/tree/TreeObserver.h"
-#include "gui/properties/ColorsPage.h"
-#include "gui/properties/ConnectionPages.h"
+
+class QTabWidget;
 
 namespace skelder {
 
-class EditorColoring;
+class ColorsPage;
+class ConnectionTree;
+class MacroPage;
 class PendingEdits;
+class PopupPage;
 class SchedulePage;
 class SettingsPages;
 class StatusPanels;
@@ -24,14 +24,16 @@ class TableDocument;
 class TreeNode;
 struct ProgramServices;
 
-// What the pages work with: the tree and its document, the controls of the pages and of
-// the settings they follow, the pending edits and the status bar that shows them.
+// What the pages work with: the tree and its document, the four pages and the settings
+// they follow, the pending edits and the status bar.
 struct PropertyPagesParts {
   ConnectionTree& tree;
   TableDocument& document;
-  ConnectionPages& pages;
-  SettingsPages& settings;
-  EditorColoring& coloring;
+  MacroPage& macro;
+  PopupPage& popup;
+  ColorsPage& colors;
+  SchedulePage& schedule;
+  const SettingsPages& settings;
   PendingEdits& pending;
   StatusPanels& status;
   const QTabWidget& pageArea;  // PG, whose current page is the active one
@@ -56,9 +58,7 @@ class PropertyPages : public QObject, public TreeObserver {
   // above; false when the user cancelled.
   bool SettlePendingEdits();
 
-  ColorSet& workingColors() { return colors_->workingColors(); }
-  ColorsPage& colorsPage() { return *colors_; }
-  SchedulePage& schedulePage() { return *schedule_; }
+  ColorSet& workingColors();
   // Brings the panel of the page now showing in line (after a page change).
   void UpdateActivePanel(int page);
 
@@ -73,9 +73,6 @@ class PropertyPages : public QObject, public TreeObserver {
 
   PropertyPagesParts parts_;
   ConnectionTree& tree_;
-  ConnectionPages& pages_;
-  ColorsPage* colors_;
-  SchedulePage* schedule_;
   bool covered_ = true;
   QString coverText_;
   bool lastCancelled_ = false;

@@ -1,56 +1,86 @@
 #include "gui/properties/SchedulePage.h"
 
+#include <QFormLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QVBoxLayout>
 
 #include "core/base/UserDialogs.h"
 #include "core/properties/ScheduleFields.h"
-#include "gui/properties/ConnectionPages.h"
 #include "gui/properties/PendingEdits.h"
 #include "gui/ui/LocalText.h"
+#include "gui/ui/Named.h"
 
 namespace skelder {
 
-SchedulePage::SchedulePage(ConnectionPages& pages, PendingEdits& pending, UserDialogs& dialogs,
-                           QObject* parent)
-    : QObject(parent), pages_(pages), pending_(pending), dialogs_(dialogs) {
+SchedulePage::SchedulePage(PendingEdits& pending, UserDialogs& dialogs, QWidget* parent)
+    : CoverablePage("TS4Panel", parent), pending_(pending), dialogs_(dialogs) {
+  setContent(buildControls());
   for (int i = 0; i < 5; ++i) {
-    QLineEdit* field = pages_.scheduleFields[static_cast<size_t>(i)];
+    QLineEdit* field = scheduleFields[static_cast<size_t>(i)];
     field->installEventFilter(this);
     connect(field, &QLineEdit::textEdited, this, [this, i] { userChanged(i); });
   }
-  connect(pages_.cbSchedule, &QCheckBox::clicked, this, [this] { SetScheduleEnabled(true); });
-  connect(pages_.bValidate, &QPushButton::clicked, this, [this] { Verify(true); });
+  connect(cbSchedule, &QCheckBox::clicked, this, [this] { SetScheduleEnabled(true); });
+  connect(bValidate, &QPushButton::clicked, this, [this] { Verify(true); });
 }
 
-bool SchedulePage::scheduled() const { return pages_.cbSchedule->isChecked(); }
+QWidget* SchedulePage::buildControls() {
+  auto* schedule = new QWidget;
+  auto* s = new QVBoxLayout(schedule);
+  cbSchedule = Named(new QCheckBox(QStringLiteral("Execute according to schedule")), "cbSchedule");
+  s->addWidget(cbSchedule);
+  auto* form = new QFormLayout;
+  const char* fieldNames[] = {"edtMinute", "edtHour", "edtDayOfMonth", "edtMonth", "edtDayOfWeek"};
+  const char* fieldLabels[] = {"Minute (0..59) :", "Hour (0..23) :", "Day of the month (1..31) :",
+                               "Month (1..12) :", "Day of the week (1..7) :"};
+  for (size_t i = 0; i < scheduleFields.size(); ++i) {
+    scheduleFields[i] = Named(new QLineEdit, fieldNames[i]);
+    form->addRow(QLatin1String(fieldLabels[i]), scheduleFields[i]);
+  }
+  s->addLayout(form);
+  bValidate = Named(new QPushButton(QStringLiteral("Verify values")), "bValidate");
+  s->addWidget(bValidate, 0, Qt::AlignLeft);
+  s->addWidget(new QLabel(QStringLiteral(
+      "Enter numeric values separated by commas or star to\nrepresent all possible values. No "
+      "spaces are allowed.\nFor week days 1=Monday ... 7=Sunday")));
+  auto* note = new QLabel(QStringLiteral(
+      "NOTE: To be able running macros according to the schedule make sure Skelder application "
+      "is executed and appears iconized in Windows system tray."));
+  note->setWordWrap(true);
+  s->addWidget(note);
+  s->addStretch();
+  return schedule;
+}
+
+bool SchedulePage::scheduled() const { return cbSchedule->isChecked(); }
 
 std::array<std::string, 5> SchedulePage::fields() const {
   std::array<std::string, 5> texts;
-  for (size_t i = 0; i < texts.size(); ++i) texts[i] = ToLocal(pages_.scheduleFields[i]->text());
+  for (size_t i = 0; i < texts.size(); ++i) texts[i] = ToLocal(scheduleFields[i]->text());
   return texts;
 }
 
 void SchedulePage::Load(const std::string& schedule) {
-  pages_.cbSchedule->setChecked(schedule.rfind('=', 0) == 0);
+  cbSchedule->setChecked(schedule.rfind('=', 0) == 0);
   SetScheduleEnabled(false);
   if (scheduled()) {
     const auto texts = LoadScheduleFields(schedule);
-    for (size_t i = 0; i < texts.size(); ++i)
-      pages_.scheduleFields[i]->setText(FromLocal(texts[i]));
+    for (size_t i = 0; i < texts.size(); ++i) scheduleFields[i]->setText(FromLocal(texts[i]));
   }
-  pages_.bValidate->setEnabled(false);
+  bValidate->setEnabled(false);
 }
 
 void SchedulePage::SetScheduleEnabled(bool byUser) {
   const bool on = scheduled();
-  for (QLineEdit* field : pages_.scheduleFields) {
+  for (QLineEdit* field : scheduleFields) {
     field->setEnabled(on);
     if (!on)
       field->clear();
     else if (field->text().trimmed().isEmpty())
       field->setText(QStringLiteral("*"));
   }
-  pages_.bValidate->setEnabled(on);
+  bValidate->setEnabled(on);
   if (byUser) {
     pending_.set(true);
     emit statesChanged();
@@ -58,7 +88,7 @@ void SchedulePage::SetScheduleEnabled(bool byUser) {
 }
 
 void SchedulePage::ValidateField(int field, int& corrections) {
-  QLineEdit* edit = pages_.scheduleFields.at(static_cast<size_t>(field - 1));
+  QLineEdit* edit = scheduleFields.at(static_cast<size_t>(field - 1));
   const std::string corrected =
       ValidateScheduleField(ToLocal(edit->text()), static_cast<ScheduleField>(field), corrections);
   edit->setText(FromLocal(corrected));
@@ -70,19 +100,19 @@ int SchedulePage::Verify(bool byButton) {
   if (byButton) {
     dialogs_.messageBox(MessageKind::Information, MessageButtons::Ok,
                         VerificationMessage(corrections));
-    pages_.bValidate->setEnabled(false);
+    bValidate->setEnabled(false);
     emit statesChanged();
   }
   return corrections;
 }
 
 void SchedulePage::userChanged(int field) {
-  QLineEdit* edit = pages_.scheduleFields.at(static_cast<size_t>(field));
+  QLineEdit* edit = scheduleFields.at(static_cast<size_t>(field));
   if (edit->text().contains(QLatin1Char('*')) && edit->text() != QLatin1String("*")) {
     edit->setText(QStringLiteral("*"));
     edit->setCursorPosition(1);
   }
-  pages_.bValidate->setEnabled(true);
+  bValidate->setEnabled(true);
   pending_.set(true);
   emit statesChanged();
 }

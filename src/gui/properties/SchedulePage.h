@@ -2,21 +2,23 @@
 // The "Schedule" page's behaviour: the five fields take digits, "*" and "," only, a star
 // makes the whole field "*", an emptied field becomes "*" when left, "Verify values"
 // corrects all five, and "Execute according to schedule" enables them.
-#include <QObject>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <array>
 #include <string>
+
+#include "gui/properties/CoverablePage.h"
 
 namespace skelder {
 
 class PendingEdits;
 class UserDialogs;
-struct ConnectionPages;
 
-class SchedulePage : public QObject {
+class SchedulePage : public CoverablePage {
   Q_OBJECT
  public:
-  SchedulePage(ConnectionPages& pages, PendingEdits& pending, UserDialogs& dialogs,
-               QObject* parent);
+  SchedulePage(PendingEdits& pending, UserDialogs& dialogs, QWidget* parent);
 
   // Shows a node's schedule string ("=" and five fields, or no schedule).
   void Load(const std::string& schedule);
@@ -31,6 +33,11 @@ class SchedulePage : public QObject {
   bool scheduled() const;
   std::array<std::string, 5> fields() const;
 
+  QCheckBox* cbSchedule;
+  std::array<QLineEdit*, 5> scheduleFields;  // edtMinute, edtHour, edtDayOfMonth, edtMonth,
+                                             // edtDayOfWeek
+  QPushButton* bValidate;
+
  signals:
   void statesChanged();
 
@@ -38,9 +45,9 @@ class SchedulePage : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  QWidget* buildControls();
   void userChanged(int field);
 
-  ConnectionPages& pages_;
   PendingEdits& pending_;
   UserDialogs& dialogs_;
 };

@@ -9,7 +9,7 @@
 #include "core/properties/NodeProperties.h"
 #include "core/tree/ConnectionTree.h"
 #include "core/tree/NodeKinds.h"
-#include "gui/properties/ConnectionPages.h"
+#include "gui/properties/MacroPage.h"
 #include "gui/properties/PendingEdits.h"
 #include "gui/properties/PropertyPages.h"
 #include "gui/properties/SettingsPages.h"
@@ -49,7 +49,7 @@ RunInputs RunCommands::Inputs() const {
   int line = 0, column = 0;
   memo->getCursorPosition(&line, &column);
   inputs.caretLine = line;
-  inputs.logSession = parts_.pages.cbLogSession->isChecked();
+  inputs.logSession = parts_.macroPage.startLogging();
   inputs.workingColors = parts_.properties.workingColors();
   return inputs;
 }

@@ -17,7 +17,7 @@ class KeywordStore;
 class PendingEdits;
 class PropertyPages;
 class SettingsPages;
-struct ConnectionPages;
+class MacroPage;
 struct ProgramServices;
 struct Settings;
 
@@ -29,7 +29,7 @@ struct RunCommandsParts {
   const SettingsPages& settingsPages;
   QsciScintilla& macroEditor;
   const KeywordStore& keywords;
-  const ConnectionPages& pages;
+  const MacroPage& macroPage;
   PropertyPages& properties;
   const PendingEdits& pending;
   const ProgramServices& services;

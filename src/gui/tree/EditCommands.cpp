@@ -109,7 +109,7 @@ void EditCommands::PasteCommand() {
       field->paste();
       if (IsScheduleField(area)) {
         int corrections = 0;
-        parts_.properties.schedulePage().ValidateField(
+        parts_.schedule.ValidateField(
             static_cast<int>(area) - static_cast<int>(FocusArea::Minute) + 1, corrections);
         parts_.pending.set(true);
       }

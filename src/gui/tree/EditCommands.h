@@ -12,6 +12,7 @@ class ConnectionTree;
 class FocusAreas;
 class PendingEdits;
 class PropertyPages;
+class SchedulePage;
 class TableDocument;
 class TreeNode;
 
@@ -19,6 +20,7 @@ struct EditCommandsParts {
   ConnectionTree& tree;
   TableDocument& document;
   PropertyPages& properties;
+  SchedulePage& schedule;  // a paste into a field is corrected there
   PendingEdits& pending;
   const FocusAreas& focus;
   QAction& cut;  // disabled at once by a cut, before the next refresh

@@ -1,4 +1,4 @@
-#include "tool/RunCommands.h"
+#include "tool/MacroSubcommands.h"
 
 #include <chrono>
 #include <filesystem>
