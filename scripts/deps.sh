@@ -13,6 +13,8 @@ packages=(
   # HTTP downloads of the update check; its tests serve files with Python's http.server.
   libcurl4-openssl-dev python3
   xvfb xauth
+  # The install: the icon's PNG sizes, the check of its desktop entry, the manual page.
+  librsvg2-bin desktop-file-utils groff-base man-db
   # Printing tests: poppler reads the printouts back; a private cupsd with a cups-pdf queue.
   poppler-utils cups printer-driver-cups-pdf
   # The Windows build: MinGW-w64 for 32-bit Windows, its tests run under Wine.

@@ -8,10 +8,11 @@
 #include <set>
 #include <thread>
 
-#include "core/base/Clock.h"
-#include "core/base/ProgramFolder.h"
 #include "core/app/SettingsRunInputs.h"
 #include "core/app/SettingsStorage.h"
+#include "core/base/Clock.h"
+#include "core/base/ProgramFolder.h"
+#include "core/check/RunMacroCheck.h"
 #include "core/run/MacroRunner.h"
 #include "core/tree/NodeKinds.h"
 #include "core/tree/NodeTextEncoding.h"
@@ -19,6 +20,7 @@
 #include "core/tree/TableReader.h"
 #include "core/tree/TreeState.h"
 #include "platform/Platform.h"
+#include "tool/CheckCommands.h"
 #include "tool/TerminalDialogs.h"
 
 #ifdef _WIN32
@@ -135,6 +137,20 @@ TreeNode* FindNode(const ConnectionTree& tree, const std::string& path) {
   return node;
 }
 
+// The path of a node as PathNames reads it.
+std::string NodePath(const TreeNode* node) {
+  std::string path;
+  for (; node && node->parent(); node = node->parent()) {
+    std::string name;
+    for (const char c : node->data.Name) {
+      if (c == '/' || c == '\\') name += '\\';
+      name += c;
+    }
+    path = "/" + name + path;
+  }
+  return path;
+}
+
 bool IsBlank(const std::string& text) {
   for (const char c : text)
     if (static_cast<unsigned char>(c) > ' ') return false;
@@ -200,6 +216,7 @@ class ToolRun {
   }
 
   ConnectionTree& tree() { return tree_; }
+  const std::string& folder() const { return folder_; }
   const std::vector<TreeNode*>& nodes() const { return nodes_; }
   const Settings& settings() const { return settings_; }
   const RunInputs& inputs() const { return inputs_; }
@@ -269,6 +286,43 @@ int RunSubcommand(const std::vector<std::string>& arguments) {
                                     [delay] { std::this_thread::sleep_for(delay); }) != selected)
       return 1;
   return 0;
+}
+
+int CheckSubcommand(const std::vector<std::string>& arguments) {
+  Options options;
+  if (!ParseOptions(arguments, {"--branch", "--folder"}, options) || options.operands.empty() ||
+      options.operands.size() > 2) {
+    std::cerr << "usage: skeldertool check TABLE [PATH] [--branch] [--folder DIR]\n";
+    return 2;
+  }
+  ToolRun run;
+  if (!run.open(options)) return 2;
+  std::vector<TreeNode*> nodes = run.nodes();
+  if (nodes.empty()) {
+    // Every connection with a macro, in the order of the tree.
+    std::vector<TreeNode*> pending{run.tree().computerNode()};
+    while (!pending.empty()) {
+      TreeNode* node = pending.back();
+      pending.pop_back();
+      if (node != run.tree().computerNode() && !IsSeparator(node) &&
+          !IsBlank(DecodeNodeText(node->data.Macro)))
+        nodes.push_back(node);
+      for (int row = node->childCount() - 1; row >= 0; --row) pending.push_back(node->child(row));
+    }
+  }
+  KeywordStore keywords;
+  LoadCheckKeywords(run.folder(), keywords);
+  const MacroChecker checker(keywords);
+  bool errors = false;
+  for (TreeNode* node : nodes) {
+    run.focus(node, std::nullopt);
+    const std::vector<MacroFinding> findings =
+        CheckRunMacro(run.runner(), *node, options.branch, run.inputs(), checker);
+    PrintFindings(options.operands[0] + "(" + NodePath(node) + ")", findings);
+    errors = errors || HasErrors(findings);
+  }
+  std::cout << std::flush;
+  return errors ? 1 : 0;
 }
 
 }  // namespace skelder

@@ -6,6 +6,9 @@
 //   skeldertool run ...           runs connections in Tera Term (tool/MacroSubcommands.h)
 //   skeldertool check-updates ... compares the installed versions with the latest ones
 //                                 (tool/UpdateCommand.h)
+//   skeldertool check ...         checks the macro a run would execute (tool/MacroSubcommands.h)
+//   skeldertool check-ttl ...     checks macro files (tool/CheckCommands.h)
+//   skeldertool import-hosts ...  adds the hosts of OpenSSH or PuTTY (tool/HostImportCommand.h)
 //   skeldertool --version         prints "skeldertool" and the version
 //
 // Exit status 0 on success, 1 when the table cannot be read or written (the reader's or
@@ -25,6 +28,8 @@
 #include "core/tree/TableWriter.h"
 #include "core/tree/TreeState.h"
 #include "platform/Platform.h"
+#include "tool/CheckCommands.h"
+#include "tool/HostImportCommand.h"
 #include "tool/MacroSubcommands.h"
 #include "tool/StderrDialogs.h"
 #include "tool/TableJson.h"
@@ -49,6 +54,9 @@ int Usage() {
                "                       [--count N] [--delay SECONDS]\n"
                "       skeldertool templates FILE\n"
                "       skeldertool check-updates [--folder DIR]\n"
+               "       skeldertool check TABLE [PATH] [--branch] [--folder DIR]\n"
+               "       skeldertool check-ttl FILE... [--folder DIR]\n"
+               "       skeldertool import-hosts SOURCE TABLE [--folder DIR]\n"
                "       skeldertool --version\n";
   return 2;
 }
@@ -121,5 +129,8 @@ int main(int argc, char** argv) {
   if (command == "run") status = skelder::RunSubcommand(arguments);
   if (command == "templates") status = skelder::TemplatesSubcommand(arguments);
   if (command == "check-updates") return skelder::CheckUpdatesSubcommand(arguments);
+  if (command == "check") return skelder::CheckSubcommand(arguments);
+  if (command == "check-ttl") return skelder::CheckTtlSubcommand(arguments);
+  if (command == "import-hosts") return skelder::ImportHostsSubcommand(arguments);
   return status == 2 ? skelder::Usage() : status;
 }
