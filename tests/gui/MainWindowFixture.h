@@ -95,7 +95,8 @@ class MainWindowFixture : public ::testing::Test {
   }
   // As the user does it: the command once it is available (the refresh may be deferred).
   static void trigger(QAction* action) {
-    QTRY_VERIFY_WITH_TIMEOUT(action->isEnabled(), 2000);
+    for (int i = 0; i < 200 && !action->isEnabled(); ++i) QTest::qWait(10);
+    ASSERT_TRUE(action->isEnabled()) << action->objectName().toStdString();
     action->trigger();
   }
   static std::vector<std::string> ChildNames(const TreeNode* node) {

@@ -131,6 +131,7 @@ void CommandRefresh::Refresh() {
   Set(c.collapseAll, states.collapseAll);
   Set(c.expandAll, states.expandAll);
   Set(c.showPopup, states.showPopup);
+  Set(c.checkMacro, picture.macroPageUsable);
   Set(c.importConnection, true);
   Set(c.print, states.print);
   Set(c.printPreview, states.print);

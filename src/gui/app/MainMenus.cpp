@@ -106,6 +106,7 @@ void MainMenus::buildMenus() {
   actions->addActions({c.runToCursor, c.run, c.runBranchToCursor, c.runBranch, c.runAllSelected});
   actions->addSeparator();
   actions->addAction(c.showPopup);
+  actions->addAction(c.checkMacro);
 
   QMenu* help = bar->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("MnHelpMenu"));

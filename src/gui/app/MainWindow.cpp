@@ -28,6 +28,8 @@
 #include "gui/editor/EditorOptions.h"
 #include "gui/editor/HelpViewer.h"
 #include "gui/editor/HighlighterPage.h"
+#include "gui/editor/MacroCheckMarks.h"
+#include "gui/editor/MacroCheckWindow.h"
 #include "gui/editor/MacroEditor.h"
 #include "gui/editor/MacroFileCommands.h"
 #include "gui/editor/PrintCommands.h"
@@ -183,6 +185,8 @@ void MainWindow::createParts() {
   editCommands_ = new EditCommands({tree_, *document_, *properties_, *schedulePage_, *pendingEdits_,
                                     focusAreas_, *commands_->cut},
                                    this);
+  checkMarks_ = new MacroCheckMarks(*macroEditor_, ttm.keywords(), this);
+  checkWindow_ = new MacroCheckWindow(*checkMarks_, *macroEditor_, this);
   textSearch_ = new TextSearch(*this, *macroEditor_, *statusBar_, *pendingEdits_, context_.dialogs);
 }
 
@@ -428,6 +432,7 @@ void MainWindow::connectCommands() {
     on(action, [this, command = command] { runCommands_->Run(command); });
   connect(c.runAllSelected, &QAction::triggered, runCommands_, &RunCommands::RunAllSelected);
   on(c.showPopup, [this] { ShowPopup(); });
+  connect(c.checkMacro, &QAction::triggered, checkWindow_, &MacroCheckWindow::ShowFindings);
   // Help
   HelpViewer& help = macroEditor_->help();
   c.help->setEnabled(true);

@@ -31,6 +31,8 @@ class HighlighterPage;
 class InsertModeFilter;
 class IntegrationCommands;
 class MacroEditor;
+class MacroCheckMarks;
+class MacroCheckWindow;
 class MacroFileCommands;
 class MacroPage;
 class MainMenus;
@@ -113,6 +115,8 @@ class MainWindow : public QMainWindow {
   IntegrationCommands& integrationCommands() { return *integration_; }
   EditCommands& editCommands() { return *editCommands_; }
   TextSearch& textSearch() { return *textSearch_; }
+  MacroCheckMarks& macroCheck() { return *checkMarks_; }
+  MacroCheckWindow& macroCheckWindow() { return *checkWindow_; }
   QMenu& templateSubmenu();
   UpdateWindow& updateWindow() { return *updateWindow_; }
   PrintCommands& printCommands() { return *printing_; }
@@ -197,6 +201,8 @@ class MainWindow : public QMainWindow {
   IntegrationCommands* integration_ = nullptr;
   EditCommands* editCommands_;
   TextSearch* textSearch_;
+  MacroCheckMarks* checkMarks_;
+  MacroCheckWindow* checkWindow_;
 };
 
 }  // namespace skelder

@@ -87,6 +87,8 @@ Commands::Commands(QObject* o) {
   runBranch = Make(o, "MnRunBranch", "Run branch", QKeySequence("Ctrl+F9"), "Run branch (Ctrl-F9)");
   runAllSelected = Make(o, "MnRunAllSelected", "Run all selected", QKeySequence("F11"));
   showPopup = Make(o, "MnShowPopup", "Show popup");
+  checkMacro = Make(o, "MnCheckMacro", "Check macro", QKeySequence("Ctrl+Shift+F9"),
+                    "Check the macro for mistakes (Ctrl+Shift+F9)");
 
   help = Make(o, "MnHelp", "Skelder Help", QKeySequence("F1"), "Skelder Help");
   macroHelp = Make(o, "MnMacroHelp", "TeraTerm Macro Help", QKeySequence("Shift+F1"),

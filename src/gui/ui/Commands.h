@@ -71,6 +71,7 @@ struct Commands {
   QAction* runBranch;
   QAction* runAllSelected;
   QAction* showPopup;
+  QAction* checkMacro;
   // Help
   QAction* help;
   QAction* macroHelp;
