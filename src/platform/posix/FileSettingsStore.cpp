@@ -177,12 +177,12 @@ void FileSettingsStore::refresh() {
   }
 }
 
+// From the key itself up to the first ancestor that is present, then added top down.
 void FileSettingsStore::addWithParents(KeyMap& keys, const std::string& path) {
-  if (path.empty()) return;
-  const std::string folded = FoldCase(path);
-  if (keys.count(folded)) return;
-  addWithParents(keys, ParentOf(path));
-  keys[folded] = Key{path, {}};
+  std::vector<std::string> missing;
+  for (std::string at = path; !at.empty() && !keys.count(FoldCase(at)); at = ParentOf(at))
+    missing.push_back(at);
+  for (auto it = missing.rbegin(); it != missing.rend(); ++it) keys[FoldCase(*it)] = Key{*it, {}};
 }
 
 bool FileSettingsStore::save() {
