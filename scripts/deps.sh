@@ -17,6 +17,9 @@ packages=(
   librsvg2-bin desktop-file-utils groff-base man-db
   # Printing tests: poppler reads the printouts back; a private cupsd with a cups-pdf queue.
   poppler-utils cups printer-driver-cups-pdf
+  # Fuzzing and the sanitizer builds (scripts/fuzz.sh, scripts/sanitize.sh): clang with
+  # libFuzzer and the sanitizer runtimes.
+  clang-14 libclang-rt-14-dev
   # The Windows build: MinGW-w64 for 32-bit Windows, its tests run under Wine.
   g++-mingw-w64-i686-posix wine wine32:i386
 )

@@ -4,8 +4,9 @@
 
 namespace skelder {
 
-MessageAnswer StderrDialogs::messageBox(MessageKind, MessageButtons buttons,
+MessageAnswer StderrDialogs::messageBox(MessageKind kind, MessageButtons buttons,
                                         const std::string& text) {
+  if (kind == MessageKind::Error) ++errors_;
   // "\r" and "\r\n" are the boxes' line breaks.
   std::string lines;
   for (std::size_t i = 0; i < text.size(); ++i) {

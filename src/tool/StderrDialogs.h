@@ -1,6 +1,7 @@
 #pragma once
 // The dialogs of the command-line tool: every message goes to standard error, every box
-// takes its first button, and no file or input dialog is ever answered.
+// takes its first button, and no file or input dialog is ever answered. The error boxes
+// are counted, so that a command can tell that something failed.
 #include <string>
 
 #include "core/base/UserDialogs.h"
@@ -17,6 +18,10 @@ class StderrDialogs : public UserDialogs {
                                       const std::string&) override {
     return std::nullopt;
   }
+  int errorCount() const { return errors_; }
+
+ private:
+  int errors_ = 0;
 };
 
 }  // namespace skelder

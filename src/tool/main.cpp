@@ -2,6 +2,8 @@
 //
 //   skeldertool dump TABLE        prints the table as JSON, reading it as an import does
 //   skeldertool build JSON TABLE  writes a table from such JSON, as Save does
+//   skeldertool import TABLE FILE...  imports tables and .BRF files into TABLE
+//                                 (tool/ImportCommand.h)
 //   skeldertool macro ...         prints or exports the macro a run would execute
 //   skeldertool run ...           runs connections in Tera Term (tool/MacroSubcommands.h)
 //   skeldertool check-updates ... compares the installed versions with the latest ones
@@ -30,6 +32,7 @@
 #include "platform/Platform.h"
 #include "tool/CheckCommands.h"
 #include "tool/HostImportCommand.h"
+#include "tool/ImportCommand.h"
 #include "tool/MacroSubcommands.h"
 #include "tool/StderrDialogs.h"
 #include "tool/TableJson.h"
@@ -48,6 +51,7 @@ constexpr bool kCodePageBytes = false;
 int Usage() {
   std::cerr << "usage: skeldertool dump TABLE\n"
                "       skeldertool build JSON TABLE\n"
+               "       skeldertool import TABLE FILE... [--folder DIR]\n"
                "       skeldertool macro TABLE PATH [--branch] [--to-line N] [--export FILE]\n"
                "                         [--var N=VALUE]... [--folder DIR]\n"
                "       skeldertool run TABLE PATH... [--branch] [--var N=VALUE]... [--folder DIR]\n"
@@ -126,6 +130,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + std::min(argc, 2), argv + argc);
   int status = 2;
   if (command == "macro") status = skelder::MacroSubcommand(arguments);
+  if (command == "import") status = skelder::ImportSubcommand(arguments);
   if (command == "run") status = skelder::RunSubcommand(arguments);
   if (command == "templates") status = skelder::TemplatesSubcommand(arguments);
   if (command == "check-updates") return skelder::CheckUpdatesSubcommand(arguments);

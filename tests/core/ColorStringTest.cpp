@@ -81,6 +81,27 @@ TEST(ColorStringTest, FallsBackToSchemaZero) {
   EXPECT_EQ(NodeColorString(&node, noUrl), "stored");
 }
 
+TEST(ColorStringTest, TwentyThreeSeparatorsWithoutTwentyFourNumbersGiveSchemaZero) {
+  testing::TempFolder folder;
+  const std::string path = folder.file("teraterm.ini");
+  const std::string zeros = "0,0,0,0,0,0";
+  const struct {
+    std::string vt, bold, blink, url, expected;
+  } cases[] = {
+      {",,,,,,,,,,,,,,,,,,,,", "", "", "", BuiltInColorString(0)},
+      {"a,b,c,d,e,f", zeros, zeros, zeros, BuiltInColorString(0)},
+      {"1,2,3,4,5, 6", zeros, zeros, zeros, BuiltInColorString(0)},
+      {"1,2,3,4,5,6", zeros, zeros, "0,0,0,0,0,", BuiltInColorString(0)},
+      {"1,2,3,4,5,6", zeros, zeros, zeros, "1:2:3:4:5:6:0:0:0:0:0:0:0:0:0:0:0:0:0:0:0:0:0:0"},
+  };
+  for (const auto& c : cases) {
+    testing::WriteFileBytes(path, "[Tera Term]\r\nVTColor=" + c.vt + "\r\nVTBoldColor=" + c.bold +
+                                      "\r\nVTBlinkColor=" + c.blink + "\r\nURLColor=" + c.url +
+                                      "\r\n");
+    EXPECT_EQ(TeraTermIniColors(path), c.expected) << c.vt;
+  }
+}
+
 TEST(ColorStringTest, TheSchemaListEndsWithTheSettingsFileEntry) {
   EXPECT_EQ(SchemaNames(),
             (std::vector<std::string>{

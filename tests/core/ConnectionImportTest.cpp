@@ -103,6 +103,30 @@ TEST_F(ConnectionImportTest, AnEmptyOrMissingBrfImportsNothing) {
             std::vector<RecordedBox>{ErrorBox("File '" + folder.file("gone.BRF") + "' not found")});
 }
 
+TEST_F(ConnectionImportTest, AHugeRowCountReadsOnlyTheRowsTheFileHolds) {
+  WriteFileBytes(folder.file("huge.BRF"), "[BRF]\r\nRowCount=2147483647\r\n");
+  EXPECT_EQ(import(folder.file("huge.BRF")), 0);
+  EXPECT_EQ(tree.nodeCount(), 1);
+
+  WriteFileBytes(folder.file("sparse.BRF"),
+                 "[BRF]\r\nRowCount=2147483647\r\n"
+                 "C1_R2147483647=Last\r\nc1_r3=Third\r\nC8_R3=2\r\nC1_R1=First\r\n"
+                 "C1_R05=NoRow\r\nC1_R2147483648=Beyond\r\nC1_R=None\r\nC1_R7x=None\r\n"
+                 "C2_R9=NoName\r\n");
+  EXPECT_EQ(import(folder.file("sparse.BRF")), 0);
+  EXPECT_EQ(Shape(tree), "*(First(Third),Last)");
+  EXPECT_EQ(Find(tree, "Last")->data.Level, 2147483647);
+  EXPECT_TRUE(dialogs.boxes().empty());
+
+  // A row count below the rows present cuts them off; a negative one reads none.
+  ResetTree(tree);
+  WriteFileBytes(folder.file("cut.BRF"), "[BRF]\r\nRowCount=1\r\nC1_R1=A\r\nC1_R2=B\r\n");
+  EXPECT_EQ(import(folder.file("cut.BRF")), 0);
+  WriteFileBytes(folder.file("negative.BRF"), "[BRF]\r\nRowCount=-1\r\nC1_R1=C\r\n");
+  EXPECT_EQ(import(folder.file("negative.BRF")), 0);
+  EXPECT_EQ(Shape(tree), "*(A)");
+}
+
 TEST_F(ConnectionImportTest, ExportWidensTheSelectionToTheRootAfterOneWarning) {
   BuildTree(tree, "One(Two(Three)),Other");
   tree.clearSelection();

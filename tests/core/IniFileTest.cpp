@@ -72,6 +72,10 @@ TEST(IniFileTest, ReadsValuesAsTheProfileFunctionsReturnThem) {
   for (const auto& [key, value] : cases)
     EXPECT_EQ(ini.readString("SEC", key, "(default)"), value) << key;
   EXPECT_EQ(ini.readString("sec", "long"), longValue.substr(0, 2047));
+  EXPECT_EQ(ini.keyNames("sec"),
+            (std::vector<std::string>{"blanks", "double", "single", "mixed", "empty", "lone",
+                                      "inner", "twice", "long"}));
+  EXPECT_TRUE(ini.keyNames("none").empty());
 }
 
 TEST(IniFileTest, ReadsDecimalAndHexadecimalIntegers) {

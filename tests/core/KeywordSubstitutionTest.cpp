@@ -96,6 +96,21 @@ TEST_F(KeywordSubstitutionTest, LoggingAppendsTheLogLineToWholeMacroRuns) {
   EXPECT_EQ(substitute("a\r\n$LOGIT$"), "a\r\n");
 }
 
+TEST_F(KeywordSubstitutionTest, EveryLogitLineGoesAndTheOthersKeepTheirOrder) {
+  // Every third line a "$LOGIT$" line; the others ask for $[1], from the last line up.
+  std::string macro;
+  for (int i = 0; i < 1000; ++i)
+    macro += (i % 3 ? "line " : "$LOGIT$ ") + std::to_string(i) + " $[1]\r\n";
+  std::string expected;
+  int answer = 0;
+  for (int i = 999; i >= 0; --i)
+    if (i % 3)
+      expected.insert(0, "line " + std::to_string(i) + " <" + std::to_string(++answer) + ">\r\n");
+  EXPECT_EQ(substitute(macro),
+            expected + "logopen '/tt/Logs/Main_Site_Web%461_20260102030405.log' 0 0\r\n");
+  EXPECT_EQ(asked.size(), 666u);
+}
+
 TEST_F(KeywordSubstitutionTest, VariablesAreAskedFromTheLowestLineUp) {
   EXPECT_EQ(substitute("a $[2] $[1] $[2]\r\nb $[1]\r\nc $[8]"),
             "a <4> <3> $[2]\r\nb <2>\r\nc <1>\r\n");

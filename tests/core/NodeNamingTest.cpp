@@ -77,6 +77,28 @@ TEST(UniqueCopyName, NamesWithLineFeedsFollowTheJoinedListRule) {
   EXPECT_EQ(UniqueCopyName(tree.computerNode()->child(0)), "Copy of A");
 }
 
+TEST(UniqueCopyName, LineFeedsMatchAcrossNamesAndAcrossTheGapTheNodeLeaves) {
+  struct Case {
+    std::vector<std::string> siblings;
+    std::size_t node;
+    const char* expected;
+  } cases[] = {
+      {{"p\nx", "x\ny", "y\nq"}, 1, "Copy of x\ny"},  // its neighbours meet around it
+      {{"x\ny", "p\nx", "y\nq"}, 0, "Copy of x\ny"},  // across two other names
+      {{"x\ny", "x", "z"}, 0, "x\ny"},
+      {{"x\ny", "Copy of x\ny\nz", "x\ny"}, 0, "Copy (2) of x\ny"},
+      {{"a", "\n"}, 0, "a"},
+      {{"", "\n", "b"}, 0, "Copy of "},
+  };
+  for (const auto& c : cases) {
+    ConnectionTree tree;
+    ResetTree(tree);
+    for (const auto& name : c.siblings) tree.appendChild(tree.computerNode(), Named(name));
+    EXPECT_EQ(UniqueCopyName(tree.computerNode()->child(static_cast<int>(c.node))), c.expected)
+        << c.siblings[c.node];
+  }
+}
+
 TEST(MakeChildNamesUnique, LaterSiblingsGetTheCopyNamesAtEveryLevel) {
   ConnectionTree tree;
   BuildTree(tree, "Web(A,A,A),Web(B),Mail");
@@ -157,6 +179,38 @@ TEST(MakeChildNamesUnique, AgreesWithTheJoinedListRuleOnRandomTrees) {
         reference.appendChild(b, Named(childName));
       }
     }
+    const int expected = ReferenceMakeUnique(reference.computerNode());
+    EXPECT_EQ(MakeChildNamesUnique(fast, fast.computerNode()), expected) << round;
+    EXPECT_EQ(Shape(fast), Shape(reference)) << round;
+  }
+}
+
+TEST(MakeChildNamesUnique, AgreesWithTheJoinedListRuleWhenNamesHoldLineFeeds) {
+  const std::vector<std::string> pool = {
+      "a",       "b",   "a\nb", "b\na", "\n", "", "Copy of a", "Copy of a\nb", "Copy (2) of a\nb",
+      "a\nb\na", "b\n", "\na"};
+  unsigned seed = 4242;
+  auto next = [&seed](unsigned bound) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 16) % bound;
+  };
+  for (int round = 0; round < 2000; ++round) {
+    ConnectionTree fast, reference;
+    ResetTree(fast);
+    ResetTree(reference);
+    const unsigned count = 1 + next(12);
+    for (unsigned i = 0; i < count; ++i) {
+      const std::string name = pool[next(static_cast<unsigned>(pool.size()))];
+      TreeNode* a = fast.appendChild(fast.computerNode(), Named(name));
+      TreeNode* b = reference.appendChild(reference.computerNode(), Named(name));
+      for (unsigned child = next(4); child > 0 && next(2) == 0; --child) {
+        const std::string childName = pool[next(static_cast<unsigned>(pool.size()))];
+        fast.appendChild(a, Named(childName));
+        reference.appendChild(b, Named(childName));
+      }
+    }
+    for (TreeNode* node = fast.computerNode()->firstChild(); node; node = node->nextSibling())
+      ASSERT_EQ(UniqueCopyName(node), ReferenceCopyName(node)) << round;
     const int expected = ReferenceMakeUnique(reference.computerNode());
     EXPECT_EQ(MakeChildNamesUnique(fast, fast.computerNode()), expected) << round;
     EXPECT_EQ(Shape(fast), Shape(reference)) << round;

@@ -24,12 +24,26 @@ TEST(ValidateScheduleField, CorrectsEntriesAndCountsEachOnce) {
       {ScheduleField::DayOfMonth, "", "31", 1},
       {ScheduleField::DayOfWeek, "1,2,3,4,5", "1,2,3,4,5", 0},
       {ScheduleField::Hour, "8,8,8", "8", 2},
+      {ScheduleField::Minute, "59,59", "59", 1},  // a second verification of 70,80
+      {ScheduleField::Minute, "80,59,x,-1,0,59", "0,0,59,59,59", 4},
   };
   for (const auto& c : cases) {
     int corrections = 0;
     EXPECT_EQ(ValidateScheduleField(c.text, c.field, corrections), c.result) << c.text;
     EXPECT_EQ(corrections, c.corrections) << c.text;
   }
+}
+
+TEST(ValidateScheduleField, ALongListIsSortedAndThinnedOnce) {
+  // Every minute ten times, from the last down, and two beyond the range.
+  std::string text = "99,61";
+  for (int round = 0; round < 10; ++round)
+    for (int minute = 59; minute >= 0; --minute) text += "," + std::to_string(minute);
+  std::string expected;
+  for (int minute = 0; minute < 60; ++minute) expected += std::to_string(minute) + ",";
+  int corrections = 0;
+  EXPECT_EQ(ValidateScheduleField(text, ScheduleField::Minute, corrections), expected + "59,59");
+  EXPECT_EQ(corrections, 9 * 60 + 2);
 }
 
 TEST(ValidateScheduleField, TheMessageNamesTheCount) {

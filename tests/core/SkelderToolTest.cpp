@@ -155,6 +155,85 @@ TEST_F(SkelderToolTest, BuildRefusesWhatItCannotWrite) {
   EXPECT_EQ(run("").status, 2);
 }
 
+TEST_F(SkelderToolTest, ImportMergesTablesAndBrfFilesAsTheWindowDoes) {
+  const std::string table = file("merged.SKD", Table(Levels({{1, "Web"}, {2, "A"}, {1, "Mail"}})));
+  const std::string other = file("other.skd", Table(Levels({{1, "Web"}, {2, "B"}, {1, "Files"}})));
+  const std::string brf = file("old.BRF",
+                               "[BRF]\r\nRowCount=2\r\nC1_R1=Mail\r\nC2_R1=\r\n"
+                               "C1_R2=Fresh\r\nC2_R2=\r\nC8_R2=1\r\n");
+  testing::WriteFileBytes(folder.file("teraterm.ini"),
+                          "[Tera Term]\r\nVTColor=1,2,3,4,5,6\r\nVTBoldColor=0,0,0,0,0,0\r\n"
+                          "VTBlinkColor=0,0,0,0,0,0\r\nURLColor=0,0,0,0,0,0\r\n");
+  const ToolRun merge =
+      run("import " + table + " " + other + " " + brf + " --folder '" + folder.path() + "'");
+  EXPECT_EQ(merge.status, 0) << merge.err;
+  EXPECT_EQ(merge.err,
+            "1 imported item was renamed to avoid duplicate names among siblings.\n"
+            "1 imported item was renamed to avoid duplicate names among siblings.\n");
+  const json nodes = json::parse(run("dump " + table).out)["nodes"];
+  std::vector<std::string> names;
+  for (const json& node : nodes) names.push_back(node["name"]);
+  EXPECT_EQ(names, (std::vector<std::string>{"Web", "Mail", "Copy of Web", "Files", "Copy of Mail",
+                                             "Fresh"}));
+  EXPECT_EQ(nodes[2]["children"][0]["name"], "B");
+  EXPECT_EQ(nodes[5]["colors"], "1:2:3:4:5:6:0:0:0:0:0:0:0:0:0:0:0:0:0:0:0:0:0:0");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                          std::filesystem::directory_iterator()),
+            4);  // no temporary file, no backup
+
+  // A missing table starts empty and is created.
+  const ToolRun created = run("import '" + folder.file("new.SKD") + "' " + other);
+  EXPECT_EQ(created.status, 0) << created.err;
+  EXPECT_EQ(created.err, "");
+  EXPECT_EQ(testing::ReadFileBytes(folder.file("new.SKD")),
+            testing::ReadFileBytes(folder.file("other.skd")));
+}
+
+TEST_F(SkelderToolTest, ImportLeavesTheTableAsItWasWhenAFileCannotBeRead) {
+  const std::string bytes = Table(Levels({{1, "Web"}}));
+  const std::string table = file("t.SKD", bytes);
+  const std::string good = Table(Levels({{1, "a"}, {2, "b"}}));
+  const std::pair<std::string, std::string> cases[] = {
+      {file("notes.txt", "x"), "Cannot import the file. Unsupported file format.\n"},
+      {"'" + folder.file("gone.BRF") + "'", "File '" + folder.file("gone.BRF") + "' not found\n"},
+      {file("cut.SKD", good.substr(0, good.size() - 3)), kInconsistent},
+      {file("bad.SKD", "SKD"), "The file bad.SKD has invalid format.\n"},
+  };
+  for (const auto& [argument, message] : cases) {
+    const ToolRun merge = run("import " + table + " " + file("fine.SKD", good) + " " + argument);
+    EXPECT_EQ(merge.status, 1) << argument;
+    EXPECT_EQ(merge.err, message);
+    EXPECT_EQ(testing::ReadFileBytes(folder.file("t.SKD")), bytes);
+  }
+  const ToolRun unreadable = run("import " + file("broken.SKD", "SKD21\x05") + " " + table);
+  EXPECT_EQ(unreadable.status, 1);
+  EXPECT_EQ(unreadable.err, kInconsistent);
+  EXPECT_EQ(testing::ReadFileBytes(folder.file("broken.SKD")), "SKD21\x05");
+  EXPECT_EQ(run("import " + table).status, 2);
+  EXPECT_EQ(run("import " + table + " --folder").status, 2);
+}
+
+TEST_F(SkelderToolTest, DeepTablesAreBuiltDumpedAndImported) {
+  constexpr int kDepth = 100000;
+  std::string description = "{\"nodes\": ";
+  for (int i = 0; i < kDepth; ++i) description += "[{\"name\": \"n\", \"children\": ";
+  description += "[]";
+  for (int i = 0; i < kDepth; ++i) description += "}]";
+  description += "}";
+  const std::string table = folder.file("deep.SKD");
+  ASSERT_EQ(run("build " + file("deep.json", description) + " '" + table + "'").status, 0);
+  const ToolRun dump = run("dump '" + table + "'");
+  ASSERT_EQ(dump.status, 0) << dump.err;
+  const json parsed = json::parse(dump.out);
+  const json* node = &parsed["nodes"];
+  int depth = 0;
+  for (; !node->empty(); node = &(*node)[0]["children"]) ++depth;
+  EXPECT_EQ(depth, kDepth);
+  const ToolRun merge = run("import '" + table + "' '" + table + "'");
+  EXPECT_EQ(merge.status, 0) << merge.err;
+  EXPECT_EQ(merge.err, "1 imported item was renamed to avoid duplicate names among siblings.\n");
+}
+
 TEST_F(SkelderToolTest, TemplatesPrintTheMenuOfATemplateFile) {
   const std::string example =
       "[MACRO_TEMPLATE Telnet]\r\n"

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
+#include <signal.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 #include <csignal>
 #include <filesystem>
+#include <random>
 
 #include "TableBytes.h"
 #include "TreeShape.h"
@@ -383,6 +387,45 @@ TEST_F(TableFileTest, ReplacingKeepsTheFilesPermissionsAndLinks) {
   EXPECT_TRUE(std::filesystem::is_symlink(link));
   EXPECT_EQ(bytesOf(path), Table(Levels({{1, "A"}})));
   EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0640));
+}
+
+// A process saving a large table, killed at random moments, leaves the old table or the
+// new one, never a mix; the next save leaves no temporary file beside it.
+TEST_F(TableFileTest, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewTable) {
+  for (int i = 0; i < 5000; ++i) {  // about 1.7 MB
+    rVTNodeData data;
+    data.Name = "Connection " + std::to_string(i);
+    data.Macro = std::string(300, 'm');
+    tree.appendChild(tree.computerNode(), data);
+  }
+  std::string oldBytes, newBytes;
+  ASSERT_TRUE(EncodeTable(tree, true, oldBytes));
+  tree.computerNode()->firstChild()->data.Name = "Renamed";
+  ASSERT_TRUE(EncodeTable(tree, true, newBytes));
+  const std::string path = file("large.SKD", oldBytes);
+  const unsigned seed = std::random_device{}();
+  std::mt19937 random(seed);
+  for (int round = 0; round < 20; ++round) {
+    SCOPED_TRACE("seed " + std::to_string(seed) + ", round " + std::to_string(round));
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      for (int i = 0;; ++i) {
+        tree.computerNode()->firstChild()->data.Name = i % 2 ? "Renamed" : "Connection 0";
+        if (!write(path)) _exit(1);
+      }
+    }
+    usleep(std::uniform_int_distribution<useconds_t>(1000, 200000)(random));
+    kill(child, SIGKILL);
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    const std::string bytes = bytesOf(path);
+    ASSERT_TRUE(bytes == oldBytes || bytes == newBytes) << bytes.size();
+  }
+  ASSERT_TRUE(write(path));
+  EXPECT_EQ(folderContent(), std::vector<std::string>{"large.SKD"});
+  EXPECT_EQ(bytesOf(path), newBytes);
 }
 
 #endif

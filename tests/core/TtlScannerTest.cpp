@@ -124,6 +124,22 @@ TEST_F(TtlScannerTest, ClassifyTakesTheRestOfTheLine) {
   for (const auto& c : cases) EXPECT_EQ(scanner.Classify(c.rest), c.kind) << c.rest;
 }
 
+TEST_F(TtlScannerTest, WordsOfALongLineWithoutBlanksAreLookedUpAsFarAsTheLongestKeyword) {
+  std::string line;
+  for (int i = 0; i < 100000; ++i) line += "a,";
+  line += "beep";
+  scanner.StartLine(line);
+  for (int i = 0; i < 200000; ++i, scanner.Next())
+    ASSERT_EQ(scanner.Kind(), TokenKind::Other) << i;  // "a,a,...": longer than any keyword
+  EXPECT_EQ(scanner.TokenText(), "beep");
+  EXPECT_EQ(scanner.Kind(), TokenKind::Command);  // last on its line
+  EXPECT_EQ(keywords.longestName(), 13u);         // "[SKDKEYWORDS]", a header stays a name
+  EXPECT_EQ(scanner.Classify("$pager$"), TokenKind::SkelderKeyword);
+  EXPECT_EQ(scanner.Classify("$pager$x"), TokenKind::Other);
+  EXPECT_EQ(scanner.Classify("sendln" + std::string(100000, '.')), TokenKind::Other);
+  EXPECT_EQ(scanner.Classify("sendln " + std::string(100000, '.')), TokenKind::Command);
+}
+
 TEST_F(TtlScannerTest, WordCharactersAreTheLanguagesOwn) {
   std::string word, start;
   for (int c = 1; c < 256; ++c) {

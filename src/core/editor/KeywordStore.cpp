@@ -1,5 +1,7 @@
 #include "core/editor/KeywordStore.h"
 
+#include <algorithm>
+
 #include "core/text/DecimalNumber.h"
 #include "core/text/FileBytes.h"
 #include "core/text/Texts.h"
@@ -20,6 +22,7 @@ void KeywordStore::Clear() {
   for (Range& range : ranges_) range = Range{};
   firstIndex_.clear();
   skelderKeywords_.clear();
+  longestName_ = 0;
 }
 
 bool KeywordStore::LoadKeywords(const std::string& path) {
@@ -78,6 +81,7 @@ bool KeywordStore::Load(const std::string& text) {
     }
     numbers_[i] = number;
     firstIndex_.emplace(name, i);
+    longestName_ = std::max(longestName_, name.size());
   }
   const Range& skelder = ranges_[Index(KeywordSection::SkelderKeywords)];
   for (int i = skelder.first; i <= skelder.last; ++i) skelderKeywords_.insert(names_[i]);

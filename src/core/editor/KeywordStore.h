@@ -30,6 +30,9 @@ class KeywordStore {
   // The number of the first entry named exactly `word`, in any place; 0 when none.
   int HelpNumber(const std::string& word) const;
 
+  // The length of the longest name: a longer word is no keyword.
+  std::size_t longestName() const { return longestName_; }
+
   // The entries in file order: names (lower-cased where written with "=") and numbers.
   const std::vector<std::string>& names() const { return names_; }
   const std::vector<int>& numbers() const { return numbers_; }
@@ -49,6 +52,7 @@ class KeywordStore {
   Range ranges_[4];
   std::unordered_map<std::string, int> firstIndex_;
   std::unordered_set<std::string> skelderKeywords_;
+  std::size_t longestName_ = 0;
 };
 
 }  // namespace skelder

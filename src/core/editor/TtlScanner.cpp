@@ -25,9 +25,9 @@ size_t TrimmedEnd(const std::string& text) {
 
 }  // namespace
 
-void TtlScanner::StartLine(const std::string& line) {
+void TtlScanner::StartLine(const std::string& line, std::size_t from) {
   line_ = line;
-  position_ = 0;
+  position_ = std::min(from, line_.size());
   trimmedEnd_ = TrimmedEnd(line_);
   Next();
 }
@@ -117,11 +117,16 @@ TokenKind TtlScanner::Classify(const std::string& rest) const {
 }
 
 // The word is looked up with what follows it up to the next space (or the end of the
-// trimmed line): "sendln 'x'" finds "sendln", "beep;note" finds nothing.
+// trimmed line): "sendln 'x'" finds "sendln", "beep;note" finds nothing. A text longer
+// than the longest keyword finds nothing either, so the search for the space stops
+// there: a long line without blanks costs no more per word than a short one.
 TokenKind TtlScanner::classify(const std::string& line, size_t begin, size_t end) const {
-  const size_t space = line.find(' ', begin);
-  if (space < end) end = space;
-  std::string word = line.substr(begin, end - begin);
+  const size_t longest = keywords_.longestName();
+  const size_t limit = std::min(end, begin + longest + 1);
+  size_t stop = begin;
+  while (stop < limit && line[stop] != ' ') ++stop;
+  if (stop - begin > longest) return TokenKind::Other;
+  std::string word = line.substr(begin, stop - begin);
   for (char& ch : word)
     if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
   const auto section = keywords_.SectionOf(word);

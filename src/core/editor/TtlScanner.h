@@ -37,7 +37,10 @@ class TtlScanner {
   void setLeadByte(std::function<bool(unsigned char)> leadByte) { leadByte_ = std::move(leadByte); }
 
   // Takes a copy of the line and scans its first token.
-  void StartLine(const std::string& line);
+  void StartLine(const std::string& line) { StartLine(line, 0); }
+  // The same, with the first token at `from`, which must be where a token of the whole
+  // line's scan starts; token starts stay counted from the line's beginning.
+  void StartLine(const std::string& line, std::size_t from);
   void Next();
   bool AtEndOfLine() const { return kind_ == TokenKind::EndOfLine; }
   std::string TokenText() const { return line_.substr(start_, position_ - start_); }
@@ -51,6 +54,10 @@ class TtlScanner {
 
   // The kind of the word that begins `rest`, the line from the word's first character on.
   TokenKind Classify(const std::string& rest) const;
+
+  // How far back from a changed byte the tokens of a line may depend on it: a word's
+  // kind is decided by the bytes up to the longest keyword's length after its start.
+  std::size_t Reach() const { return keywords_.longestName() + 2; }
 
  private:
   void scanString(char quote);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "core/properties/ColorSet.h"
 #include "core/text/IniFile.h"
 #include "core/tree/TreeNode.h"
 
@@ -48,7 +49,10 @@ std::string TeraTermIniColors(const std::string& teraTermIniPath) {
                        ini.readString("Tera Term", "URLColor");
   const auto replaced = std::count(colors.begin(), colors.end(), ',');
   std::replace(colors.begin(), colors.end(), ',', ':');
-  if (replaced != 23) return DefaultColorString();
+  // Exactly 23 separators are not enough: every field must be a number too, or the
+  // result would be no colour string at all.
+  ColorSet parsed;
+  if (replaced != 23 || !ParseColorString(colors, parsed)) return DefaultColorString();
   return colors;
 }
 

@@ -1,6 +1,6 @@
 #include "core/properties/ScheduleFields.h"
 
-#include <utility>
+#include <algorithm>
 #include <vector>
 
 #include "core/properties/NodeProperties.h"
@@ -46,16 +46,14 @@ std::string ValidateScheduleField(const std::string& text, ScheduleField field, 
     }
     entries.push_back(value);
   }
-  // A stable exchange sort, repeated until no pair is out of order.
-  for (bool swapped = true; swapped;) {
-    swapped = false;
-    for (size_t i = 0; i + 1 < entries.size(); ++i)
-      if (entries[i] > entries[i + 1]) {
-        std::swap(entries[i], entries[i + 1]);
-        swapped = true;
-      }
-  }
+  // Ascending; equal numbers are indistinguishable, so any sort gives what the stable
+  // exchange sort of the rule gives.
+  std::sort(entries.begin(), entries.end());
+  // From the last entry to the first: out-of-range entries are moved to the range's end
+  // (and kept, even when that repeats one); an entry inside the range that equals the
+  // one before it goes. The entry before is always looked at as it was sorted.
   const FieldRange range = RangeOf(field);
+  std::vector<bool> kept(entries.size(), true);
   for (size_t i = entries.size(); i-- > 0;) {
     int& entry = entries[i];
     if (entry < range.minimum) {
@@ -65,12 +63,13 @@ std::string ValidateScheduleField(const std::string& text, ScheduleField field, 
       if (entry != kNotANumber) ++corrections;  // already counted as no number
       entry = range.maximum;
     } else if (i > 0 && entries[i - 1] == entry) {
-      entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(i));
+      kept[i] = false;
       ++corrections;
     }
   }
   std::string result;
-  for (size_t i = 0; i < entries.size(); ++i) result += (i ? "," : "") + std::to_string(entries[i]);
+  for (size_t i = 0; i < entries.size(); ++i)
+    if (kept[i]) result += (result.empty() ? "" : ",") + std::to_string(entries[i]);
   return result;
 }
 

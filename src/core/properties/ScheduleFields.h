@@ -15,8 +15,10 @@ struct FieldRange {
 FieldRange RangeOf(ScheduleField field);
 
 // The corrected text of a field: "*" when it holds a star anywhere; otherwise its
-// comma-separated entries sorted, moved into the range and without repeats. Each
-// corrected entry (not a number, out of range, repeated) is added to corrections.
+// comma-separated entries sorted and moved into the range, a value inside the range
+// kept once. Entries moved to an end of the range are not merged: "70,80" gives "59,59"
+// (correcting that again gives "59"). Each corrected entry (not a number, out of range,
+// repeated) is added to corrections.
 std::string ValidateScheduleField(const std::string& text, ScheduleField field, int& corrections);
 
 // The message of "Verify values" for the number of corrections.

@@ -1,6 +1,7 @@
 #include "core/run/BatchNodes.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace skelder {
 
@@ -18,18 +19,22 @@ const TreeNode* BatchNodes::takeNext() {
   return node;
 }
 
+// The rows' subtrees leave the list in one pass, without recursion.
 void BatchNodes::nodesAboutToBeRemoved(const TreeNode* parent, int first, int last) {
-  for (int row = first; row <= last; ++row)
-    forget(parent ? parent->child(row) : tree_.topLevel(row));
+  if (pending_.empty()) return;
+  std::unordered_set<const TreeNode*> removed;
+  for (int row = first; row <= last; ++row) {
+    const TreeNode* top = parent ? parent->child(row) : tree_.topLevel(row);
+    if (!top) continue;
+    const TreeNode* end = tree_.afterSubtree(top);
+    for (const TreeNode* node = top; node && node != end; node = tree_.next(node))
+      removed.insert(node);
+  }
+  pending_.erase(std::remove_if(pending_.begin(), pending_.end(),
+                                [&](const TreeNode* node) { return removed.count(node) != 0; }),
+                 pending_.end());
 }
 
 void BatchNodes::aboutToBeCleared() { pending_.clear(); }
-
-// The node and its subtree.
-void BatchNodes::forget(const TreeNode* node) {
-  if (!node) return;
-  pending_.erase(std::remove(pending_.begin(), pending_.end(), node), pending_.end());
-  for (int row = 0; row < node->childCount(); ++row) forget(node->child(row));
-}
 
 }  // namespace skelder

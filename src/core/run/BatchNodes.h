@@ -24,8 +24,6 @@ class BatchNodes : public TreeObserver {
   void aboutToBeCleared() override;
 
  private:
-  void forget(const TreeNode* node);
-
   ConnectionTree& tree_;
   std::deque<const TreeNode*> pending_;
 };

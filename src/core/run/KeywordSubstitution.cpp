@@ -103,10 +103,17 @@ void SubstituteKeywords(MacroLineList& lines, const SubstitutionRun& run,
   LineSubstitution substitution(run, values, clock, askVariable);
   bool logRequested = false;
   std::vector<std::string>& list = lines.lines();
-  for (std::size_t i = list.size(); i-- > 0;) {
-    if (!substitution.apply(list[i], logRequested))
-      list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
-  }
+  // The removed lines are marked first and dropped in one pass at the end, so that many
+  // "$LOGIT$" lines cost no more than the others.
+  std::vector<bool> kept(list.size());
+  for (std::size_t i = list.size(); i-- > 0;) kept[i] = substitution.apply(list[i], logRequested);
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < list.size(); ++i)
+    if (kept[i]) {
+      if (count != i) list[count] = std::move(list[i]);
+      ++count;
+    }
+  list.resize(count);
   if (run.wholeMacro && (run.logSession || logRequested))
     list.push_back(
         LogLine(run.branchName, values.logsFolder, TimeStamp(clock.now()), run.exportToFile));

@@ -130,6 +130,21 @@ bool IniFile::hasKey(const std::string& section, const std::string& key) const {
   return findKey(section, key) != nullptr;
 }
 
+std::vector<std::string> IniFile::keyNames(const std::string& section) const {
+  std::vector<std::string> names;
+  const auto s = sections_.find(Fold(Trimmed(section)));
+  if (s == sections_.end()) return names;
+  std::vector<std::size_t> lines;
+  lines.reserve(s->second.keys.size());
+  for (const auto& [folded, line] : s->second.keys) lines.push_back(line);
+  std::sort(lines.begin(), lines.end());
+  for (const std::size_t index : lines) {
+    const Line& line = lines_[index];
+    names.push_back(bytes_.substr(line.keyBegin, line.keyEnd - line.keyBegin));
+  }
+  return names;
+}
+
 std::string IniFile::readString(const std::string& section, const std::string& key,
                                 const std::string& defaultValue) const {
   const Line* line = findKey(section, key);

@@ -36,6 +36,9 @@ class IniFile {
 
   bool hasSection(const std::string& section) const;
   bool hasKey(const std::string& section, const std::string& key) const;
+  // The section's key names as written, in file order, a repeated name once (as first
+  // written); empty for a missing section.
+  std::vector<std::string> keyNames(const std::string& section) const;
   std::string readString(const std::string& section, const std::string& key,
                          const std::string& defaultValue = {}) const;
   std::int32_t readInteger(const std::string& section, const std::string& key,

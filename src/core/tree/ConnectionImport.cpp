@@ -1,7 +1,9 @@
 #include "core/tree/ConnectionImport.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <vector>
 
 #include "core/base/ProgramFolder.h"
 #include "core/base/UserDialogs.h"
@@ -38,6 +40,26 @@ std::string UpperExtension(const std::string& path) {
   return extension;
 }
 
+// The rows from 1 to rows that have a "C1_R" + i key, in ascending order: a row without
+// one has no name and is skipped anyway, so only the rows the file holds are read,
+// however large its "RowCount".
+std::vector<std::int32_t> NamedRows(const IniFile& file, std::int32_t rows) {
+  std::vector<std::int32_t> named;
+  for (const std::string& key : file.keyNames("BRF")) {
+    if (key.size() < 5 || (key[0] != 'C' && key[0] != 'c') || key[1] != '1' || key[2] != '_' ||
+        (key[3] != 'R' && key[3] != 'r') || key[4] == '0')
+      continue;
+    std::int64_t row = 0;
+    std::size_t at = 4;
+    while (at < key.size() && key[at] >= '0' && key[at] <= '9' && row <= rows)
+      row = row * 10 + (key[at++] - '0');
+    if (at == key.size() && row >= 1 && row <= rows)
+      named.push_back(static_cast<std::int32_t>(row));
+  }
+  std::sort(named.begin(), named.end());
+  return named;
+}
+
 }  // namespace
 
 bool ImportBrf(TableFileContext& context, const std::string& path, const Clock& clock,
@@ -57,7 +79,7 @@ bool ImportBrf(TableFileContext& context, const std::string& path, const Clock& 
   {
     TreeUpdateBatch batch(tree);
     LevelLoader levels(tree);
-    for (std::int32_t i = 1; i <= rows; ++i) {
+    for (const std::int32_t i : NamedRows(file, rows)) {
       const std::string row = std::to_string(i);
       auto cell = [&](int column, const std::string& fallback) {
         return file.readString("BRF", "C" + std::to_string(column) + "_R" + row, fallback);

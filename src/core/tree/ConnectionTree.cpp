@@ -253,12 +253,27 @@ std::vector<TreeNode*> ConnectionTree::topmostInPreorder(
   std::unordered_set<const TreeNode*> listed;
   for (TreeNode* node : nodes)
     if (node && node != computer_ && !node->isRoot_) listed.insert(node);
+  // Whether a node or one of its ancestors is listed, remembered for every node passed
+  // on the way up, so that the walks stay linear in the tree whatever its depth.
+  std::unordered_map<const TreeNode*, bool> covered;
+  std::vector<const TreeNode*> path;
   std::vector<TreeNode*> result;
   for (const TreeNode* node : listed) {
-    bool covered = false;
-    for (const TreeNode* up = node->parent(); up && !covered; up = up->parent())
-      covered = listed.count(up) != 0;
-    if (!covered) result.push_back(const_cast<TreeNode*>(node));
+    bool inside = false;
+    path.clear();
+    for (const TreeNode* up = node->parent(); up; up = up->parent()) {
+      if (const auto known = covered.find(up); known != covered.end()) {
+        inside = known->second;
+        break;
+      }
+      if (listed.count(up)) {
+        inside = true;
+        break;
+      }
+      path.push_back(up);
+    }
+    for (const TreeNode* passed : path) covered.emplace(passed, inside);
+    if (!inside) result.push_back(const_cast<TreeNode*>(node));
   }
   std::sort(result.begin(), result.end(), [this](const TreeNode* a, const TreeNode* b) {
     return preorderIndex(a) < preorderIndex(b);

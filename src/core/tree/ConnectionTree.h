@@ -48,6 +48,8 @@ class ConnectionTree {
   TreeNode* previous(const TreeNode* node) const;
   // The deepest last descendant of the last top-level node.
   TreeNode* last() const;
+  // The first node after the node's subtree in pre-order; null when none follows.
+  TreeNode* afterSubtree(const TreeNode* node) const;
   // 0 for the first node; -1 for no node.
   int preorderIndex(const TreeNode* node) const;
   TreeNode* nodeAt(int preorderIndex) const;
@@ -134,7 +136,6 @@ class ConnectionTree {
   static std::unique_ptr<TreeNode> copyOf(const TreeNode& source, int& size);
   TreeNode* insertCopy(std::unique_ptr<TreeNode> copy, int size, TreeNode* target, AttachMode mode);
   std::vector<TreeNode*> topmostInPreorder(const std::vector<TreeNode*>& nodes) const;
-  TreeNode* afterSubtree(const TreeNode* node) const;
   bool endsPreorder(const TreeNode* parent) const;
   void forgetSubtree(TreeNode* node, bool& currentLost, bool& focusLost);
   void renumber(TreeNode* parent, int fromRow);

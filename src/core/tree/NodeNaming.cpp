@@ -5,99 +5,13 @@
 #include <vector>
 
 #include "core/tree/NodeKinds.h"
+#include "core/tree/SiblingNameIndex.h"
 
 namespace skelder {
 
 namespace {
 
 const std::string kNewPrefix = "Unnamed connection #";
-
-bool HasLineFeed(const std::string& text) { return text.find('\n') != std::string::npos; }
-
-// The literal rule: the candidates wrapped in line feeds, searched in the other
-// siblings' names, each with a line feed before it and one at the end.
-std::string LiteralCopyName(const TreeNode* node) {
-  std::string list;
-  for (TreeNode* sibling = node->parent() ? node->parent()->firstChild() : nullptr; sibling;
-       sibling = sibling->nextSibling())
-    if (sibling != node) list += "\n" + sibling->data.Name;
-  list += "\n";
-  if (list.size() <= 2) return node->data.Name;
-  for (int index = 0;; ++index) {
-    const std::string candidate = CopyCandidate(node->data.Name, index);
-    if (list.find("\n" + candidate + "\n") == std::string::npos) return candidate;
-  }
-}
-
-// The other siblings' names counted, for the hashed form of the same rule.
-class SiblingNames {
- public:
-  explicit SiblingNames(const TreeNode* parent) {
-    for (TreeNode* child = parent ? parent->firstChild() : nullptr; child;
-         child = child->nextSibling()) {
-      ++count_[child->data.Name];
-      lineFeeds_ = lineFeeds_ || HasLineFeed(child->data.Name);
-      ++siblings_;
-    }
-  }
-  bool hasLineFeeds() const { return lineFeeds_; }
-  void add(const std::string& name) { ++count_[name]; }
-  void remove(const std::string& name) {
-    auto it = count_.find(name);
-    if (it != count_.end() && --it->second == 0) count_.erase(it);
-  }
-  bool taken(const std::string& name) const { return count_.count(name) > 0; }
-
-  // UniqueCopyName for a node whose own name has been removed from the counts;
-  // nextIndex caches, per name, where the search for it may start.
-  std::string uniqueName(const std::string& name, std::unordered_map<std::string, int>& nextIndex) {
-    // The joined list of the others is at most two characters long: one other sibling
-    // at most, with an empty name.
-    if (siblings_ <= 1 || (siblings_ == 2 && count_.size() == 1 && taken(""))) return name;
-    if (!taken(name)) return name;
-    int& index = nextIndex[name];
-    index = std::max(index, 1);
-    while (taken(CopyCandidate(name, index))) ++index;
-    return CopyCandidate(name, index);
-  }
-
- private:
-  std::unordered_map<std::string, int> count_;
-  int siblings_ = 0;
-  bool lineFeeds_ = false;
-};
-
-int MakeNamesUniqueBelow(ConnectionTree& tree, TreeNode* node) {
-  int renamed = 0;
-  SiblingNames names(node);
-  std::unordered_map<std::string, int> nextIndex;
-  for (TreeNode* child = node->lastChild(); child; child = child->previousSibling()) {
-    std::string unique;
-    if (IsSeparator(child->data)) {
-      unique = child->data.Name;
-    } else if (names.hasLineFeeds() || HasLineFeed(child->data.Name)) {
-      unique = LiteralCopyName(child);
-    } else {
-      // A name is changed only while another sibling still holds it, so no copy name ever
-      // becomes free during the pass: the cached search positions of the copy names stay
-      // valid (the name itself is always tested afresh).
-      names.remove(child->data.Name);
-      unique = names.uniqueName(child->data.Name, nextIndex);
-      names.add(unique);
-    }
-    if (unique != child->data.Name) {
-      child->data.Name = unique;
-      tree.notifyChanged(child);
-      if (child->isSelected()) {
-        tree.setSelected(child, false);
-        tree.setSelected(child, true);
-      }
-      ++renamed;
-    }
-    if (child->childCount() > 0) renamed += MakeNamesUniqueBelow(tree, child);
-  }
-  return renamed;
-}
 
 }  // namespace
 
@@ -133,17 +47,38 @@ std::string NewConnectionName(const ConnectionTree& tree) {
 }
 
 std::string UniqueCopyName(const TreeNode* node) {
-  if (IsSeparator(node->data)) return node->data.Name;
-  SiblingNames names(node->parent());
-  if (names.hasLineFeeds() || HasLineFeed(node->data.Name) || !node->parent())
-    return LiteralCopyName(node);
-  names.remove(node->data.Name);
-  std::unordered_map<std::string, int> nextIndex;
-  return names.uniqueName(node->data.Name, nextIndex);
+  if (IsSeparator(node->data) || !node->parent()) return node->data.Name;
+  SiblingNameIndex names(node->parent());
+  return names.uniqueName(node);
 }
 
+// One sibling group at a time, from the last child to the first, then the groups below;
+// no recursion, so that a tree as deep as a file can make it is handled.
 int MakeChildNamesUnique(ConnectionTree& tree, TreeNode* node) {
-  return node ? MakeNamesUniqueBelow(tree, node) : 0;
+  int renamed = 0;
+  std::vector<TreeNode*> pending;
+  if (node) pending.push_back(node);
+  while (!pending.empty()) {
+    TreeNode* parent = pending.back();
+    pending.pop_back();
+    SiblingNameIndex names(parent);
+    for (TreeNode* child = parent->lastChild(); child; child = child->previousSibling()) {
+      if (IsSeparator(child->data)) continue;
+      std::string unique = names.uniqueName(child);
+      if (unique == child->data.Name) continue;
+      names.renamed(child, unique);
+      child->data.Name = std::move(unique);
+      tree.notifyChanged(child);
+      if (child->isSelected()) {
+        tree.setSelected(child, false);
+        tree.setSelected(child, true);
+      }
+      ++renamed;
+    }
+    for (TreeNode* child = parent->firstChild(); child; child = child->nextSibling())
+      if (child->childCount() > 0) pending.push_back(child);
+  }
+  return renamed;
 }
 
 }  // namespace skelder

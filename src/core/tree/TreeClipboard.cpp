@@ -21,16 +21,37 @@ void PutInt32(std::string& out, std::int32_t value) {
     out += static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xFF);
 }
 
-// The selected nodes whose ancestors are not selected too, in pre-order.
-std::vector<TreeNode*> TopmostSelected(const ConnectionTree& tree) {
-  std::vector<TreeNode*> topmost;
-  for (TreeNode* node : tree.selectedNodes()) {
-    if (node == tree.computerNode()) continue;
-    bool inside = false;
-    for (TreeNode* up = node->parent(); up && !inside; up = up->parent()) inside = up->isSelected();
-    if (!inside) topmost.push_back(node);
+// The next node in pre-order below the ComputerNode with its depth there (1 for the
+// ComputerNode's children); null after the last one. A walk with it is linear in the
+// nodes, whatever the depth.
+const TreeNode* NextBelow(const TreeNode* computer, const TreeNode* node, int& depth) {
+  if (const TreeNode* child = node->firstChild()) {
+    ++depth;
+    return child;
   }
-  return topmost;
+  while (node != computer && !node->nextSibling()) {
+    node = node->parent();
+    --depth;
+  }
+  return node == computer ? nullptr : node->nextSibling();
+}
+
+// Calls visit(node, depth, top) for every node below the ComputerNode in pre-order;
+// top is the depth of the nearest ancestor-or-self for which flagged holds, 0 for none.
+// A flagged ComputerNode covers every node below it.
+template <typename Flag, typename Visit>
+void WalkFlagged(const ConnectionTree& tree, Flag flagged, Visit visit) {
+  const TreeNode* computer = tree.computerNode();
+  if (!computer || !computer->firstChild()) return;
+  if (flagged(computer)) return;
+  int depth = 1;
+  int top = 0;
+  for (const TreeNode* node = computer->firstChild(); node;
+       node = NextBelow(computer, node, depth)) {
+    if (top > 0 && depth <= top) top = 0;
+    if (top == 0 && flagged(node)) top = depth;
+    visit(const_cast<TreeNode*>(node), depth, top);
+  }
 }
 
 }  // namespace
@@ -38,15 +59,13 @@ std::vector<TreeNode*> TopmostSelected(const ConnectionTree& tree) {
 std::string EncodeBranches(const ConnectionTree& tree) {
   std::string records;
   std::int32_t count = 0;
-  for (TreeNode* top : TopmostSelected(tree)) {
-    const int base = top->depth();
-    const TreeNode* end = top->nextSibling();
-    for (const TreeNode* up = top; !end && up; up = up->parent()) end = up->nextSibling();
-    for (TreeNode* node = top; node && node != end; node = tree.next(node)) {
-      VTSaveNode(records, node->data, node->depth() - base + 1);
-      ++count;
-    }
-  }
+  WalkFlagged(
+      tree, [](const TreeNode* node) { return node->isSelected(); },
+      [&](TreeNode* node, int depth, int top) {
+        if (top == 0) return;
+        VTSaveNode(records, node->data, depth - top + 1);
+        ++count;
+      });
   std::string bytes = kSignature;
   PutInt32(bytes, count);
   return bytes + records;
@@ -83,22 +102,25 @@ std::vector<TreeNode*> InsertBranches(ConnectionTree& tree, const std::string& b
 }
 
 void MarkCutBranches(ConnectionTree& tree) {
-  for (TreeNode* node = tree.first(); node; node = tree.next(node)) {
-    if (!node->hasCutMark()) continue;
-    for (TreeNode* below = tree.next(node); below && node->isAncestorOrSelf(below);
-         below = tree.next(below))
-      if (!below->hasCutMark()) tree.setCutMark(below, true);
+  TreeNode* computer = tree.computerNode();
+  if (!computer) return;
+  int depth = 0;
+  int marked = -1;  // the depth of the marked branch being walked, -1 outside one
+  for (const TreeNode* node = computer; node; node = NextBelow(computer, node, depth)) {
+    if (marked >= 0 && depth > marked)
+      tree.setCutMark(const_cast<TreeNode*>(node), true);
+    else
+      marked = node->hasCutMark() ? depth : -1;
   }
 }
 
 std::vector<TreeNode*> MarkedBranches(const ConnectionTree& tree) {
   std::vector<TreeNode*> topmost;
-  for (TreeNode* node = tree.first(); node; node = tree.next(node)) {
-    if (!node->hasCutMark() || node == tree.computerNode()) continue;
-    bool inside = false;
-    for (TreeNode* up = node->parent(); up && !inside; up = up->parent()) inside = up->hasCutMark();
-    if (!inside) topmost.push_back(node);
-  }
+  WalkFlagged(
+      tree, [](const TreeNode* node) { return node->hasCutMark(); },
+      [&](TreeNode* node, int depth, int top) {
+        if (top == depth) topmost.push_back(node);
+      });
   return topmost;
 }
 

@@ -129,13 +129,13 @@ bool DeleteSelected(ConnectionTree& tree, UserDialogs& dialogs, bool pendingEdit
   } else if (!ConfirmDelete(tree, dialogs)) {
     return false;
   }
-  // An ancestor survives unless it, or one of its own ancestors, is selected.
+  // An ancestor survives unless it, or one of its own ancestors, is selected: the
+  // nearest survivor is the one just below the topmost selected ancestor (the walk is
+  // from the top, so it stays linear in the depth).
   TreeNode* target = nullptr;
-  for (size_t i = 0; i < ancestors.size() && !target; ++i) {
-    bool deleted = false;
-    for (size_t j = i; j < ancestors.size(); ++j)
-      deleted = deleted || (ancestors[j]->isSelected() && ancestors[j] != tree.computerNode());
-    if (!deleted) target = ancestors[i];
+  for (size_t i = ancestors.size(); i-- > 0;) {
+    if (ancestors[i]->isSelected() && ancestors[i] != tree.computerNode()) break;
+    target = ancestors[i];
   }
   tree.deleteSelected();
   if (!target) target = tree.computerNode();
@@ -234,7 +234,9 @@ bool WidenSelectionToRoot(ConnectionTree& tree, bool ask, UserDialogs& dialogs) 
   bool asked = false;
   for (TreeNode* node : tree.selectedNodes()) {
     for (TreeNode* up = node->parent(); up && up != computer; up = up->parent()) {
-      if (up->isSelected()) continue;
+      // Selected nodes come in pre-order, so a selected ancestor already had its own
+      // ancestors selected.
+      if (up->isSelected()) break;
       if (ask && !asked) {
         asked = true;
         if (dialogs.messageBox(MessageKind::Warning, MessageButtons::OkCancel,
@@ -263,8 +265,8 @@ void CollapseAll(ConnectionTree& tree) {
 
 void VTCollapsed(ConnectionTree& tree, TreeNode* node) {
   if (tree.loading() || !node) return;
-  for (TreeNode* below = tree.next(node); below && node->isAncestorOrSelf(below);
-       below = tree.next(below))
+  const TreeNode* end = tree.afterSubtree(node);
+  for (TreeNode* below = tree.next(node); below && below != end; below = tree.next(below))
     if (below->isSelected()) tree.setSelected(below, false);
   if (tree.focusedNode() != node) tree.setFocusedNode(node);
   if (tree.selectedCount() == 0) tree.setSelected(node, true);

@@ -62,7 +62,9 @@ void TtlLexer::restyle() {
   }
 }
 
-// Whole lines are styled: a line's tokens never depend on the lines before it.
+// Whole lines are styled: a line's tokens never depend on the lines before it. The
+// first line, where the edit is, resumes at a token start before the first byte that
+// lost its style, so that typing in a long line does not scan it all again.
 void TtlLexer::styleText(int start, int end) {
   QsciScintilla* editor = this->editor();
   if (!editor) return;
@@ -70,8 +72,8 @@ void TtlLexer::styleText(int start, int end) {
   const long length = editor->SendScintilla(Base::SCI_GETLENGTH);
   const long firstLine = editor->SendScintilla(Base::SCI_LINEFROMPOSITION, start);
   const long lastLine = editor->SendScintilla(Base::SCI_LINEFROMPOSITION, end);
+  const long styledEnd = editor->SendScintilla(Base::SCI_GETENDSTYLED);
   long lineStart = editor->SendScintilla(Base::SCI_POSITIONFROMLINE, firstLine);
-  startStyling(static_cast<int>(lineStart));
   for (long line = firstLine; line <= lastLine && lineStart < length; ++line) {
     long next = editor->SendScintilla(Base::SCI_POSITIONFROMLINE, line + 1);
     if (next < lineStart || next > length) next = length;
@@ -79,12 +81,24 @@ void TtlLexer::styleText(int start, int end) {
     const int length = static_cast<int>(next - lineStart);
     const std::string text(bytes.constData(),
                            static_cast<size_t>(std::min<qsizetype>(bytes.size(), length)));
-    int styled = 0;
-    if (highlighter_.enabled()) {
-      for (scanner_.StartLine(text); !scanner_.AtEndOfLine(); scanner_.Next()) {
-        setStyling(scanner_.TokenLength(), static_cast<int>(scanner_.Kind()));
-        styled += scanner_.TokenLength();
-      }
+    const bool first = line == firstLine;
+    std::size_t from = 0;
+    if (first && highlighter_.enabled())
+      from = lineCache_.resumePoint(
+          text, static_cast<std::size_t>(std::max(0L, styledEnd - lineStart)), scanner_.Reach());
+    if (first) startStyling(static_cast<int>(lineStart + static_cast<long>(from)));
+    int styled = static_cast<int>(from);
+    const auto style = [&](int tokenLength, TokenKind kind) {
+      setStyling(tokenLength, static_cast<int>(kind));
+      styled += tokenLength;
+    };
+    if (!highlighter_.enabled()) {
+      if (first) lineCache_.clear();
+    } else if (first) {
+      lineCache_.scan(scanner_, text, from, style);
+    } else {
+      for (scanner_.StartLine(text); !scanner_.AtEndOfLine(); scanner_.Next())
+        style(scanner_.TokenLength(), scanner_.Kind());
     }
     // Without highlighting the editor's own colours; the styling always covers the line.
     if (styled < length) setStyling(length - styled, static_cast<int>(TokenKind::EndOfLine));

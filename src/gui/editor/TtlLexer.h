@@ -3,6 +3,7 @@
 // one style per token kind, and takes TTM's colours, styles and font as they change.
 #include <Qsci/qscilexercustom.h>
 
+#include "core/editor/TtlLineCache.h"
 #include "core/editor/TtlScanner.h"
 
 namespace skelder {
@@ -30,6 +31,7 @@ class TtlLexer : public QsciLexerCustom {
 
   TtlHighlighter& highlighter_;
   TtlScanner scanner_;
+  TtlLineCache lineCache_;  // the first line of the last styling, to resume in it
 };
 
 }  // namespace skelder

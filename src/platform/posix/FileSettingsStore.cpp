@@ -1,6 +1,7 @@
 #include "platform/posix/FileSettingsStore.h"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,7 +11,10 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unordered_map>
 #include <utility>
+
+#include "platform/FileReplacement.h"
 
 namespace skelder {
 
@@ -21,23 +25,33 @@ std::string ParentOf(const std::string& path) {
   return cut == std::string::npos ? std::string() : path.substr(0, cut);
 }
 
-bool WriteWhole(const std::string& path, const std::string& bytes) {
-  const std::string temp = path + ".tmp" + std::to_string(getpid());
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-  if (fd < 0) return false;
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    done += static_cast<size_t>(n);
+// Moves a file that cannot be parsed to the first free name of path + ".broken",
+// ".broken.2", ".broken.3", ...; an earlier copy is never replaced. Returns the new name,
+// empty when the file could not be moved.
+std::string MoveAside(const std::string& path) {
+  for (int n = 1; n < 1000; ++n) {
+    const std::string aside = path + ".broken" + (n > 1 ? "." + std::to_string(n) : "");
+    if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0)
+      return aside;
+    if (errno == EEXIST) continue;
+    if (errno != EINVAL && errno != ENOSYS) return {};
+    // A file system without that rename: a new link cannot replace an existing name either.
+    if (::link(path.c_str(), aside.c_str()) == 0) {
+      ::unlink(path.c_str());
+      return aside;
+    }
+    if (errno != EEXIST) return {};
   }
-  const bool ok = done == bytes.size() && ::fsync(fd) == 0;
-  ::close(fd);
-  if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {
-    std::remove(temp.c_str());
-    return false;
-  }
+  return {};
+}
+
+bool ReadWhole(const std::string& path, std::string& bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::stringstream text;
+  text << in.rdbuf();
+  if (in.bad()) return false;
+  bytes = text.str();
   return true;
 }
 
@@ -137,7 +151,8 @@ void FileSettingsStore::refresh() {
   if (batchDepth_ > 0) return;  // the batch's own view stands until it is written
   struct stat st {};
   Identity now;
-  if (::stat(filePath_.c_str(), &st) == 0) {
+  const bool exists = ::stat(filePath_.c_str(), &st) == 0;  // through a link
+  if (exists) {
     now = {st.st_dev, st.st_ino, st.st_size,
            static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec};
   }
@@ -145,19 +160,24 @@ void FileSettingsStore::refresh() {
   loadedOnce_ = true;
   loaded_ = now;
   keys_.clear();
+  const char* const defaults = " and the program starts with its default settings.";
+  std::string text;
+  // A folder or anything else that is no file stays where it is; so does a file that
+  // cannot be read.
+  if (exists && (!S_ISREG(st.st_mode) || (st.st_size > 0 && !ReadWhole(filePath_, text)))) {
+    recoveryNotice_ =
+        "The settings file " + filePath_ + " could not be read. It was left as it is" + defaults;
+    return;
+  }
   if (now.size <= 0) return;  // missing or empty: an empty store
-
-  std::ifstream in(filePath_, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  auto document = ParseRegFile(text.str(), root_);
+  auto document = ParseRegFile(text, root_);
   if (!document) {
-    const std::string aside = filePath_ + ".broken";
-    if (std::rename(filePath_.c_str(), aside.c_str()) == 0) {
+    // The file a link names is moved, so that the link stays and the next write goes
+    // through it.
+    const std::string aside = MoveAside(LinkedFile(filePath_));
+    if (!aside.empty())
       recoveryNotice_ = "The settings file " + filePath_ +
-                        " could not be read. It has been moved to " + aside +
-                        " and the program starts with its default settings.";
-    }
+                        " could not be read. It has been moved to " + aside + defaults;
     loaded_ = Identity{};
     return;
   }
@@ -165,24 +185,25 @@ void FileSettingsStore::refresh() {
     const std::string path = NormaliseKeyPath(key.path);
     addWithParents(keys_, path);
     auto& target = keys_[FoldCase(path)].values;
+    // A name written twice keeps its first place and takes the last value.
+    std::unordered_map<std::string, std::size_t> places;
+    for (std::size_t i = 0; i < target.size(); ++i) places.emplace(FoldCase(target[i].name), i);
     for (auto& entry : key.values) {
-      auto same = std::find_if(target.begin(), target.end(), [&](const RegValueEntry& e) {
-        return FoldCase(e.name) == FoldCase(entry.name);
-      });
-      if (same != target.end())
-        same->value = entry.value;
+      const auto [place, added] = places.emplace(FoldCase(entry.name), target.size());
+      if (added)
+        target.push_back(std::move(entry));
       else
-        target.push_back(entry);
+        target[place->second].value = std::move(entry.value);
     }
   }
 }
 
+// From the key itself up to the first ancestor that is present, then added top down.
 void FileSettingsStore::addWithParents(KeyMap& keys, const std::string& path) {
-  if (path.empty()) return;
-  const std::string folded = FoldCase(path);
-  if (keys.count(folded)) return;
-  addWithParents(keys, ParentOf(path));
-  keys[folded] = Key{path, {}};
+  std::vector<std::string> missing;
+  for (std::string at = path; !at.empty() && !keys.count(FoldCase(at)); at = ParentOf(at))
+    missing.push_back(at);
+  for (auto it = missing.rbegin(); it != missing.rend(); ++it) keys[FoldCase(*it)] = Key{*it, {}};
 }
 
 bool FileSettingsStore::save() {
@@ -191,7 +212,7 @@ bool FileSettingsStore::save() {
   if (!folder.empty()) std::filesystem::create_directories(folder, ec);
   RegDocument document;
   for (const auto& [folded, key] : keys_) document.keys.push_back({key.path, key.values});
-  if (!WriteWhole(filePath_, FormatRegFile(document, root_))) return false;
+  if (ReplaceFileContents(filePath_, FormatRegFile(document, root_), 0600)) return false;
   struct stat st {};
   if (::stat(filePath_.c_str(), &st) == 0)
     loaded_ = {st.st_dev, st.st_ino, st.st_size,

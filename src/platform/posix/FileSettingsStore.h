@@ -1,8 +1,12 @@
 #pragma once
 // The settings store kept in a file in the registry's text export format. Every write
-// replaces the file atomically (a temporary file in the same folder, flushed, renamed
-// over the old one), so a crash leaves the old content or the new, never a mix. Changes
-// by other processes are picked up: the file is read again whenever it changed on disk.
+// replaces the file atomically (platform/FileReplacement.h: a temporary file in the same
+// folder, flushed, renamed over the old one, the folder flushed; through a symbolic
+// link to the file it names), so a crash leaves the old content or the new, never a mix.
+// Changes by other processes are picked up: the file is read again whenever it changed
+// on disk. A file that cannot be parsed is moved aside to the first free numbered
+// ".broken" name; a folder or other entry that is no file is left alone (the store then
+// starts empty and its writes fail).
 #include <sys/types.h>
 #include <map>
 #include <string>
@@ -19,7 +23,8 @@ class FileSettingsStore : public SettingsStore {
   std::unique_ptr<RegistryKey> openKey(const std::string& path, bool create) override;
   bool deleteKey(const std::string& path) override;
 
-  // Once after a file that could not be parsed was moved aside: the text of the warning.
+  // Once after a file that could not be parsed was moved aside, or after what stands at
+  // the path could not be read: the text of the warning.
   std::string takeRecoveryNotice() override;
   void beginBatch() override;
   bool endBatch() override;

@@ -1,11 +1,14 @@
 #include "platform/posix/RegFile.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
 namespace skelder {
 
 static const char kHeader[] = "REGEDIT4";
+// The registry holds keys up to 512 levels deep.
+static constexpr long kMaxKeyDepth = 512;
 
 std::string FoldCase(const std::string& text) {
   std::string folded = text;
@@ -145,7 +148,9 @@ std::optional<RegDocument> ParseRegFile(const std::string& text, const std::stri
       const std::string prefix = "[" + root + "\\";
       if (line.back() != ']' || FoldCase(line.substr(0, prefix.size())) != FoldCase(prefix))
         return std::nullopt;
-      document.keys.push_back({line.substr(prefix.size(), line.size() - prefix.size() - 1), {}});
+      std::string path = line.substr(prefix.size(), line.size() - prefix.size() - 1);
+      if (std::count(path.begin(), path.end(), '\\') >= kMaxKeyDepth) return std::nullopt;
+      document.keys.push_back({std::move(path), {}});
       continue;
     }
     if (document.keys.empty()) return std::nullopt;

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <random>
 
 #include "../SettingsStoreConformance.h"
 #include "platform/posix/FileSettingsStore.h"
@@ -68,15 +69,80 @@ TEST(FileSettingsStore, SeesWhatAnotherProcessWrote) {
 TEST(FileSettingsStore, AnUnreadableFileIsMovedAsideOnceAndTheStoreStartsEmpty) {
   TempFolder folder;
   const std::string path = folder.file("Skelder.reg");
-  WriteFileBytes(path, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n\"Broken=\r\n");
+  const std::string broken = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n\"Broken=\r\n";
+  WriteFileBytes(path, broken);
   FileSettingsStore store(path);
   EXPECT_FALSE(store.openKey("Software", false));
-  EXPECT_EQ(ReadFileBytes(path + ".broken"),
-            "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n\"Broken=\r\n");
+  EXPECT_EQ(ReadFileBytes(path + ".broken"), broken);
   EXPECT_EQ(store.takeRecoveryNotice(),
             "The settings file " + path + " could not be read. It has been moved to " + path +
                 ".broken and the program starts with its default settings.");
   EXPECT_EQ(store.takeRecoveryNotice(), "");
+
+  // Every later broken file gets a name of its own: no earlier copy is lost.
+  for (const std::string next : {".broken.2", ".broken.3"}) {
+    WriteFileBytes(path, "not the format" + next);
+    FileSettingsStore later(path);
+    EXPECT_FALSE(later.openKey("Software", false));
+    EXPECT_EQ(ReadFileBytes(path + next), "not the format" + next);
+    EXPECT_EQ(later.takeRecoveryNotice(),
+              "The settings file " + path + " could not be read. It has been moved to " + path +
+                  next + " and the program starts with its default settings.");
+  }
+  EXPECT_EQ(ReadFileBytes(path + ".broken"), broken);
+
+  // Keys deeper than the registry can hold make a file unreadable too.
+  std::string deep = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER";
+  for (int level = 0; level < 513; ++level) deep += "\\k";
+  WriteFileBytes(path, deep + "]\r\n");
+  EXPECT_FALSE(FileSettingsStore(path).openKey("k", false));
+  EXPECT_EQ(ReadFileBytes(path + ".broken.4"), deep + "]\r\n");
+}
+
+TEST(FileSettingsStore, AFolderAtThePathStaysAsItIsAndWritesFail) {
+  TempFolder folder;
+  const std::string path = folder.file("Skelder.reg");
+  std::filesystem::create_directory(path);
+  WriteFileBytes(path + "/inside", "kept");
+  FileSettingsStore store(path);
+  EXPECT_FALSE(store.openKey(kKey, false));
+  EXPECT_EQ(store.takeRecoveryNotice(),
+            "The settings file " + path +
+                " could not be read. It was left as it is and the program starts with its "
+                "default settings.");
+  EXPECT_EQ(store.takeRecoveryNotice(), "");
+  auto key = store.openKey(kKey, true);
+  EXPECT_TRUE(!key || !key->writeString("VarName", "x"));
+  EXPECT_TRUE(std::filesystem::is_directory(path));
+  EXPECT_EQ(ReadFileBytes(path + "/inside"), "kept");
+  EXPECT_FALSE(std::filesystem::exists(path + ".broken"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
+TEST(FileSettingsStore, WritesGoThroughASymbolicLink) {
+  TempFolder folder;
+  std::filesystem::create_directory(folder.file("dotfiles"));
+  const std::string real = folder.file("dotfiles/Skelder.reg");
+  const std::string link = folder.file("Skelder.reg");
+  std::filesystem::create_symlink(real, link);  // dangling until the first write
+  FileSettingsStore store(link);
+  ASSERT_TRUE(store.openKey(kKey, true)->writeString("VarName", "first"));
+  ASSERT_TRUE(store.openKey(kKey, true)->writeString("VarName", "second"));
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(std::filesystem::status(real).permissions() & std::filesystem::perms::all,
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  EXPECT_EQ(FileSettingsStore(real).openKey(kKey, false)->readString("VarName"), "second");
+
+  // A broken file behind the link is moved aside there; the link stays for the next write.
+  WriteFileBytes(real, "garbage");
+  FileSettingsStore reader(link);
+  EXPECT_FALSE(reader.openKey(kKey, false));
+  EXPECT_EQ(ReadFileBytes(real + ".broken"), "garbage");
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  ASSERT_TRUE(reader.openKey(kKey, true)->writeString("VarName", "third"));
+  EXPECT_EQ(FileSettingsStore(real).openKey(kKey, false)->readString("VarName"), "third");
 }
 
 TEST(FileSettingsStore, UnwritableStoreFailsWritesAndKeepsWhatIsThere) {
@@ -98,7 +164,7 @@ TEST(FileSettingsStore, AFailedWriteLeavesTheOldValue) {
   ASSERT_TRUE(key->writeString("VarName", "old"));
   const std::string before = ReadFileBytes(dir + "/Skelder.reg");
   // The temporary file cannot be made: a folder stands where it must go.
-  std::filesystem::create_directory(dir + "/Skelder.reg.tmp" + std::to_string(getpid()));
+  std::filesystem::create_directory(dir + "/Skelder.reg.~" + std::to_string(getpid()) + ".tmp");
   EXPECT_FALSE(key->writeString("VarName", "new"));
   EXPECT_EQ(key->readString("VarName"), "old");
   EXPECT_EQ(ReadFileBytes(dir + "/Skelder.reg"), before);
@@ -112,6 +178,8 @@ TEST(FileSettingsStore, SurvivesACrashInTheMiddleOfAWrite) {
     FileSettingsStore store(path);
     store.openKey(kKey, true)->writeString("Value", std::string(20000, 'a'));
   }
+  const unsigned seed = std::random_device{}();
+  std::mt19937 random(seed);
   for (int round = 0; round < 20; ++round) {
     const pid_t child = fork();
     ASSERT_GE(child, 0);
@@ -121,7 +189,8 @@ TEST(FileSettingsStore, SurvivesACrashInTheMiddleOfAWrite) {
       for (int i = 0;; ++i)
         key->writeString("Value", std::string(20000, static_cast<char>('a' + i % 2)));
     }
-    usleep(2000 + round * 700);
+    usleep(std::uniform_int_distribution<useconds_t>(1000, 20000)(random));
+    SCOPED_TRACE("seed " + std::to_string(seed) + ", round " + std::to_string(round));
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
     FileSettingsStore reader(path);
@@ -132,6 +201,12 @@ TEST(FileSettingsStore, SurvivesACrashInTheMiddleOfAWrite) {
     EXPECT_TRUE(*text == std::string(20000, 'a') || *text == std::string(20000, 'b'));
     EXPECT_EQ(reader.takeRecoveryNotice(), "");
   }
+  // The next write clears away what the killed writers left.
+  FileSettingsStore store(path);
+  ASSERT_TRUE(store.openKey(kKey, true)->writeString("Value", "done"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                          std::filesystem::directory_iterator()),
+            1);
 }
 
 }  // namespace skelder::testing
