@@ -9,6 +9,7 @@
 #include "core/base/Clock.h"
 #include "core/base/ProgramFolder.h"
 #include "core/hosts/HostConnections.h"
+#include "core/hosts/HostImport.h"
 #include "core/hosts/OpenSshConfig.h"
 #include "core/hosts/PuttySessions.h"
 #include "core/properties/ColorSchemas.h"
@@ -27,15 +28,6 @@ namespace skelder {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string HomeFolder() {
-#ifdef _WIN32
-  const char* home = std::getenv("USERPROFILE");
-#else
-  const char* home = std::getenv("HOME");
-#endif
-  return home ? home : "";
-}
 
 std::string Signature(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -70,8 +62,7 @@ int ImportHostsSubcommand(const std::vector<std::string>& arguments) {
           ? FolderOf(platform.system->executablePath())
           : WithTrailingSeparator(fs::absolute(folderOption).string(), PathSeparator());
 
-  HostImportResult result = source == "putty" ? ReadPuttySessions(*CreatePuttySessionStore())
-                                              : ReadOpenSshConfig(source, HomeFolder());
+  HostImportResult result = ReadHostSource(source, HomeFolder(), *CreatePuttySessionStore());
   if (!result.error.empty()) {
     std::cerr << result.error << '\n';
     return 1;
@@ -94,17 +85,7 @@ int ImportHostsSubcommand(const std::vector<std::string>& arguments) {
   }
 
   // Tera Term opens the key files as it sees them.
-  std::vector<std::string> keys;
-  for (const ImportedHost& imported : result.hosts)
-    if (!imported.keyFile.empty()) keys.push_back(imported.keyFile);
-  if (!keys.empty()) {
-    const std::vector<std::string> seen =
-        platform.paths->pathsFor(ProgramFilePath(folder, "ttermpro.exe"), keys);
-    size_t next = 0;
-    for (ImportedHost& imported : result.hosts)
-      if (!imported.keyFile.empty() && next < seen.size()) imported.keyFile = seen[next++];
-  }
-
+  KeyFilesAsTeraTermSeesThem(result, *platform.paths, ProgramFilePath(folder, "ttermpro.exe"));
   SettingsEnvironment environment;
   environment.programFolder = folder;
   environment.fileExists = FileExists;
@@ -113,19 +94,14 @@ int ImportHostsSubcommand(const std::vector<std::string>& arguments) {
   defaults.colors =
       SchemaColorString(settings.defaultColors, FindProgramFile(folder, "teraterm.ini"));
   defaults.startLogging = settings.logging.value_or(false);
-  const std::string folderName =
-      source == "putty" ? std::string("PuTTY sessions") : "OpenSSH " + FileNameOf(source);
+  const std::string folderName = HostFolderName(source);
   const int taken = AddImportedHosts(tree, folderName, result, defaults,
                                      FormatLastUpdated(SystemClock().now(), EnglishNames()));
-
   const TreeNode* computer = tree.computerNode();
-  std::cout << taken << (taken == 1 ? " host" : " hosts") << " taken from " << result.source;
-  if (taken > 0)
-    std::cout << " into \"" << computer->child(computer->childCount() - 1)->data.Name << "\"";
-  std::cout << '\n';
-  for (const SkippedHost& skipped : result.skipped)
-    std::cout << "skipped " << skipped.entry << ": " << skipped.reason << '\n';
-  std::cout << std::flush;
+  std::cout << HostImportReport(result, taken > 0
+                                            ? computer->child(computer->childCount() - 1)->data.Name
+                                            : folderName)
+            << std::flush;
   if (taken == 0) return 0;
   return WriteTable(context, table, true) ? 0 : 1;
 }

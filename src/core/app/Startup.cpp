@@ -33,6 +33,9 @@ int RunStartup(const std::vector<std::string>& arguments, StartupServices& servi
   if (!arguments.empty()) WriteParamName(services.store, arguments[0]);
   StartCompanionIfNeeded(services);
 
+  // Listening before the flag tells later starts that one runs, so that no later start's
+  // wake-up can come too early to be heard.
+  host.listenForLaterStarts();
   // Held until start-up returns: its existence tells later starts that one runs.
   FlagCreation instance = services.flags.create("SkeldercSemaphore");
   if (instance.handle && instance.alreadyExisted) {
@@ -40,7 +43,6 @@ int RunStartup(const std::vector<std::string>& arguments, StartupServices& servi
     services.broadcaster.broadcast("SkeldercMessage");
     return 0;
   }
-  host.listenForLaterStarts();
 
   const bool updateCheckMode = IsUpdateCheckMode(arguments);
   if (!updateCheckMode) host.showSplash();

@@ -36,8 +36,9 @@ StartupServices MakeStartupServices(Platform& platform, UserDialogs& dialogs,
 class StartupHost {
  public:
   virtual ~StartupHost() = default;
-  // The first instance, right after taking its flag: from here on a later start's wake-up
-  // must reach it, even while its windows are still being made.
+  // Before the instance flag is taken: from here on a later start's wake-up must reach
+  // this instance, even while its windows are still being made. (A second start lets the
+  // listener go with the host.)
   virtual void listenForLaterStarts() {}
   virtual void showSplash() = 0;
   // Lets the splash paint itself before the slower steps.

@@ -100,6 +100,8 @@ void MainMenus::buildMenus() {
   connection->addAction(c.apply);
   connection->addSeparator();
   connection->addAction(c.selectFromRoot);
+  connection->addSeparator();
+  connection->addAction(c.importHosts);
 
   QMenu* actions = bar->addMenu(QStringLiteral("&Actions"));
   actions->setObjectName(QStringLiteral("MnActions"));

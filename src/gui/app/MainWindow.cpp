@@ -53,6 +53,7 @@
 #include "gui/tree/ConnectionTreeModel.h"
 #include "gui/tree/ConnectionTreeView.h"
 #include "gui/tree/EditCommands.h"
+#include "gui/tree/HostImportCommand.h"
 #include "gui/tree/TreeCommands.h"
 #include "gui/ui/Commands.h"
 #include "gui/ui/InsertModeFilter.h"
@@ -185,6 +186,7 @@ void MainWindow::createParts() {
   editCommands_ = new EditCommands({tree_, *document_, *properties_, *schedulePage_, *pendingEdits_,
                                     focusAreas_, *commands_->cut},
                                    this);
+  hostImport_ = new HostImportCommand({tree_, *document_, *properties_, settings, services_}, this);
   checkMarks_ = new MacroCheckMarks(*macroEditor_, ttm.keywords(), this);
   checkWindow_ = new MacroCheckWindow(*checkMarks_, *macroEditor_, this);
   textSearch_ = new TextSearch(*this, *macroEditor_, *statusBar_, *pendingEdits_, context_.dialogs);
@@ -422,6 +424,7 @@ void MainWindow::connectCommands() {
   connect(c.expandAll, &QAction::triggered, &tree, &TreeCommands::ExpandAll);
   connect(c.collapseAll, &QAction::triggered, &tree, &TreeCommands::CollapseAll);
   on(c.apply, [this] { Apply(); });
+  connect(c.importHosts, &QAction::triggered, hostImport_, &HostImportCommand::ImportHosts);
   // Actions
   const std::pair<QAction*, RunCommand> runs[] = {
       {c.runToCursor, RunCommand::RunToCursor},
@@ -468,6 +471,7 @@ void MainWindow::connectStateChanges() {
   connect(treeCommands_, &TreeCommands::statesChanged, this, &MainWindow::RequestCommandRefresh);
   connect(editCommands_, &EditCommands::statesChanged, this, &MainWindow::RequestCommandRefresh);
   connect(runCommands_, &RunCommands::statesChanged, this, &MainWindow::RequestCommandRefresh);
+  connect(hostImport_, &HostImportCommand::statesChanged, this, &MainWindow::RequestCommandRefresh);
   connect(printing_, &PrintCommands::statesChanged, this, &MainWindow::RequestCommandRefresh);
   connect(documentHost_, &DocumentHost::changed, this, &MainWindow::RequestCommandRefresh);
   connect(menus_, &MainMenus::recentFileChosen, this, &MainWindow::RequestCommandRefresh);

@@ -28,6 +28,7 @@ class EditCommands;
 class EditorColoring;
 class EditorOptions;
 class HighlighterPage;
+class HostImportCommand;
 class InsertModeFilter;
 class IntegrationCommands;
 class MacroEditor;
@@ -116,6 +117,7 @@ class MainWindow : public QMainWindow {
   EditCommands& editCommands() { return *editCommands_; }
   TextSearch& textSearch() { return *textSearch_; }
   MacroCheckMarks& macroCheck() { return *checkMarks_; }
+  HostImportCommand& hostImport() { return *hostImport_; }
   MacroCheckWindow& macroCheckWindow() { return *checkWindow_; }
   QMenu& templateSubmenu();
   UpdateWindow& updateWindow() { return *updateWindow_; }
@@ -202,6 +204,7 @@ class MainWindow : public QMainWindow {
   EditCommands* editCommands_;
   TextSearch* textSearch_;
   MacroCheckMarks* checkMarks_;
+  HostImportCommand* hostImport_;
   MacroCheckWindow* checkWindow_;
 };
 

@@ -79,6 +79,7 @@ Commands::Commands(QObject* o) {
   collapseAll = Make(o, "MnCollapseAll", "Collapse all");
   apply = Make(o, "MnApply", "Apply changes", QKeySequence("F12"), "Apply changes (F12)");
   selectFromRoot = Make(o, "MnSelectFromRoot", "Select from root");
+  importHosts = Make(o, "MnImportHosts", "Import hosts ...");
 
   runToCursor = Make(o, "MnRunToCursor", "Run to cursor", QKeySequence("F8"), "Run to cursor (F8)");
   run = Make(o, "MnRun", "Run", QKeySequence("F9"), "Run (F9)");

@@ -64,6 +64,7 @@ struct Commands {
   QAction* collapseAll;
   QAction* apply;
   QAction* selectFromRoot;
+  QAction* importHosts;
   // Actions
   QAction* runToCursor;
   QAction* run;

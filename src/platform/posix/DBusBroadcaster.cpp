@@ -47,7 +47,12 @@ DBusBroadcastReceiver::DBusBroadcastReceiver(const std::vector<std::string>& nam
   for (const auto& name : names_) {
     const std::string rule =
         std::string("type='signal',interface='") + kBroadcastInterface + "',member='" + name + "'";
-    dbus_bus_add_match(connection_, rule.c_str(), nullptr);
+    // With an error to fill the call waits for the bus: once the receiver exists, no
+    // message sent to it can pass the rule by.
+    DBusError error;
+    dbus_error_init(&error);
+    dbus_bus_add_match(connection_, rule.c_str(), &error);
+    if (dbus_error_is_set(&error)) dbus_error_free(&error);
   }
   dbus_connection_flush(connection_);
 }
