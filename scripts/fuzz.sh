@@ -20,6 +20,11 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DSKELDER_GUI=OFF -DSKELDER_BENCH=OFF -DSKELDER_FUZZ=ON >/dev/null
 cmake --build "$build" -j"${JOBS:-2}" --target fuzzers
 
+# The targets that read files write each input to a scratch file: in memory where the
+# system offers a folder there.
+scratch="$(mktemp -d /dev/shm/skelder-fuzz.XXXXXX 2>/dev/null || mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+export TMPDIR="$scratch"
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 mkdir -p "$build/findings"
