@@ -35,7 +35,8 @@ KeywordHintLabel::KeywordHintLabel(QsciScintilla* editor, const KeywordStore& ke
   timer6_->setSingleShot(true);
   timer6_->setInterval(3000);
   connect(timer6_, &QTimer::timeout, this, &QWidget::hide);
-  editor_->viewport()->installEventFilter(this);
+  viewport_ = editor_->viewport();
+  viewport_->installEventFilter(this);
 }
 
 std::string KeywordHintLabel::WordAt(const QPoint& point) const {
@@ -70,7 +71,7 @@ void KeywordHintLabel::ShowFor(const QPoint& point) {
 }
 
 bool KeywordHintLabel::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == editor_->viewport() && event->type() == QEvent::MouseButtonPress) {
+  if (watched == viewport_ && event->type() == QEvent::MouseButtonPress) {
     hide();
     auto* press = static_cast<QMouseEvent*>(event);
     if (press->modifiers() & Qt::ControlModifier) ShowFor(press->position().toPoint());

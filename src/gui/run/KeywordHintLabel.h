@@ -31,6 +31,8 @@ class KeywordHintLabel : public QLabel {
 
  private:
   QsciScintilla* editor_;
+  // Kept from the start: while the editor is being destroyed it may not be asked for it.
+  QWidget* viewport_;
   const KeywordStore& keywords_;
   std::function<std::string(const std::string&)> valueText_;
   QTimer* timer6_;
