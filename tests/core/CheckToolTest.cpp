@@ -8,18 +8,13 @@
 #include <filesystem>
 
 #include "support/TempFolder.h"
+#include "support/ToolRun.h"
 
 namespace skelder {
 namespace {
 
 namespace fs = std::filesystem;
-
-const std::string kTool = SKELDER_DEMO_DIR "/skeldertool";
-
-struct ToolRun {
-  int status = -1;
-  std::string out, err;
-};
+using testing::ToolRun;
 
 class CheckToolTest : public ::testing::Test {
  protected:
@@ -28,16 +23,8 @@ class CheckToolTest : public ::testing::Test {
     fs::copy_file(SKELDER_SOURCE_DIR "/data/KeyFile.ini", folder.file("tt/KeyFile.ini"));
   }
   ToolRun run(const std::string& arguments) {
-    const std::string out = folder.file("stdout"), err = folder.file("stderr");
-    const std::string command = "cd '" + folder.path() + "' && env XDG_CONFIG_HOME='" +
-                                folder.file("cfg") + "' " + kTool + " " + arguments + " >'" + out +
-                                "' 2>'" + err + "' </dev/null";
-    const int raw = std::system(command.c_str());
-    ToolRun result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, testing::ReadFileBytes(out),
-                   testing::ReadFileBytes(err)};
-    fs::remove(out);
-    fs::remove(err);
-    return result;
+    return testing::RunTool(folder.path(), "XDG_CONFIG_HOME='" + folder.file("cfg") + "'",
+                            arguments);
   }
   std::string file(const std::string& name, const std::string& bytes) {
     testing::WriteFileBytes(folder.file(name), bytes);

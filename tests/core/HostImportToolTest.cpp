@@ -10,19 +10,14 @@
 #include <nlohmann/json.hpp>
 
 #include "support/TempFolder.h"
+#include "support/ToolRun.h"
 
 namespace skelder {
 namespace {
 
 namespace fs = std::filesystem;
 using nlohmann::json;
-
-const std::string kTool = SKELDER_DEMO_DIR "/skeldertool";
-
-struct ToolRun {
-  int status = -1;
-  std::string out, err;
-};
+using testing::ToolRun;
 
 class HostImportToolTest : public ::testing::Test {
  protected:
@@ -31,16 +26,10 @@ class HostImportToolTest : public ::testing::Test {
     fs::create_directories(folder.file("tt"));
   }
   ToolRun run(const std::string& arguments) {
-    const std::string out = folder.file("stdout"), err = folder.file("stderr");
-    const std::string command = "cd '" + folder.path() + "' && env HOME='" + folder.file("home") +
-                                "' XDG_CONFIG_HOME='" + folder.file("cfg") + "' " + kTool + " " +
-                                arguments + " >'" + out + "' 2>'" + err + "' </dev/null";
-    const int raw = std::system(command.c_str());
-    ToolRun result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, testing::ReadFileBytes(out),
-                   testing::ReadFileBytes(err)};
-    fs::remove(out);
-    fs::remove(err);
-    return result;
+    return testing::RunTool(
+        folder.path(),
+        "HOME='" + folder.file("home") + "' XDG_CONFIG_HOME='" + folder.file("cfg") + "'",
+        arguments);
   }
   void write(const std::string& name, const std::string& bytes) {
     testing::WriteFileBytes(folder.file(name), bytes);
