@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "TreeShape.h"
 #include "core/text/CaseFolding.h"
 #include "core/tree/NodeTextEncoding.h"
 #include "core/tree/TreeState.h"
-#include "TreeShape.h"
 
 namespace skelder::testing {
 
@@ -41,15 +41,15 @@ TEST(FilterWords, EveryWordInNamePopupOrMacroCaseAside) {
     bool matches;
   } cases[] = {
       {"web", true},
-      {"PROD", true},                  // case aside
-      {"prod ann", true},              // words from the name and the popup
+      {"PROD", true},                    // case aside
+      {"prod ann", true},                // words from the name and the popup
       {"  prod   EXAMPLE.com\t", true},  // blanks around and between words
-      {"50%", true},                   // the decoded popup, not its stored "%25"
+      {"50%", true},                     // the decoded popup, not its stored "%25"
       {"%25", false},
-      {"/ssh", true},                  // the decoded macro
-      {"+ask", false},                 // a blank is stored as "+"
-      {"endask", false},               // no word spans a line end
-      {"prod test", false},            // every word must be found
+      {"/ssh", true},        // the decoded macro
+      {"+ask", false},       // a blank is stored as "+"
+      {"endask", false},     // no word spans a line end
+      {"prod test", false},  // every word must be found
       {"web1.example.com:22", true},
       {"webprod", false},
   };
@@ -63,8 +63,10 @@ TEST(FilterWords, EveryWordInNamePopupOrMacroCaseAside) {
 TEST(FilterWords, FoldsLettersBeyondAscii) {
   // UTF-8 letters of Latin-1, Latin Extended-A, Greek and Cyrillic, and code page 1252
   // bytes that start no UTF-8 sequence.
-  EXPECT_EQ(FoldCase("\xC3\x84rger \xC5\x81\xC3\xB3" "d\xC5\xBA \xCE\xA3\xCE\xBF \xD0\x9C\xD0\x9E"),
-            "\xC3\xA4rger \xC5\x82\xC3\xB3" "d\xC5\xBA \xCF\x83\xCE\xBF \xD0\xBC\xD0\xBE");
+  EXPECT_EQ(FoldCase("\xC3\x84rger \xC5\x81\xC3\xB3"
+                     "d\xC5\xBA \xCE\xA3\xCE\xBF \xD0\x9C\xD0\x9E"),
+            "\xC3\xA4rger \xC5\x82\xC3\xB3"
+            "d\xC5\xBA \xCF\x83\xCE\xBF \xD0\xBC\xD0\xBE");
   EXPECT_EQ(FoldCase("\xC4r \xD7 \xDE"), "\xE4r \xD7 \xFE");
   EXPECT_EQ(FoldCase("\xE2\x82\xAC Z"), "\xE2\x82\xAC z");  // longer sequences stay
   EXPECT_TRUE(FilterWords("\xC3\xA4RGER").Matches(Record("\xC3\x84rger", "", "")));
@@ -148,6 +150,11 @@ TEST_F(NodeFilterTest, NarrowingTestsOnlyTheEarlierMatchesAndWideningTestsAll) {
   EXPECT_EQ(Shown(tree, filter), "*,Servers,Lab,web-lab,Routers");
   filter.setText("e", tree);
   EXPECT_EQ(Shown(tree, filter), "*,Servers,db1,Lab,web-lab,Routers,web2");
+  // Told of a change, the filter no longer trusts its earlier matches (they may be gone).
+  tree.appendChild(tree.computerNode(), Record("web3", "", ""));
+  filter.treeChanged();
+  filter.setText("we", tree);
+  EXPECT_EQ(Shown(tree, filter), "*,Servers,Lab,web-lab,Routers,web2,web3");
 }
 
 TEST_F(NodeFilterTest, ARefreshKeepsTheNodeTheUserWorksOn) {

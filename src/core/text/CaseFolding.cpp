@@ -10,11 +10,11 @@ bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 // in that range.
 unsigned LowerTwoByteLetter(unsigned cp) {
   if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) return cp + 0x20;  // Latin-1
-  if (cp == 0x178) return 0xFF;                                   // Y with diaeresis
+  if (cp == 0x178) return 0xFF;                                  // Y with diaeresis
   if ((cp >= 0x100 && cp <= 0x137) || (cp >= 0x14A && cp <= 0x177))
     return cp | 1;  // Latin Extended-A: upper case even, lower case odd
   if ((cp >= 0x139 && cp <= 0x148) || (cp >= 0x179 && cp <= 0x17E))
-    return (cp & 1) ? cp + 1 : cp;  // here upper case odd
+    return (cp & 1) ? cp + 1 : cp;                                  // here upper case odd
   if (cp >= 0x391 && cp <= 0x3A9 && cp != 0x3A2) return cp + 0x20;  // Greek
   if (cp >= 0x410 && cp <= 0x42F) return cp + 0x20;                 // Cyrillic
   if (cp >= 0x400 && cp <= 0x40F) return cp + 0x50;
@@ -41,8 +41,8 @@ void AppendFolded(std::string& out, std::string_view text) {
       continue;
     }
     // Longer UTF-8 sequences are copied as they are; a byte of no sequence is Latin-1.
-    out += (c >= 0xC0 && c <= 0xDE && c != 0xD7) ? static_cast<char>(c + 0x20)
-                                                  : static_cast<char>(c);
+    out +=
+        (c >= 0xC0 && c <= 0xDE && c != 0xD7) ? static_cast<char>(c + 0x20) : static_cast<char>(c);
   }
 }
 

@@ -67,7 +67,7 @@ bool FilterWords::Narrows(const FilterWords& earlier) const {
 }
 
 std::vector<std::pair<std::size_t, std::size_t>> MatchedSpans(std::string_view text,
-                                                             const FilterWords& words) {
+                                                              const FilterWords& words) {
   const std::string folded = FoldCase(text);
   std::vector<std::pair<std::size_t, std::size_t>> spans;
   for (const std::string& word : words.words()) {
@@ -86,21 +86,18 @@ std::vector<std::pair<std::size_t, std::size_t>> MatchedSpans(std::string_view t
   return merged;
 }
 
-void NodeFilter::setText(std::string_view typed, const ConnectionTree& tree) {
+void NodeFilter::setText(std::string_view typed, const ConnectionTree& tree, const TreeNode* keep) {
   FilterWords words(typed);
   if (words.empty()) {
     clear();
     return;
   }
-  const bool narrowing = active() && words.Narrows(words_);
+  const bool narrowing = narrowable_ && active() && words.Narrows(words_);
   words_ = std::move(words);
   if (narrowing) {
-    collect(tree, std::move(matches_), nullptr);
+    collect(tree, std::move(matches_), keep);
   } else {
-    std::vector<const TreeNode*> every;
-    every.reserve(static_cast<std::size_t>(tree.nodeCount()));
-    for (const TreeNode* node = tree.first(); node; node = tree.next(node)) every.push_back(node);
-    collect(tree, std::move(every), nullptr);
+    refresh(tree, keep);
   }
 }
 
@@ -116,11 +113,10 @@ void NodeFilter::clear() {
   words_ = FilterWords();
   matches_.clear();
   shown_.clear();
+  narrowable_ = false;
 }
 
-bool NodeFilter::shows(const TreeNode* node) const {
-  return !active() || shown_.count(node) > 0;
-}
+bool NodeFilter::shows(const TreeNode* node) const { return !active() || shown_.count(node) > 0; }
 
 void NodeFilter::collect(const ConnectionTree& tree, std::vector<const TreeNode*> candidates,
                          const TreeNode* keep) {
@@ -134,6 +130,7 @@ void NodeFilter::collect(const ConnectionTree& tree, std::vector<const TreeNode*
   }
   if (keep) showWithAncestors(keep);
   if (tree.computerNode()) shown_.insert(tree.computerNode());
+  narrowable_ = true;
 }
 
 void NodeFilter::showWithAncestors(const TreeNode* node) {

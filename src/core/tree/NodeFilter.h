@@ -36,22 +36,27 @@ class FilterWords {
 // The parts [begin, end) of the text, in bytes, that hold one of the words (case
 // aside), in order and merged where they touch or overlap.
 std::vector<std::pair<std::size_t, std::size_t>> MatchedSpans(std::string_view text,
-                                                             const FilterWords& words);
+                                                              const FilterWords& words);
 
 class NodeFilter {
  public:
-  // Filters the tree by the typed text; a text of blanks only ends the filter.
-  void setText(std::string_view typed, const ConnectionTree& tree);
+  // Filters the tree by the typed text; a text of blanks only ends the filter. The kept
+  // node shows as in refresh.
+  void setText(std::string_view typed, const ConnectionTree& tree, const TreeNode* keep = nullptr);
   // Tests every node again, after the tree changed. The kept node (with its ancestors)
   // shows even when it does not match, so that the node the user is working on stays.
   void refresh(const ConnectionTree& tree, const TreeNode* keep = nullptr);
   void clear();
+  // The tree changed: the earlier matches may be gone, so the next text is matched
+  // against the whole tree.
+  void treeChanged() { narrowable_ = false; }
 
   bool active() const { return !words_.empty(); }
   const FilterWords& words() const { return words_; }
   // Every node shows while the filter is off.
   bool shows(const TreeNode* node) const;
-  // The matching nodes, in the tree's order (none while the filter is off).
+  // The matching nodes, in the tree's order (none while the filter is off), as they were
+  // when last worked out.
   const std::vector<const TreeNode*>& matches() const { return matches_; }
 
  private:
@@ -62,6 +67,7 @@ class NodeFilter {
   FilterWords words_;
   std::vector<const TreeNode*> matches_;
   std::unordered_set<const TreeNode*> shown_;
+  bool narrowable_ = false;  // matches_ holds nodes of the tree as it is
 };
 
 }  // namespace skelder

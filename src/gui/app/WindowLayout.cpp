@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "core/tree/ConnectionTree.h"
@@ -14,6 +15,7 @@
 #include "gui/properties/SchedulePage.h"
 #include "gui/properties/SettingsPages.h"
 #include "gui/tree/ConnectionTreeView.h"
+#include "gui/tree/TreeFilterBar.h"
 
 namespace skelder {
 
@@ -33,13 +35,21 @@ WindowLayout::WindowLayout(QMainWindow& window, ConnectionTreeModel& model,
   splitter_->setObjectName(QStringLiteral("Splitter1"));
   splitter_->setHandleWidth(3);
   splitter_->setChildrenCollapsible(false);
-  VT = new ConnectionTreeView(model, splitter_);
+  // The tree pane: the filter box over the tree.
+  treePane_ = new QWidget(splitter_);
+  VT = new ConnectionTreeView(model, treePane_);
+  filterBar_ = new TreeFilterBar(*VT, treePane_);
+  auto* paneLayout = new QVBoxLayout(treePane_);
+  paneLayout->setContentsMargins(0, 0, 0, 0);
+  paneLayout->setSpacing(0);
+  paneLayout->addWidget(filterBar_);
+  paneLayout->addWidget(VT);
   PG = new QTabWidget(splitter_);
   PG->setObjectName(QStringLiteral("PG"));
   PG->setMinimumSize(kPageAreaMinimumWidth, kPageAreaMinimumHeight);
   settingsPages_ = new SettingsPages(PG);
   PG->addTab(settingsPages_, QStringLiteral("Settings"));
-  splitter_->addWidget(VT);
+  splitter_->addWidget(treePane_);
   splitter_->addWidget(PG);
   splitter_->setStretchFactor(0, 0);
   splitter_->setStretchFactor(1, 1);
@@ -71,7 +81,7 @@ void WindowLayout::HideTree() {
     rememberedTreeWidth_ = splitter_->sizes().value(0);
   setLayout(TreeLayout::Hidden);
   PG->show();
-  VT->hide();
+  treePane_->hide();
   PG->setFocus();
 }
 
@@ -79,14 +89,14 @@ void WindowLayout::MaximizeTree() {
   if (VT->isVisible() && PG->isVisible()) rememberedTreeWidth_ = splitter_->sizes().value(0);
   setLayout(TreeLayout::Maximized);
   PG->hide();
-  VT->show();
+  treePane_->show();
   VT->setFocus();
 }
 
 void WindowLayout::RestoreTree() {
   setLayout(TreeLayout::Restored);
   if (!VT->isVisible() || !PG->isVisible()) {
-    VT->show();
+    treePane_->show();
     PG->show();
     const int total = splitter_->width() - splitter_->handleWidth();
     splitter_->setSizes({rememberedTreeWidth_, std::max(0, total - rememberedTreeWidth_)});
@@ -135,6 +145,6 @@ void WindowLayout::KeepTreeWidth() {
 int WindowLayout::treeWidth() const { return VT->isVisible() ? splitter_->sizes().value(0) : 0; }
 int WindowLayout::splitterTreeWidth() const { return splitter_->sizes().value(0); }
 bool WindowLayout::pageAreaVisible() const { return PG->isVisible(); }
-bool WindowLayout::treePaneHidden() const { return VT->isHidden(); }
+bool WindowLayout::treePaneHidden() const { return treePane_->isHidden(); }
 
 }  // namespace skelder

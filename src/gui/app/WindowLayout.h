@@ -1,6 +1,7 @@
 #pragma once
-// The window's two panes: the tree VT on the left and the page area PG on the right (the
-// "Settings" pages and the four connection pages) in the splitter Splitter1. It owns the
+// The window's two panes: the tree VT under its filter box on the left and the page area
+// PG on the right (the "Settings" pages and the connection pages) in the splitter
+// Splitter1. It owns the
 // tree layout (both panes, the tree hidden, the tree maximized) and which control a page
 // gives the focus to.
 #include <QObject>
@@ -8,6 +9,7 @@
 class QMainWindow;
 class QSplitter;
 class QTabWidget;
+class QWidget;
 
 namespace skelder {
 
@@ -19,6 +21,7 @@ class ColorsPage;
 class MacroPage;
 class PopupPage;
 class SchedulePage;
+class TreeFilterBar;
 
 // The four connection pages, made by the window for the page area.
 struct ConnectionPageSet {
@@ -36,6 +39,7 @@ class WindowLayout : public QObject {
   WindowLayout(QMainWindow& window, ConnectionTreeModel& model, const ConnectionTree& tree);
 
   ConnectionTreeView& treeView() const { return *VT; }
+  TreeFilterBar& filterBar() const { return *filterBar_; }
   QTabWidget& pageArea() const { return *PG; }
   SettingsPages& settingsPages() const { return *settingsPages_; }
   // The connection pages follow the "Settings" pages in the page area.
@@ -69,7 +73,9 @@ class WindowLayout : public QObject {
 
   const ConnectionTree& tree_;
   QSplitter* splitter_;
+  QWidget* treePane_;
   ConnectionTreeView* VT;
+  TreeFilterBar* filterBar_;
   QTabWidget* PG;
   SettingsPages* settingsPages_;
   ConnectionPageSet pages_{};

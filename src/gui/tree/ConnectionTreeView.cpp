@@ -1,13 +1,18 @@
 #include "gui/tree/ConnectionTreeView.h"
 
+#include "core/tree/NodeFilter.h"
 #include "core/tree/TreeClipboard.h"
 #include "gui/tree/EditCommands.h"
+#include "gui/tree/FilteredTreeModel.h"
+#include "gui/ui/LocalText.h"
 
+#include <QApplication>
 #include <QDrag>
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QStyledItemDelegate>
 
 namespace skelder {
@@ -27,6 +32,9 @@ void Guarded(bool& guard, F f) {
 
 namespace {
 
+// The space Qt's item styles leave on either side of an item's text.
+constexpr int kTextMargin = 3;
+
 // The in-place name editor: created for one node, it tells the window about itself so
 // that the shared insert mode and its overwrite rule apply to it.
 class NodeNameDelegate : public QStyledItemDelegate {
@@ -38,6 +46,54 @@ class NodeNameDelegate : public QStyledItemDelegate {
     editor->setObjectName(QStringLiteral("VTEditor"));
     emit view_->editorCreated(editor);
     return editor;
+  }
+
+  // Under a filter, the parts of a matching name that hold a typed word are bold.
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    const NodeFilter* filter = view_->filter();
+    const TreeNode* node = view_->nodeAt(index);
+    const auto parts = filter && node && node != view_->treeModel().tree().computerNode()
+                           ? MatchedSpans(node->data.Name, filter->words())
+                           : std::vector<std::pair<std::size_t, std::size_t>>();
+    if (parts.empty()) {
+      QStyledItemDelegate::paint(painter, option, index);
+      return;
+    }
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    const QWidget* widget = item.widget;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    const QString text = item.text;
+    item.text.clear();
+    style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
+    item.text = text;
+    const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget)
+                           .adjusted(kTextMargin, 0, -kTextMargin, 0);
+    painter->save();
+    painter->setClipRect(area);
+    const bool selected = item.state & QStyle::State_Selected;
+    painter->setPen(item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    QFont bold = item.font;
+    bold.setBold(true);
+    int x = area.left();
+    std::size_t at = 0;
+    auto draw = [&](std::size_t end, bool emphasised) {
+      if (end <= at) return;
+      const QString piece = FromLocal(node->data.Name.substr(at, end - at));
+      const QFont& font = emphasised ? bold : item.font;
+      painter->setFont(font);
+      painter->drawText(QRect(x, area.top(), area.right() - x + 1, area.height()),
+                        Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, piece);
+      x += QFontMetrics(font).horizontalAdvance(piece);
+      at = end;
+    };
+    for (const auto& [begin, end] : parts) {
+      draw(begin, false);
+      draw(end, true);
+    }
+    draw(node->data.Name.size(), false);
+    painter->restore();
   }
 
  private:
@@ -67,10 +123,7 @@ ConnectionTreeView::ConnectionTreeView(ConnectionTreeModel& model, QWidget* pare
   setDropIndicatorShown(true);
   setDragDropMode(QAbstractItemView::DragDrop);
 
-  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-          &ConnectionTreeView::userSelectionChanged);
-  connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-          [this](const QModelIndex& current, const QModelIndex&) { userCurrentChanged(current); });
+  watchSelection(selectionModel());
   connect(this, &QTreeView::expanded, this,
           [this](const QModelIndex& i) { userExpanded(i, true); });
   connect(this, &QTreeView::collapsed, this,
@@ -81,6 +134,46 @@ ConnectionTreeView::ConnectionTreeView(ConnectionTreeModel& model, QWidget* pare
   connect(&model_, &ConnectionTreeModel::expansionMirrored, this,
           &ConnectionTreeView::mirrorExpansion);
   connect(&model_, &ConnectionTreeModel::focusMirrored, this, &ConnectionTreeView::mirrorFocus);
+}
+
+void ConnectionTreeView::watchSelection(QItemSelectionModel* selection) {
+  connect(selection, &QItemSelectionModel::selectionChanged, this,
+          &ConnectionTreeView::userSelectionChanged);
+  connect(selection, &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& current, const QModelIndex&) { userCurrentChanged(current); });
+}
+
+void ConnectionTreeView::showFiltered(FilteredTreeModel* filtered, const NodeFilter* filter) {
+  if (filtered == filtered_) {
+    filterChanged();
+    return;
+  }
+  filtered_ = filtered;
+  filter_ = filtered ? filter : nullptr;
+  QItemSelectionModel* old = selectionModel();
+  Guarded(mirroring_, [&] {
+    if (filtered)
+      setModel(filtered);
+    else
+      setModel(&model_);
+  });
+  old->deleteLater();
+  watchSelection(selectionModel());
+  mirrorAll();
+  scrollTo(viewIndex(tree_.focusedNode()));
+}
+
+void ConnectionTreeView::filterChanged() {
+  mirrorAll();
+  viewport()->update();
+}
+
+QModelIndex ConnectionTreeView::viewIndex(const TreeNode* node) const {
+  return filtered_ ? filtered_->indexOf(node) : model_.indexOf(node);
+}
+
+TreeNode* ConnectionTreeView::nodeAt(const QModelIndex& index) const {
+  return filtered_ ? filtered_->nodeOf(index) : ConnectionTreeModel::nodeOf(index);
 }
 
 void ConnectionTreeView::focusInEvent(QFocusEvent* event) {
@@ -96,7 +189,7 @@ void ConnectionTreeView::keyPressEvent(QKeyEvent* event) {
 // VTEditing: never the ComputerNode; a click just after the tree got the focus only
 // focuses it.
 bool ConnectionTreeView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
-  const TreeNode* node = ConnectionTreeModel::nodeOf(index);
+  const TreeNode* node = nodeAt(index);
   if (!node || node == tree_.computerNode()) return false;
   if (trigger == QAbstractItemView::SelectedClicked && timer7_->isActive()) return false;
   return QTreeView::edit(index, trigger, event);
@@ -135,7 +228,7 @@ void ConnectionTreeView::startDrag(Qt::DropActions) {
 void ConnectionTreeView::dragMoveEvent(QDragMoveEvent* event) {
   QTreeView::dragMoveEvent(event);
   const QModelIndex index = indexAt(event->position().toPoint());
-  TreeNode* target = ConnectionTreeModel::nodeOf(index);
+  TreeNode* target = nodeAt(index);
   DropPosition position = DropPosition::On;
   switch (dropIndicatorPosition()) {
     case QAbstractItemView::AboveItem:
@@ -162,7 +255,7 @@ void ConnectionTreeView::dropEvent(QDropEvent* event) {
     event->ignore();
     return;
   }
-  TreeNode* target = ConnectionTreeModel::nodeOf(indexAt(event->position().toPoint()));
+  TreeNode* target = nodeAt(indexAt(event->position().toPoint()));
   DropPosition position = DropPosition::On;
   if (dropIndicatorPosition() == QAbstractItemView::AboveItem) position = DropPosition::Above;
   if (dropIndicatorPosition() == QAbstractItemView::BelowItem) position = DropPosition::Below;
@@ -179,7 +272,7 @@ void ConnectionTreeView::dropEvent(QDropEvent* event) {
 
 void ConnectionTreeView::startRename(const TreeNode* node) {
   timer7_->stop();
-  const QModelIndex index = model_.indexOf(node);
+  const QModelIndex index = viewIndex(node);
   scrollTo(index);
   edit(index, QAbstractItemView::EditKeyPressed, nullptr);
 }
@@ -188,16 +281,14 @@ void ConnectionTreeView::userSelectionChanged(const QItemSelection& selected,
                                               const QItemSelection& deselected) {
   if (mirroring_) return;
   Guarded(mirroring_, [&] {
-    for (const QModelIndex& index : deselected.indexes())
-      tree_.setSelected(ConnectionTreeModel::nodeOf(index), false);
-    for (const QModelIndex& index : selected.indexes())
-      tree_.setSelected(ConnectionTreeModel::nodeOf(index), true);
+    for (const QModelIndex& index : deselected.indexes()) tree_.setSelected(nodeAt(index), false);
+    for (const QModelIndex& index : selected.indexes()) tree_.setSelected(nodeAt(index), true);
   });
 }
 
 void ConnectionTreeView::userCurrentChanged(const QModelIndex& current) {
   if (mirroring_) return;
-  TreeNode* node = ConnectionTreeModel::nodeOf(current);
+  TreeNode* node = nodeAt(current);
   TreeNode* old = tree_.focusedNode();
   if (node != old && focusChangeAllowed && !focusChangeAllowed(node)) {
     // Refused: the old node is selected and focused again.
@@ -212,8 +303,8 @@ void ConnectionTreeView::userCurrentChanged(const QModelIndex& current) {
 }
 
 void ConnectionTreeView::userExpanded(const QModelIndex& index, bool expanded) {
-  if (mirroring_) return;
-  TreeNode* node = ConnectionTreeModel::nodeOf(index);
+  if (mirroring_ || filtered_) return;
+  TreeNode* node = nodeAt(index);
   bool done = true;
   Guarded(mirroring_, [&] { done = tree_.setExpanded(node, expanded); });
   if (!done) Guarded(mirroring_, [&] { setExpanded(index, node->isExpanded()); });
@@ -223,21 +314,20 @@ void ConnectionTreeView::userExpanded(const QModelIndex& index, bool expanded) {
 void ConnectionTreeView::mirrorSelection(const TreeNode* node) {
   if (mirroring_) return;
   Guarded(mirroring_, [&] {
-    selectionModel()->select(model_.indexOf(node), node->isSelected()
-                                                       ? QItemSelectionModel::Select
-                                                       : QItemSelectionModel::Deselect);
+    selectionModel()->select(viewIndex(node), node->isSelected() ? QItemSelectionModel::Select
+                                                                 : QItemSelectionModel::Deselect);
   });
 }
 
 void ConnectionTreeView::mirrorExpansion(const TreeNode* node) {
-  if (mirroring_) return;
-  Guarded(mirroring_, [&] { setExpanded(model_.indexOf(node), node->isExpanded()); });
+  if (mirroring_ || filtered_) return;
+  Guarded(mirroring_, [&] { setExpanded(viewIndex(node), node->isExpanded()); });
 }
 
 void ConnectionTreeView::mirrorFocus(const TreeNode* node) {
   if (mirroring_) return;
   Guarded(mirroring_, [&] {
-    selectionModel()->setCurrentIndex(model_.indexOf(node), QItemSelectionModel::NoUpdate);
+    selectionModel()->setCurrentIndex(viewIndex(node), QItemSelectionModel::NoUpdate);
   });
   emit focusedNodeChanged(const_cast<TreeNode*>(node));
 }
@@ -247,15 +337,16 @@ void ConnectionTreeView::mirrorFocus(const TreeNode* node) {
 void ConnectionTreeView::mirrorAll() {
   Guarded(mirroring_, [&] {
     QItemSelection selection;
+    if (filtered_) expandAll();
     for (TreeNode* node = tree_.first(); node; node = tree_.next(node)) {
-      if (node->isExpanded()) setExpanded(model_.indexOf(node), true);
+      if (!filtered_ && node->isExpanded()) setExpanded(viewIndex(node), true);
       if (node->isSelected()) {
-        const QModelIndex index = model_.indexOf(node);
+        const QModelIndex index = viewIndex(node);
         selection.select(index, index);
       }
     }
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-    selectionModel()->setCurrentIndex(model_.indexOf(tree_.focusedNode()),
+    selectionModel()->setCurrentIndex(viewIndex(tree_.focusedNode()),
                                       QItemSelectionModel::NoUpdate);
   });
   emit focusedNodeChanged(tree_.focusedNode());

@@ -8,7 +8,12 @@
 
 #include "gui/tree/ConnectionTreeModel.h"
 
+class QItemSelectionModel;
+
 namespace skelder {
+
+class FilteredTreeModel;
+class NodeFilter;
 
 class ConnectionTreeView : public QTreeView {
   Q_OBJECT
@@ -23,6 +28,20 @@ class ConnectionTreeView : public QTreeView {
   void startRename(const TreeNode* node);
   // Until Timer7 fires after the tree got the focus, a click does not start a rename.
   QTimer* Timer7() const { return timer7_; }
+
+  // Shows the tree as the filter shows it, every shown node expanded; null shows the
+  // whole tree again with the expansion the tree keeps. While the filter is on, the
+  // user's expanding and collapsing stays in the view and never reaches the tree.
+  void showFiltered(FilteredTreeModel* filtered, const NodeFilter* filter);
+  bool filtering() const { return filtered_ != nullptr; }
+  // After the filter showed other nodes: every shown node expanded, the selection and the
+  // focus shown again.
+  void filterChanged();
+  // The node's row in the view (invalid when the filter hides it), and the node of a row.
+  QModelIndex viewIndex(const TreeNode* node) const;
+  TreeNode* nodeAt(const QModelIndex& index) const;
+  // The words whose parts the view emphasises in the shown names (null without a filter).
+  const NodeFilter* filter() const { return filter_; }
 
  signals:
   void focusedNodeChanged(TreeNode* node);
@@ -49,8 +68,11 @@ class ConnectionTreeView : public QTreeView {
   void mirrorSelection(const TreeNode* node);
   void mirrorExpansion(const TreeNode* node);
   void mirrorFocus(const TreeNode* node);
+  void watchSelection(QItemSelectionModel* selection);
 
   ConnectionTreeModel& model_;
+  FilteredTreeModel* filtered_ = nullptr;
+  const NodeFilter* filter_ = nullptr;
   ConnectionTree& tree_;
   bool mirroring_ = false;
   QTimer* timer7_;
