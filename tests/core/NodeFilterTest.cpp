@@ -126,6 +126,22 @@ TEST_F(NodeFilterTest, MatchesShowWithTheirAncestorsAndTheComputerNodeAlways) {
   EXPECT_EQ(Shown(tree, filter), "*,Servers,web1,Lab,web-lab,Routers");  // no separator
   ASSERT_EQ(filter.matches().size(), 3u);
   EXPECT_EQ(filter.matches()[1], labWeb);
+  // The rows of the shown nodes among their shown siblings.
+  using Nodes = std::vector<TreeNode*>;
+  auto children = [&](const TreeNode* parent) {
+    Nodes nodes;
+    for (int row = 0; row < filter.shownChildCount(parent); ++row)
+      nodes.push_back(filter.shownChild(parent, row));
+    return nodes;
+  };
+  EXPECT_EQ(children(nullptr), Nodes{tree.computerNode()});
+  EXPECT_EQ(children(servers), (Nodes{web, labWeb->parent()}));
+  EXPECT_EQ(children(labWeb->parent()), Nodes{labWeb});
+  EXPECT_EQ(children(web), Nodes{});
+  EXPECT_EQ(filter.shownChild(servers, 2), nullptr);
+  EXPECT_EQ(filter.shownRow(labWeb->parent()), 1);
+  EXPECT_EQ(filter.shownRow(tree.computerNode()->child(2)), 1);  // Routers, past the separator
+  EXPECT_EQ(filter.shownRow(servers->child(1)), -1);             // db1
 
   filter.setText("database", tree);
   EXPECT_EQ(Shown(tree, filter), "*,Servers,db1");
@@ -138,22 +154,34 @@ TEST_F(NodeFilterTest, MatchesShowWithTheirAncestorsAndTheComputerNodeAlways) {
   EXPECT_EQ(Shown(tree, filter), "*,Servers,web1,db1,Lab,web-lab,-,Routers");
 }
 
-TEST_F(NodeFilterTest, NarrowingTestsOnlyTheEarlierMatchesAndWideningTestsAll) {
+TEST_F(NodeFilterTest, TypingOnGivesWhatAFreshFilterGives) {
+  // Narrowing retests only the earlier matches, widening all nodes: both agree with a
+  // filter that sees the text for the first time.
+  for (const char* typed : {"w", "we", "web", "web-", "web", "we l", "we la", "e", "", "d", "DB",
+                            "d b", "routers", "r"}) {
+    SCOPED_TRACE(typed);
+    filter.setText(typed, tree);
+    NodeFilter fresh;
+    fresh.setText(typed, tree);
+    EXPECT_EQ(Shown(tree, filter), Shown(tree, fresh));
+    EXPECT_EQ(filter.matches(), fresh.matches());
+  }
+}
+
+TEST_F(NodeFilterTest, ChangesOfTheTreeShowOnceTheFilterIsToldOfThem) {
   filter.setText("w", tree);
   EXPECT_EQ(Shown(tree, filter), "*,Servers,web1,Lab,web-lab,Routers");
-  // A change the filter has not been told of shows that narrowing starts from the
-  // earlier matches only, and that widening (or a refresh) looks at the whole tree.
+  // The filter matches what it read: a change it was not told of does not show.
   web->data.Name = "x";
   web->data.Macro.clear();
   tree.appendChild(tree.computerNode(), Record("web2", "", ""));
   filter.setText("we", tree);
-  EXPECT_EQ(Shown(tree, filter), "*,Servers,Lab,web-lab,Routers");
-  filter.setText("e", tree);
-  EXPECT_EQ(Shown(tree, filter), "*,Servers,db1,Lab,web-lab,Routers,web2");
-  // Told of a change, the filter no longer trusts its earlier matches (they may be gone).
-  tree.appendChild(tree.computerNode(), Record("web3", "", ""));
+  EXPECT_EQ(Shown(tree, filter), "*,Servers,x,Lab,web-lab,Routers");
   filter.treeChanged();
-  filter.setText("we", tree);
+  filter.setText("web", tree);
+  EXPECT_EQ(Shown(tree, filter), "*,Servers,Lab,web-lab,Routers,web2");
+  tree.appendChild(tree.computerNode(), Record("web3", "", ""));
+  filter.refresh(tree);
   EXPECT_EQ(Shown(tree, filter), "*,Servers,Lab,web-lab,Routers,web2,web3");
 }
 

@@ -23,33 +23,31 @@ unsigned LowerTwoByteLetter(unsigned cp) {
 
 }  // namespace
 
-void AppendFolded(std::string& out, std::string_view text) {
+void FoldInPlace(std::string& text) {
   const std::size_t size = text.size();
   for (std::size_t i = 0; i < size; ++i) {
     const auto c = static_cast<unsigned char>(text[i]);
     if (c < 0x80) {
-      out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 0x20) : static_cast<char>(c);
+      if (c >= 'A' && c <= 'Z') text[i] = static_cast<char>(c + 0x20);
       continue;
     }
     if (c >= 0xC2 && c <= 0xDF && i + 1 < size &&
         IsContinuation(static_cast<unsigned char>(text[i + 1]))) {
       const unsigned cp = ((c & 0x1Fu) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3Fu);
       const unsigned lower = LowerTwoByteLetter(cp);
-      out += static_cast<char>(0xC0 | (lower >> 6));
-      out += static_cast<char>(0x80 | (lower & 0x3F));
+      text[i] = static_cast<char>(0xC0 | (lower >> 6));
+      text[i + 1] = static_cast<char>(0x80 | (lower & 0x3F));
       ++i;
       continue;
     }
-    // Longer UTF-8 sequences are copied as they are; a byte of no sequence is Latin-1.
-    out +=
-        (c >= 0xC0 && c <= 0xDE && c != 0xD7) ? static_cast<char>(c + 0x20) : static_cast<char>(c);
+    // Longer UTF-8 sequences stay as they are; a byte of no sequence is Latin-1.
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) text[i] = static_cast<char>(c + 0x20);
   }
 }
 
 std::string FoldCase(std::string_view text) {
-  std::string folded;
-  folded.reserve(text.size());
-  AppendFolded(folded, text);
+  std::string folded(text);
+  FoldInPlace(folded);
   return folded;
 }
 

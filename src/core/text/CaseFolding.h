@@ -7,11 +7,11 @@
 
 namespace skelder {
 
-// Appends text to out in lower case: ASCII letters; the two-byte UTF-8 letters of Latin-1,
-// Latin Extended-A, Greek and Cyrillic; and, for a byte that starts no valid UTF-8
-// sequence, the upper-case letters of Latin-1 (the Windows code page 1252).
-void AppendFolded(std::string& out, std::string_view text);
-
+// The text in lower case: ASCII letters; the two-byte UTF-8 letters of Latin-1, Latin
+// Extended-A, Greek and Cyrillic; and, for a byte that starts no valid UTF-8 sequence,
+// the upper-case letters of Latin-1 (the Windows code page 1252).
 std::string FoldCase(std::string_view text);
+// The same where the text stands.
+void FoldInPlace(std::string& text);
 
 }  // namespace skelder

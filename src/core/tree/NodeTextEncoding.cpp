@@ -25,28 +25,48 @@ std::string EncodeNodeText(const std::string& text, bool spaceAsPlus) {
   return result;
 }
 
+namespace {
+
+// ParseHexValue of the two bytes after a "%" (a NUL for a position past the end), as a
+// byte: "4H" is 4, anything not hexadecimal 0.
+char EscapedByte(char high, char low) {
+  auto digit = [](char c) -> int {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+  };
+  const int first = digit(high);
+  if (low == 'H' || low == 'h') return static_cast<char>(first < 0 ? 0 : first);
+  const int second = digit(low);
+  return static_cast<char>(first < 0 || second < 0 ? 0 : first * 16 + second);
+}
+
+}  // namespace
+
 std::string DecodeNodeText(const std::string& encoded) {
   std::string result;
-  result.reserve(encoded.size());
+  DecodeNodeTextInto(result, encoded);
+  return result;
+}
+
+void DecodeNodeTextInto(std::string& out, const std::string& encoded) {
+  out.clear();
+  out.reserve(encoded.size());
   const std::size_t length = encoded.size();
   std::size_t i = 0;
   while (i < length) {
     const char c = encoded[i];
     if (c == '%') {
-      std::string hex(2, '\0');  // a position past the end counts as a byte 0
-      if (i + 1 < length) hex[0] = encoded[i + 1];
-      if (i + 2 < length) hex[1] = encoded[i + 2];
-      result += static_cast<char>(ParseHexValue(hex) & 0xFF);
+      const char high = i + 1 < length ? encoded[i + 1] : '\0';
+      const char low = i + 2 < length ? encoded[i + 2] : '\0';
+      out += EscapedByte(high, low);
       i += 3;
-    } else if (c == '+') {
-      result += ' ';
-      ++i;
     } else {
-      result += c;
+      out += c == '+' ? ' ' : c;
       ++i;
     }
   }
-  return result;
 }
 
 std::int64_t ParseHexValue(const std::string& text) {

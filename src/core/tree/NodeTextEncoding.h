@@ -12,6 +12,8 @@ std::string EncodeNodeText(const std::string& text, bool spaceAsPlus);
 // Reverses EncodeNodeText and never fails: "+" is a space, "%" takes the next two
 // bytes through ParseHexValue (a byte 0 for anything that is not hexadecimal).
 std::string DecodeNodeText(const std::string& encoded);
+// The same into out (emptied first), which keeps its capacity across calls.
+void DecodeNodeTextInto(std::string& out, const std::string& encoded);
 
 // Hexadecimal digits, case-insensitive, with an optional trailing "H"; 0 for an empty
 // text or one holding any other character.

@@ -128,7 +128,7 @@ ConnectionTreeView::ConnectionTreeView(ConnectionTreeModel& model, QWidget* pare
           [this](const QModelIndex& i) { userExpanded(i, true); });
   connect(this, &QTreeView::collapsed, this,
           [this](const QModelIndex& i) { userExpanded(i, false); });
-  connect(&model_, &ConnectionTreeModel::rebuilt, this, &ConnectionTreeView::mirrorAll);
+  connect(&model_, &ConnectionTreeModel::rebuilt, this, [this] { mirrorAll(true); });
   connect(&model_, &ConnectionTreeModel::selectionMirrored, this,
           &ConnectionTreeView::mirrorSelection);
   connect(&model_, &ConnectionTreeModel::expansionMirrored, this,
@@ -143,13 +143,10 @@ void ConnectionTreeView::watchSelection(QItemSelectionModel* selection) {
           [this](const QModelIndex& current, const QModelIndex&) { userCurrentChanged(current); });
 }
 
-void ConnectionTreeView::showFiltered(FilteredTreeModel* filtered, const NodeFilter* filter) {
-  if (filtered == filtered_) {
-    filterChanged();
-    return;
-  }
+void ConnectionTreeView::showFiltered(FilteredTreeModel* filtered) {
+  if (filtered == filtered_) return;
+  if (filtered_) disconnect(filtered_, nullptr, this, nullptr);
   filtered_ = filtered;
-  filter_ = filtered ? filter : nullptr;
   QItemSelectionModel* old = selectionModel();
   Guarded(mirroring_, [&] {
     if (filtered)
@@ -157,23 +154,25 @@ void ConnectionTreeView::showFiltered(FilteredTreeModel* filtered, const NodeFil
     else
       setModel(&model_);
   });
-  old->deleteLater();
+  delete old;  // as QAbstractItemView::setModel asks
   watchSelection(selectionModel());
-  mirrorAll();
+  // The filter resets its model each time it shows other nodes.
+  // The filter resets its model each time it shows other nodes; the focused node stays
+  // the same (the filter keeps it), so the pages are not told of it again.
+  if (filtered) {
+    connect(filtered, &QAbstractItemModel::modelReset, this, [this] { mirrorAll(false); });
+    connect(filtered, &FilteredTreeModel::wordsChanged, viewport(), qOverload<>(&QWidget::update));
+  }
+  mirrorAll(false);
   scrollTo(viewIndex(tree_.focusedNode()));
 }
 
-void ConnectionTreeView::filterChanged() {
-  mirrorAll();
-  viewport()->update();
+const NodeFilter* ConnectionTreeView::filter() const {
+  return filtered_ ? &filtered_->filter() : nullptr;
 }
 
 QModelIndex ConnectionTreeView::viewIndex(const TreeNode* node) const {
   return filtered_ ? filtered_->indexOf(node) : model_.indexOf(node);
-}
-
-TreeNode* ConnectionTreeView::nodeAt(const QModelIndex& index) const {
-  return filtered_ ? filtered_->nodeOf(index) : ConnectionTreeModel::nodeOf(index);
 }
 
 void ConnectionTreeView::focusInEvent(QFocusEvent* event) {
@@ -333,14 +332,17 @@ void ConnectionTreeView::mirrorFocus(const TreeNode* node) {
 }
 
 // After a rebuild the view has forgotten everything: one pass over the tree restores the
-// expanded nodes, the selection and the focus.
-void ConnectionTreeView::mirrorAll() {
+// expanded nodes (under a filter: every shown one), the selection and the focus.
+void ConnectionTreeView::mirrorAll(bool announceFocus) {
   Guarded(mirroring_, [&] {
     QItemSelection selection;
     if (filtered_) expandAll();
-    for (TreeNode* node = tree_.first(); node; node = tree_.next(node)) {
+    int selectedLeft = tree_.selectedCount();
+    for (TreeNode* node = tree_.first(); node && (selectedLeft > 0 || !filtered_);
+         node = tree_.next(node)) {
       if (!filtered_ && node->isExpanded()) setExpanded(viewIndex(node), true);
       if (node->isSelected()) {
+        --selectedLeft;
         const QModelIndex index = viewIndex(node);
         selection.select(index, index);
       }
@@ -349,7 +351,7 @@ void ConnectionTreeView::mirrorAll() {
     selectionModel()->setCurrentIndex(viewIndex(tree_.focusedNode()),
                                       QItemSelectionModel::NoUpdate);
   });
-  emit focusedNodeChanged(tree_.focusedNode());
+  if (announceFocus) emit focusedNodeChanged(tree_.focusedNode());
 }
 
 }  // namespace skelder

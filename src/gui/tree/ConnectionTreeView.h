@@ -32,16 +32,13 @@ class ConnectionTreeView : public QTreeView {
   // Shows the tree as the filter shows it, every shown node expanded; null shows the
   // whole tree again with the expansion the tree keeps. While the filter is on, the
   // user's expanding and collapsing stays in the view and never reaches the tree.
-  void showFiltered(FilteredTreeModel* filtered, const NodeFilter* filter);
+  void showFiltered(FilteredTreeModel* filtered);
   bool filtering() const { return filtered_ != nullptr; }
-  // After the filter showed other nodes: every shown node expanded, the selection and the
-  // focus shown again.
-  void filterChanged();
   // The node's row in the view (invalid when the filter hides it), and the node of a row.
   QModelIndex viewIndex(const TreeNode* node) const;
-  TreeNode* nodeAt(const QModelIndex& index) const;
-  // The words whose parts the view emphasises in the shown names (null without a filter).
-  const NodeFilter* filter() const { return filter_; }
+  static TreeNode* nodeAt(const QModelIndex& index) { return ConnectionTreeModel::nodeOf(index); }
+  // The filter whose words the view emphasises in the shown names (null without one).
+  const NodeFilter* filter() const;
 
  signals:
   void focusedNodeChanged(TreeNode* node);
@@ -64,7 +61,7 @@ class ConnectionTreeView : public QTreeView {
   void userSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
   void userCurrentChanged(const QModelIndex& current);
   void userExpanded(const QModelIndex& index, bool expanded);
-  void mirrorAll();
+  void mirrorAll(bool announceFocus);
   void mirrorSelection(const TreeNode* node);
   void mirrorExpansion(const TreeNode* node);
   void mirrorFocus(const TreeNode* node);
@@ -72,7 +69,6 @@ class ConnectionTreeView : public QTreeView {
 
   ConnectionTreeModel& model_;
   FilteredTreeModel* filtered_ = nullptr;
-  const NodeFilter* filter_ = nullptr;
   ConnectionTree& tree_;
   bool mirroring_ = false;
   QTimer* timer7_;

@@ -24,16 +24,6 @@ TreeFilterBar::TreeFilterBar(ConnectionTreeView& view, QWidget* parent)
   shortcut->setContext(Qt::WindowShortcut);
   connect(shortcut, &QShortcut::activated, this, &TreeFilterBar::focusBox);
   connect(box_, &QLineEdit::textChanged, this, &TreeFilterBar::textTyped);
-
-  refresh_.setSingleShot(true);
-  refresh_.setInterval(0);
-  connect(&refresh_, &QTimer::timeout, this, &TreeFilterBar::refreshNow);
-  const ConnectionTreeModel& model = view_.treeModel();
-  connect(&model, &QAbstractItemModel::rowsInserted, this, &TreeFilterBar::treeChanged);
-  connect(&model, &QAbstractItemModel::rowsRemoved, this, &TreeFilterBar::treeChanged);
-  connect(&model, &QAbstractItemModel::rowsMoved, this, &TreeFilterBar::treeChanged);
-  connect(&model, &QAbstractItemModel::dataChanged, this, &TreeFilterBar::treeChanged);
-  connect(&model, &QAbstractItemModel::modelReset, this, &TreeFilterBar::treeChanged);
 }
 
 TreeFilterBar::~TreeFilterBar() = default;
@@ -49,6 +39,10 @@ void TreeFilterBar::clearFilter() {
 }
 
 bool TreeFilterBar::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == box_ && event->type() == QEvent::FocusIn) model().readAhead();
+  if (watched == box_ && event->type() == QEvent::FocusOut && filtered_ &&
+      !filtered_->filter().active())
+    dropModel();
   if (watched == box_ && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Escape) {
@@ -63,45 +57,46 @@ bool TreeFilterBar::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
+// The filter's model lives while the box has the keyboard or a filter is on: it reads
+// the tree when the box gets the keyboard, so that the first key does not wait for it.
 void TreeFilterBar::textTyped(const QString& text) {
-  const bool wasActive = filter_.active();
-  ConnectionTree& tree = view_.treeModel().tree();
-  filter_.setText(ToLocal(text), tree, tree.focusedNode());
-  show(wasActive);
+  const std::string typed = ToLocal(text);
+  const bool on = !FilterWords(typed).empty();
+  if (!on && !filtered_) return;
+  if (!on) view_.showFiltered(nullptr);
+  model().setText(typed);
+  if (!on) {
+    if (!box_->hasFocus()) dropModel();
+    return;
+  }
+  view_.showFiltered(filtered_);
+  leaveOnlyShownSelected();
 }
 
-void TreeFilterBar::treeChanged() {
-  filter_.treeChanged();
-  if (filter_.active()) refresh_.start();
+FilteredTreeModel& TreeFilterBar::model() {
+  if (!filtered_) filtered_ = new FilteredTreeModel(view_.treeModel(), this);
+  return *filtered_;
+}
+
+void TreeFilterBar::dropModel() {
+  delete filtered_;
+  filtered_ = nullptr;
 }
 
 void TreeFilterBar::refreshNow() {
-  refresh_.stop();
-  if (!filter_.active()) return;
-  const ConnectionTree& tree = view_.treeModel().tree();
-  filter_.refresh(tree, tree.focusedNode());
-  show(true);
+  if (filtered_) filtered_->refresh();
 }
 
 // Hidden nodes leave the selection, so that the tree's commands act on what shows.
-void TreeFilterBar::show(bool wasActive) {
-  if (!filter_.active()) {
-    if (!wasActive) return;
-    view_.showFiltered(nullptr, nullptr);
-    filtered_->deleteLater();
-    filtered_ = nullptr;
-    return;
-  }
+void TreeFilterBar::leaveOnlyShownSelected() {
   ConnectionTree& tree = view_.treeModel().tree();
-  if (tree.selectedCount() > 0) {
-    for (TreeNode* node = tree.first(); node; node = tree.next(node))
-      if (node->isSelected() && !filter_.shows(node)) tree.setSelected(node, false);
-  }
-  if (!filtered_)
-    filtered_ = new FilteredTreeModel(view_.treeModel(), filter_, this);
-  else
-    filtered_->refilter();
-  view_.showFiltered(filtered_, &filter_);
+  const TreeNode* focused = tree.focusedNode();
+  // The focused node always shows: alone in the selection it leaves nothing to do.
+  if (tree.selectedCount() == 0 || (tree.selectedCount() == 1 && focused && focused->isSelected()))
+    return;
+  const NodeFilter& filter = filtered_->filter();
+  for (TreeNode* node = tree.first(); node; node = tree.next(node))
+    if (node->isSelected() && !filter.shows(node)) tree.setSelected(node, false);
 }
 
 }  // namespace skelder

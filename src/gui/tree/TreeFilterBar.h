@@ -1,14 +1,10 @@
 #pragma once
 // The filter box above the tree. Typing narrows the tree to the connections that hold
-// every typed word (NodeFilter), with their ancestors expanded and the matching parts of
-// their names in bold; the focused node stays too. Ctrl+E puts the keyboard in the box,
-// Escape empties it and gives the keyboard back to the tree, which then shows every node
-// with the expansion the user had. Changes to the tree while the filter is on (edits,
-// moves, pastes, a table opened) are filtered again on the next turn of the event loop.
-#include <QTimer>
+// every typed word (NodeFilter, through a FilteredTreeModel), with their ancestors
+// expanded and the matching parts of their names in bold; the focused node stays too.
+// Ctrl+E puts the keyboard in the box, Escape empties it and gives the keyboard back to
+// the tree, which then shows every node with the expansion the user had.
 #include <QWidget>
-
-#include "core/tree/NodeFilter.h"
 
 class QLineEdit;
 
@@ -24,12 +20,11 @@ class TreeFilterBar : public QWidget {
   ~TreeFilterBar() override;
 
   QLineEdit* filterBox() const { return box_; }
-  const NodeFilter& filter() const { return filter_; }
   // Puts the keyboard in the box, its text selected.
   void focusBox();
   // Empties the box: the whole tree shows again, and the tree has the keyboard.
   void clearFilter();
-  // Filters the changed tree at once instead of on the next turn of the event loop.
+  // Filters a changed record at once instead of on the next turn of the event loop.
   void refreshNow();
 
  protected:
@@ -37,14 +32,13 @@ class TreeFilterBar : public QWidget {
 
  private:
   void textTyped(const QString& text);
-  void treeChanged();
-  void show(bool wasActive);
+  FilteredTreeModel& model();
+  void dropModel();
+  void leaveOnlyShownSelected();
 
   ConnectionTreeView& view_;
   QLineEdit* box_;
-  NodeFilter filter_;
   FilteredTreeModel* filtered_ = nullptr;
-  QTimer refresh_;
 };
 
 }  // namespace skelder
