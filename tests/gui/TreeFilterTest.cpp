@@ -1,5 +1,7 @@
 // The filter box over the tree: what shows while it filters, the expansion the user had
 // when it ends, the keyboard, and editing the tree under a filter.
+#include <Qsci/qsciscintilla.h>
+
 #include <QLineEdit>
 #include <QTest>
 #include <QTreeView>
@@ -8,6 +10,7 @@
 #include "core/tree/TableFileHost.h"
 #include "core/tree/TableWriter.h"
 #include "core/tree/TreeState.h"
+#include "gui/tree/ConnectionTreeView.h"
 #include "gui/tree/EditCommands.h"
 #include "gui/tree/TreeCommands.h"
 #include "gui/tree/TreeFilterBar.h"
@@ -142,11 +145,60 @@ TEST_F(TreeFilter, HiddenNodesLeaveTheSelectionAndTheFocusedNodeStays) {
   EXPECT_TRUE(web1->isSelected());
   EXPECT_EQ(window.tree().selectedCount(), 2);
   EXPECT_EQ(window.tree().focusedNode(), web1);
-  // Clicks under the filter reach the tree.
+  // A click on a row under the filter reaches that row's node.
   const QModelIndex routersRow = view->model()->index(1, 0, view->model()->index(0, 0));
-  view->selectionModel()->setCurrentIndex(routersRow, QItemSelectionModel::ClearAndSelect);
+  const QRect rect = view->visualRect(routersRow);
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    QPoint(rect.right() - 4, rect.center().y()));
   EXPECT_EQ(window.tree().focusedNode(), routers);
-  EXPECT_EQ(window.tree().selectedCount(), 1);
+  EXPECT_EQ(window.tree().selectedNodes(), std::vector<TreeNode*>{routers});
+}
+
+TEST_F(TreeFilter, TypingAFilterKeepsTheUnappliedEditsOfTheFocusedNode) {
+  auto& window = open();
+  focusTree({web1});
+  auto* memo = window.findChild<QsciScintilla*>("Memo1");
+  window.ShowPage(1);
+  memo->setFocus();
+  memo->SendScintilla(QsciScintilla::SCI_DOCUMENTEND);
+  QTest::keyClicks(memo->viewport(), "\rsendln 'x'");
+  ASSERT_TRUE(window.HasPendingEdits());
+  const QString edited = memo->text();
+  type("db");
+  EXPECT_EQ(Rows(), "*+\n Servers+\n  web1\n  db1\n");
+  QTest::keyClick(box, Qt::Key_Escape);
+  EXPECT_EQ(memo->text(), edited);
+  EXPECT_TRUE(window.HasPendingEdits());
+  EXPECT_TRUE(dialogs.boxes().empty());
+}
+
+TEST_F(TreeFilter, ADropUnderTheFilterGoesToTheRealPlace) {
+  open();
+  type("web");
+  focusTree({web1});
+  auto* tree = window->findChild<ConnectionTreeView*>("VT");
+  emit tree->dragStarted();
+  emit tree->nodesDropped(routers, 2 /* below */, false);
+  EXPECT_EQ(ChildNames(computer), (std::vector<std::string>{"Servers", "-", "Routers", "web1"}));
+  EXPECT_EQ(ChildNames(servers), (std::vector<std::string>{"db1", "Lab"}));
+  EXPECT_EQ(Rows(), "*+\n Servers+\n  Lab+\n   web-lab\n Routers\n web1\n");
+}
+
+TEST_F(TreeFilter, WhatTheBoxReadAheadFollowsChangesBeforeTheFirstKey) {
+  auto& window = open();
+  bar->focusBox();  // the filter reads the tree now
+  web1->data.Name = "gateway";
+  window.tree().notifyChanged(web1);
+  type("gateway");
+  EXPECT_EQ(Rows(), "*+\n Servers+\n  gateway\n");
+  QTest::keyClick(box, Qt::Key_Escape);
+  bar->focusBox();
+  rVTNodeData data;
+  data.Name = "gateway-lab";
+  data.Level = 3;
+  window.tree().appendChild(lab, data);
+  type("gateway");
+  EXPECT_EQ(Rows(), "*+\n Servers+\n  gateway\n  Lab+\n   gateway-lab\n");
 }
 
 TEST_F(TreeFilter, MovesWorkOnTheRealPositionsAndTheViewFollows) {
