@@ -243,6 +243,18 @@ TEST_F(TreeFilter, PastedAndRenamedNodesShowAfterTheRefresh) {
   EXPECT_EQ(Rows(), "*+\n Servers+\n  Copy of web1\n  Lab+\n   web-lab\n Routers\n");
 }
 
+TEST_F(TreeFilter, AConnectionAddedUnderTheFilterShowsForItsRename) {
+  auto& window = open();
+  type("web");
+  focusTree({servers});
+  trigger(window.commands().addChild);
+  TreeNode* added = window.tree().focusedNode();
+  ASSERT_EQ(added->parent(), servers);
+  EXPECT_EQ(Rows(),
+            "*+\n Servers+\n  " + added->data.Name + "\n  web1\n  Lab+\n   web-lab\n Routers\n");
+  EXPECT_TRUE(view->findChild<QLineEdit*>("VTEditor"));
+}
+
 TEST_F(TreeFilter, ATableOpenedUnderTheFilterIsFiltered) {
   auto& window = open();
   ConnectionTree other;

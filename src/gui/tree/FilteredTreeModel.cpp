@@ -17,6 +17,7 @@ FilteredTreeModel::FilteredTreeModel(ConnectionTreeModel& source, QObject* paren
   connect(&source_, &M::rowsMoved, this, &FilteredTreeModel::structureChanged);
   connect(&source_, &M::modelReset, this, &FilteredTreeModel::structureChanged);
   connect(&source_, &M::dataChanged, this, &FilteredTreeModel::recordsChanged);
+  connect(&source_, &ConnectionTreeModel::focusMirrored, this, &FilteredTreeModel::focusMoved);
 }
 
 template <typename Change>
@@ -77,6 +78,12 @@ void FilteredTreeModel::recordsChanged(const QModelIndex& first, const QModelInd
     if (shown.isValid()) emit dataChanged(shown, shown);
   }
   laterRefresh_.start();
+}
+
+// A node the program focuses (a new connection, the target of a search) shows at once,
+// so that it can be renamed and seen.
+void FilteredTreeModel::focusMoved(const TreeNode* node) {
+  if (filter_.active() && !changing_ && node && !filter_.shows(node)) refresh();
 }
 
 QModelIndex FilteredTreeModel::indexOf(const TreeNode* node) const {

@@ -8,7 +8,8 @@
 // table) filters the tree again at once and resets this model; a changed record shows at
 // once and is filtered again on the next turn of the event loop (a cut of a large branch
 // changes many records in a row). The focused node always shows, so that the node the
-// user works on never disappears under the filter.
+// user works on never disappears under the filter, and a node the program focuses is
+// shown at once.
 #include <QAbstractItemModel>
 #include <QTimer>
 
@@ -51,6 +52,7 @@ class FilteredTreeModel : public QAbstractItemModel {
   void structureChanging();
   void structureChanged();
   void recordsChanged(const QModelIndex& first, const QModelIndex& last);
+  void focusMoved(const TreeNode* node);
   template <typename Change>
   void refilter(Change change);
 
