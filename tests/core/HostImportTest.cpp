@@ -121,14 +121,34 @@ TEST_F(OpenSshConfigTest, IncludedFilesAreReadWhereTheIncludeStands) {
   EXPECT_EQ(result.skipped, (std::vector<SkippedHost>{{"*", "a pattern names no single host"}}));
 }
 
-TEST_F(OpenSshConfigTest, AnIncludeLoopEndsAtTheDepthLimit) {
-  write("config", "Host looped\nInclude config\n");
+TEST_F(OpenSshConfigTest, AFileIncludingItselfIsReadOnce) {
+  // Two includes of itself: without the check every level doubled the reads (2^16).
+  write("config", "Host looped\nInclude config\nInclude ./other\n");
+  write("other", "Host other\nInclude ../.ssh/config\n");
   const HostImportResult result = read();
+  EXPECT_EQ(result.hosts,
+            (std::vector<ImportedHost>{
+                {"looped", "looped", 22, "", "", Ssh, "line 1: Host looped"},
+                {"other", "other", 22, "", "", Ssh, ssh + "./other, line 1: Host other"},
+            }));
   EXPECT_EQ(
-      result.hosts,
-      (std::vector<ImportedHost>{{"looped", "looped", 22, "", "", Ssh, "line 1: Host looped"}}));
+      result.skipped,
+      (std::vector<SkippedHost>{
+          {"Include config (line 2)", "the file is already being read"},
+          {"Include ../.ssh/config (" + ssh + "./other, line 2)", "the file is already being read"},
+      }));
+}
+
+TEST_F(OpenSshConfigTest, AnIncludeChainEndsAtTheDepthLimit) {
+  write("config", "Include c1\n");
+  for (int n = 1; n <= 17; ++n)
+    write("c" + std::to_string(n),
+          "Host h" + std::to_string(n) + "\nInclude c" + std::to_string(n + 1) + "\n");
+  const HostImportResult result = read();
+  EXPECT_EQ(result.hosts.size(), 16u);  // c1 .. c16
+  EXPECT_EQ(result.hosts.back().name, "h16");
   ASSERT_EQ(result.skipped.size(), 1u);
-  EXPECT_EQ(result.skipped[0].entry, "Include config (line 2)");
+  EXPECT_EQ(result.skipped[0].entry, "Include c17 (" + ssh + "c16, line 2)");
   EXPECT_EQ(result.skipped[0].reason, "included more than 16 levels deep");
 }
 

@@ -121,8 +121,10 @@ class ConfigReader {
   std::error_code read(const std::string& path, int depth) {
     std::string text;
     if (std::error_code error = ReadFileBytes(path, text)) return error;
+    reading_.push_back(SameFileKey(path));
     const std::vector<std::string> lines = SplitLines(text);
     for (size_t n = 0; n < lines.size(); ++n) line(path, static_cast<int>(n) + 1, lines[n], depth);
+    reading_.pop_back();
     return {};
   }
 
@@ -204,6 +206,13 @@ class ConfigReader {
       std::string path = Tilde(argument);
       if (!fs::path(path).is_absolute()) path = home_ + "/.ssh/" + path;
       for (const std::string& file : Expand(path)) {
+        // A file that includes itself, directly or through others, is read once: with
+        // two such lines every level would double the reads.
+        if (std::find(reading_.begin(), reading_.end(), SameFileKey(file)) != reading_.end()) {
+          result_.skipped.push_back(
+              {"Include " + argument + " (" + where + ")", "the file is already being read"});
+          continue;
+        }
         if (depth + 1 > kIncludeDepth) {
           result_.skipped.push_back(
               {"Include " + argument + " (" + where + ")", "included more than 16 levels deep"});
@@ -213,6 +222,13 @@ class ConfigReader {
         current_ = block;
       }
     }
+  }
+
+  // The same file under another name (a link, "..") gives the same key.
+  static std::string SameFileKey(const std::string& path) {
+    std::error_code error;
+    const fs::path canonical = fs::weakly_canonical(path, error);
+    return error ? path : canonical.string();
   }
 
   // The first value of the keyword among the lines that apply to the host.
@@ -272,6 +288,7 @@ class ConfigReader {
   HostImportResult& result_;
   std::vector<Block> blocks_{Block{}};
   size_t current_ = 0;
+  std::vector<std::string> reading_;  // the files being read, the outermost first
   std::vector<Option> options_;
   std::vector<HostLine> hosts_;
 };
