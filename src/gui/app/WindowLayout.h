@@ -1,6 +1,6 @@
 #pragma once
 // The window's two panes: the tree VT on the left and the page area PG on the right (the
-// "Settings" pages and the connection pages) in the splitter Splitter1. It owns the
+// "Settings" pages and the four connection pages) in the splitter Splitter1. It owns the
 // tree layout (both panes, the tree hidden, the tree maximized) and which control a page
 // gives the focus to.
 #include <QObject>
@@ -18,8 +18,8 @@ class SettingsPages;
 class ColorsPage;
 class MacroPage;
 class PopupPage;
-class SchedulePage;
 class PreviewPage;
+class SchedulePage;
 
 // The connection pages, made by the window for the page area.
 struct ConnectionPageSet {
