@@ -270,12 +270,42 @@ TEST_F(MacroRunnerTest, VariablesAreAskedThroughTheInputBox) {
   EXPECT_EQ(dialogs.boxes().size(), 2u);
 }
 
-TEST_F(MacroRunnerTest, MacroTextIsWhatARunWouldWrite) {
-  EXPECT_EQ(runner.MacroText(true, true, *b, inputs),
-            "connect 'a'\r\nsendln 'ann'\r\nsendln 'b'\r\n" + logLine("Site_A_Web_B_"));
-  EXPECT_EQ(runner.MacroText(false, false, *b, inputs), "sendln 'b'\r\n");  // to line 1
-  EXPECT_FALSE(fs::exists(temp));
-  EXPECT_TRUE(starter.started.empty());
+// The text comes before any folder is made and without a box; the run that follows
+// writes the same bytes, with the Logs folder it made or, with a file in the way, the
+// separator alone.
+TEST_F(MacroRunnerTest, MacroTextIsWhatARunWouldWriteWithoutMakingAnything) {
+  const std::string branch = "connect 'a'\r\nsendln 'ann'\r\nsendln 'b'\r\n";
+  const std::string blocked =
+      branch + "logopen '" + kSeparator + "Site_A_Web_B_20260102030405.log' 0 0\r\n";
+  struct Case {
+    bool fileInTheWay;
+    std::string text;
+    std::vector<RecordedBox> runBoxes;
+  };
+  const Case cases[] = {
+      {false, branch + logLine("Site_A_Web_B_"), {}},
+      {true, blocked, {ErrorBox("Cannot create directory" + program + "Logs")}},
+  };
+  for (const Case& c : cases) {
+    std::error_code ec;
+    fs::remove_all(program + "Logs", ec);
+    fs::remove_all(temp, ec);
+    if (c.fileInTheWay) WriteFileBytes(program + "Logs", "a file in the way");
+    dialogs.clear();
+    EXPECT_EQ(runner.MacroText(true, true, *b, inputs), c.text) << c.fileInTheWay;
+    EXPECT_EQ(runner.MacroText(false, false, *b, inputs), "sendln 'b'\r\n");  // to line 1
+    EXPECT_EQ(fs::is_regular_file(program + "Logs"), c.fileInTheWay);
+    EXPECT_EQ(fs::exists(program + "Logs"), c.fileInTheWay);
+    EXPECT_FALSE(fs::exists(temp));
+    EXPECT_TRUE(starter.started.empty());
+    EXPECT_TRUE(dialogs.boxes().empty());
+
+    EXPECT_TRUE(runner.RunMacro(true, true, "", *b, tree, inputs));
+    EXPECT_EQ(dialogs.boxes(), c.runBoxes);
+    const std::string number = std::to_string(runner.runCounter() - 1);
+    EXPECT_EQ(ReadFileBytes(temp + "~macroC" + number + ".ttl"), c.text);
+    starter.started.clear();
+  }
 }
 
 // Every selected node in display order, each with its own colours and logging.

@@ -12,6 +12,7 @@
 #include "gui/properties/ColorsPage.h"
 #include "gui/properties/MacroPage.h"
 #include "gui/properties/PopupPage.h"
+#include "gui/properties/PreviewPage.h"
 #include "gui/properties/SchedulePage.h"
 #include "gui/properties/SettingsPages.h"
 #include "gui/ui/Commands.h"
@@ -92,10 +93,10 @@ TEST_F(PropertyPagesTest, PagesAreCoveredUnlessOneConnectionIsFocused) {
     for (TreeNode* node : c.selected) window.tree().setSelected(node, true);
     window.tree().setFocusedNode(c.focused);
     window.ShowNodeProperties();
-    for (int page = 1; page <= 4; ++page) {
+    for (int page = 1; page <= 5; ++page) {
       window.ShowPage(page);
       CoverablePage* shown[] = {&window.macroPage(), &window.popupPage(), &window.colorsPage(),
-                                &window.schedulePage()};
+                                &window.schedulePage(), &window.previewPage()};
       EXPECT_EQ(shown[page - 1]->isCovered(), !c.text.empty()) << c.text << " page " << page;
       if (!c.text.empty()) EXPECT_EQ(shown[page - 1]->panelText().toStdString(), c.text);
     }

@@ -227,6 +227,10 @@ TEST_F(RunToolTest, MacroPrintsOrExportsWhatARunWouldExecute) {
   EXPECT_EQ(macro.err, "Value of $[1] required\nEnter the value of variable $[1]: ");
   EXPECT_EQ(macro.out.substr(0, macro.out.find("logopen")),
             "connect 'a'\r\nsendln 'Ann Smith'\r\nsendln 'b typed'\r\n");
+  // Printing makes no folder: the log line names the one a run will make.
+  const std::string logLine = macro.out.substr(macro.out.find("logopen"));
+  EXPECT_EQ(logLine.rfind("logopen '" + program + "/Logs/Site_A_Web_B_", 0), 0u) << logLine;
+  EXPECT_FALSE(fs::exists(program + "/Logs"));
 
   const std::string exported = root.file("out.ttl");
   macro = tool({"macro", table, "/Site A/Web B", "--branch", "--export", exported}, "");

@@ -1,18 +1,12 @@
 #include "core/app/CommandAvailability.h"
 
 #include "core/properties/NodeProperties.h"
+#include "core/run/MacroAssembly.h"
 #include "core/tree/NodeKinds.h"
 
 namespace skelder {
 
 namespace {
-
-// An ancestor (from the parent up) with a stored macro: the first one found ends the walk.
-bool AncestorHasMacro(const TreeNode* node) {
-  for (const TreeNode* up = node->parent(); up; up = up->parent())
-    if (!TrimText(up->data.Macro).empty()) return true;
-  return false;
-}
 
 bool IsTextField(FocusKind focus) { return focus != FocusKind::None && focus != FocusKind::Tree; }
 
@@ -59,7 +53,7 @@ bool ComputeCommandStates(const WindowState& w, CommandStates& s) {
           !IsSeparator(focused->data);
   s.print = s.run && w.pageAreaVisible && w.printerReady;
   s.runToCursor = s.run && w.focus == FocusKind::MacroEditor;
-  s.runBranch = s.run && focused->data.Level >= 2 && AncestorHasMacro(focused);
+  s.runBranch = s.run && BranchRunOffered(*focused);
   s.parentColors = s.run && focused->data.Level >= 2 && focused->parent() &&
                    w.pageColors != focused->parent()->data.Colors;
   s.runBranchToCursor = s.runBranch && s.runToCursor;
@@ -78,7 +72,7 @@ bool ComputeCommandStates(const WindowState& w, CommandStates& s) {
   for (const TreeNode* node : s.runAllSelected ? tree.selectedNodes() : std::vector<TreeNode*>{})
     s.runAllSelected = s.runAllSelected && !IsSeparator(node->data) && !node->data.Macro.empty();
   s.importMacro = w.macroPageUsable;
-  s.exportMacro = w.macroPageUsable && !TrimText(w.macroText).empty();
+  s.exportMacro = (w.macroPageUsable || w.previewPageUsable) && !TrimText(w.macroText).empty();
   s.exportConnection = selected > 1 || (selected == 1 && w.connectionShown);
   s.search = w.macroPageShowing;
   switch (w.focus) {

@@ -29,6 +29,7 @@ struct WindowState {
   bool highlighterPageShowing = false;  // "Settings" with its "Highlighter" sub-page
   bool macroPageUsable = false;         // "Macro" page showing, its cover hidden
   bool popupPageUsable = false;         // "Popup" page showing, its cover hidden
+  bool previewPageUsable = false;       // "Preview" page showing, its cover hidden
   bool macroPageShowing = false;
   bool connectionShown = false;  // one connection fills the pages (no cover)
   bool pageAreaVisible = true;

@@ -32,6 +32,13 @@ std::string ReplaceParentKeywords(const std::string& text, const TreeNode& owner
 
 }  // namespace
 
+bool BranchRunOffered(const TreeNode& node) {
+  if (node.data.Level < 2) return false;
+  for (const TreeNode* up = node.parent(); up; up = up->parent())
+    if (!TrimText(up->data.Macro).empty()) return true;
+  return false;
+}
+
 std::string CaptureTextToCursor(const std::string& editorText, int caretLine) {
   const std::vector<std::string> lines = SplitLines(editorText);
   const std::size_t count =

@@ -34,6 +34,10 @@ std::string ReplaceNameKeywords(const std::string& text, const std::string& owne
 // ComputerNode (and for the ComputerNode itself).
 std::string BranchParentName(const TreeNode& node);
 
+// Whether "Run branch" takes in more than the node's own macro: its parent is not the
+// ComputerNode (Level 2 or deeper) and an ancestor has a stored macro.
+bool BranchRunOffered(const TreeNode& node);
+
 // Empties the lines and fills them with the macro of the node: its own text (to the
 // cursor, the editor's while edits are pending, else its stored macro decoded) and, with
 // ancestors, theirs (always the stored ones) in front. Returns the branch name: the names

@@ -1,6 +1,7 @@
 #include "core/run/MacroRunner.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "core/base/ProgramFolder.h"
 #include "core/run/BatchNodes.h"
@@ -11,6 +12,8 @@
 namespace skelder {
 
 namespace {
+
+namespace fs = std::filesystem;
 
 std::string WithoutTrailingSeparator(std::string folder) {
   while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
@@ -74,9 +77,8 @@ bool MacroRunner::RunMacro(bool wholeMacro, bool withAncestors, const std::strin
 
   // Tera Term is given the two files and the keywords' folders in its own form of paths.
   std::vector<std::string> files = {settingsFile, macroFile};
-  const KeywordValues values =
-      keywordValues(logs, inputs.userData, exportToFile ? nullptr : &files);
-  const std::string text = assemble(wholeMacro, withAncestors, exportToFile, node, inputs, values);
+  const std::string text = macroText(wholeMacro, withAncestors, exportToFile, node, inputs, logs,
+                                     exportToFile ? nullptr : &files);
   if (const std::error_code error = ReplaceFileBytes(macroFile, text)) {
     dialogs.error(FileCreateErrorText(macroFile, error));
     return false;
@@ -88,9 +90,11 @@ bool MacroRunner::RunMacro(bool wholeMacro, bool withAncestors, const std::strin
 
 std::string MacroRunner::MacroText(bool wholeMacro, bool withAncestors, const TreeNode& node,
                                    const RunInputs& inputs) {
-  const std::string logs = EnsureProgramFolder(services_.programFolder, "Logs", services_.dialogs);
-  const KeywordValues values = keywordValues(logs, inputs.userData);
-  return assemble(wholeMacro, withAncestors, false, node, inputs, values);
+  // Where the run will find the folder or make it; it cannot make one where a file stands.
+  const std::string logs = ProgramFilePath(services_.programFolder, "Logs");
+  std::error_code error;
+  const bool usable = fs::is_directory(logs, error) || !fs::exists(logs, error);
+  return macroText(wholeMacro, withAncestors, false, node, inputs, usable ? logs : "");
 }
 
 int MacroRunner::RunAllSelected(ConnectionTree& tree, const RunInputs& inputs,
@@ -164,9 +168,10 @@ KeywordValues MacroRunner::keywordValues(const std::string& logs, const UserData
   return values;
 }
 
-std::string MacroRunner::assemble(bool wholeMacro, bool withAncestors, bool exportToFile,
-                                  const TreeNode& node, const RunInputs& inputs,
-                                  const KeywordValues& values) {
+std::string MacroRunner::macroText(bool wholeMacro, bool withAncestors, bool exportToFile,
+                                   const TreeNode& node, const RunInputs& inputs,
+                                   const std::string& logs, std::vector<std::string>* files) {
+  const KeywordValues values = keywordValues(logs, inputs.userData, files);
   EditorText editor;
   editor.pendingEdits = inputs.pendingEdits;
   editor.text = inputs.editorText;

@@ -47,8 +47,11 @@ class MacroRunner {
   bool RunMacro(bool wholeMacro, bool withAncestors, const std::string& outputFile,
                 const TreeNode& node, const ConnectionTree& tree, const RunInputs& inputs);
 
-  // The macro text a run of the node would write, with the log line of a run. Writes
-  // and starts nothing, but makes the "Logs" folder as a run does.
+  // The macro text a run of the node would write, with the log line of a run, built by
+  // the run's own code. It makes no folder, writes and starts nothing and shows no box:
+  // the Logs folder is named where the run finds or makes it, or is the separator alone
+  // when something else stands in its way (as the run is then left with). "$[1]".."$[8]"
+  // go to inputs.askVariable (the input box when it is empty).
   std::string MacroText(bool wholeMacro, bool withAncestors, const TreeNode& node,
                         const RunInputs& inputs);
 
@@ -78,8 +81,11 @@ class MacroRunner {
   // (empty when it could not be).
   KeywordValues keywordValues(const std::string& logs, const UserData& userData,
                               std::vector<std::string>* files = nullptr);
-  std::string assemble(bool wholeMacro, bool withAncestors, bool exportToFile, const TreeNode& node,
-                       const RunInputs& inputs, const KeywordValues& values);
+  // The text of every run and export, and of MacroText: the node's macro assembled and
+  // substituted with the keyword values for the Logs folder (files: as in keywordValues).
+  std::string macroText(bool wholeMacro, bool withAncestors, bool exportToFile,
+                        const TreeNode& node, const RunInputs& inputs, const std::string& logs,
+                        std::vector<std::string>* files = nullptr);
 
   RunServices services_;
   int counter_ = 1;

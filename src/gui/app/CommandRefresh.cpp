@@ -17,6 +17,7 @@
 #include "gui/properties/ColorsPage.h"
 #include "gui/properties/MacroPage.h"
 #include "gui/properties/PopupPage.h"
+#include "gui/properties/PreviewPage.h"
 #include "gui/properties/PropertyPages.h"
 #include "gui/properties/SettingsPages.h"
 #include "gui/run/RunCommands.h"
@@ -83,6 +84,7 @@ WindowState CommandRefresh::Picture() const {
   s.connectionShown = PagesCoverText(w.tree()).empty();
   s.macroPageUsable = page == 1 && !w.macroPage().isCovered();
   s.popupPageUsable = page == 2 && !w.popupPage().isCovered();
+  s.previewPageUsable = page == 5 && !w.previewPage().isCovered();
   s.pageAreaVisible = w.pageAreaVisible();
   s.printerReady = w.printCommands().states().printerReady;
   s.treePaneHidden = w.treePaneHidden();

@@ -46,6 +46,7 @@
 #include "gui/properties/MacroPage.h"
 #include "gui/properties/PendingEdits.h"
 #include "gui/properties/PopupPage.h"
+#include "gui/properties/PreviewPage.h"
 #include "gui/properties/PropertyPages.h"
 #include "gui/properties/SchedulePage.h"
 #include "gui/properties/SettingsPages.h"
@@ -121,6 +122,7 @@ MainWindow::MainWindow(ProgramContext& context, QWidget* parent)
   connectStatus();
   connectTree();
   connectDocument();
+  connectPreview();
   connectMacroFiles();
   connectUpdateCheck();
   connectPrinting();
@@ -162,11 +164,13 @@ void MainWindow::createParts() {
   colorsPage_ =
       new ColorsPage(settings, *coloring_, tree_, *pendingEdits_, context_.programFolder, pageArea);
   schedulePage_ = new SchedulePage(*pendingEdits_, context_.dialogs, pageArea);
-  layout_->addConnectionPages({macroPage_, popupPage_, colorsPage_, schedulePage_});
-  properties_ =
-      new PropertyPages({tree_, *document_, *macroPage_, *popupPage_, *colorsPage_, *schedulePage_,
-                         settings, *pendingEdits_, *statusBar_, layout_->pageArea(), services_},
-                        this);
+  previewPage_ = new PreviewPage(
+      ttm, tree_, [this] { return runCommands_->Preview(); }, pageArea);
+  layout_->addConnectionPages({macroPage_, popupPage_, colorsPage_, schedulePage_, previewPage_});
+  properties_ = new PropertyPages(
+      {tree_, *document_, *macroPage_, *popupPage_, *colorsPage_, *schedulePage_, *previewPage_,
+       settings, *pendingEdits_, *statusBar_, layout_->pageArea(), services_},
+      this);
   menus_ = new MainMenus(*this, *commands_, focusAreas_);
   editorOptions_ =
       new EditorOptions({*macroEditor_, *popupPage_->Memo2, *highlighterPage_->Memo3, *menuBar(),
@@ -305,6 +309,13 @@ void MainWindow::connectDocument() {
   connect(&host, &DocumentHost::recentListChanged, this, &MainWindow::showRecentFiles);
 }
 
+void MainWindow::connectPreview() {
+  PreviewPage* preview = previewPage_;
+  connect(macroEditor_, &QsciScintilla::textChanged, preview, &PreviewPage::ScheduleUpdate);
+  connect(macroPage_->cbLogSession, &QCheckBox::toggled, preview, &PreviewPage::ScheduleUpdate);
+  connect(pendingEdits_, &PendingEdits::changed, preview, &PreviewPage::ScheduleUpdate);
+}
+
 void MainWindow::connectMacroFiles() {
   QsciScintilla& macro = *macroEditor_;
   SettingsPages& settings = settingsPages();
@@ -319,7 +330,10 @@ void MainWindow::connectMacroFiles() {
     if (!HasPendingEdits() || !focused || macro.text().trimmed().isEmpty()) return true;
     return properties_->resolvePendingEdits(focused->data.Name);
   };
+  // From the Preview page exactly the text it shows; otherwise as "Run branch" assembles it.
   macroFiles_->exportTo = [this](const std::string& path) {
+    if (layout_->pageArea().currentWidget() == previewPage_)
+      return previewPage_->ExportTo(path, context_.dialogs);
     const TreeNode* focused = tree_.focusedNode();
     return focused && runCommands_->runner().RunMacro(true, true, path, *focused, tree_,
                                                       runCommands_->Inputs());

@@ -45,6 +45,7 @@ class PrinterCheck;
 class PropertyPages;
 class RunCommands;
 class SchedulePage;
+class PreviewPage;
 class SettingsPages;
 class StatusPanels;
 class TemplateMenu;
@@ -108,6 +109,7 @@ class MainWindow : public QMainWindow {
   PopupPage& popupPage() { return *popupPage_; }
   ColorsPage& colorsPage() { return *colorsPage_; }
   SchedulePage& schedulePage() { return *schedulePage_; }
+  PreviewPage& previewPage() { return *previewPage_; }
   PropertyPages& propertyPages() { return *properties_; }
   TreeCommands& treeCommands() { return *treeCommands_; }
   RunCommands& runCommands() { return *runCommands_; }
@@ -147,6 +149,7 @@ class MainWindow : public QMainWindow {
   void connectStatus();
   void connectTree();
   void connectDocument();
+  void connectPreview();
   void connectMacroFiles();
   void connectUpdateCheck();
   void connectPrinting();
@@ -181,6 +184,7 @@ class MainWindow : public QMainWindow {
   PopupPage* popupPage_;
   ColorsPage* colorsPage_;
   SchedulePage* schedulePage_;
+  PreviewPage* previewPage_;
   MacroEditor* macroEditor_;  // Memo1, of the "Macro" page
   HighlighterPage* highlighterPage_;
   EditorOptions* editorOptions_;

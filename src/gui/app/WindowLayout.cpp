@@ -12,6 +12,7 @@
 #include "gui/properties/ColorsPage.h"
 #include "gui/properties/MacroPage.h"
 #include "gui/properties/PopupPage.h"
+#include "gui/properties/PreviewPage.h"
 #include "gui/properties/SchedulePage.h"
 #include "gui/properties/SettingsPages.h"
 #include "gui/tree/ConnectionTreeView.h"
@@ -63,6 +64,7 @@ void WindowLayout::addConnectionPages(const ConnectionPageSet& pages) {
   PG->addTab(pages.popup, QStringLiteral("Popup"));
   PG->addTab(pages.colors, QStringLiteral("Colors"));
   PG->addTab(pages.schedule, QStringLiteral("Schedule"));
+  PG->addTab(pages.preview, QStringLiteral("Preview"));
 }
 
 void WindowLayout::setLayout(TreeLayout layout) {
@@ -126,6 +128,9 @@ void WindowLayout::FocusFirstControl() {
       break;
     case 4:
       unlessCovered(pages.schedule, pages.schedule->cbSchedule);
+      break;
+    case 5:
+      unlessCovered(pages.preview, pages.preview->MemoPreview);
       break;
     default:
       VT->setFocus();

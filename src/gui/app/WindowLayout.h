@@ -20,15 +20,17 @@ class SettingsPages;
 class ColorsPage;
 class MacroPage;
 class PopupPage;
+class PreviewPage;
 class SchedulePage;
 class TreeFilterBar;
 
-// The four connection pages, made by the window for the page area.
+// The connection pages, made by the window for the page area.
 struct ConnectionPageSet {
   MacroPage* macro;
   PopupPage* popup;
   ColorsPage* colors;
   SchedulePage* schedule;
+  PreviewPage* preview;
 };
 
 enum class TreeLayout { Restored, Hidden, Maximized };

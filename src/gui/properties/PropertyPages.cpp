@@ -14,6 +14,7 @@
 #include "gui/properties/MacroPage.h"
 #include "gui/properties/PendingEdits.h"
 #include "gui/properties/PopupPage.h"
+#include "gui/properties/PreviewPage.h"
 #include "gui/properties/SchedulePage.h"
 #include "gui/properties/SettingsPages.h"
 #include "gui/tree/EditCommands.h"
@@ -71,8 +72,8 @@ void PropertyPages::ShowNodeProperties() {
     parts_.colors.LoadColors(data.Colors);
     parts_.schedule.Load(data.Schedule);
   }
-  for (CoverablePage* page :
-       std::initializer_list<CoverablePage*>{&parts_.macro, &parts_.popup, &parts_.schedule})
+  for (CoverablePage* page : std::initializer_list<CoverablePage*>{
+           &parts_.macro, &parts_.popup, &parts_.schedule, &parts_.preview})
     page->setPanelText(coverText_);
   showColorsPanelText();
   UpdateActivePanel(parts_.pageArea.currentIndex());
@@ -98,6 +99,9 @@ void PropertyPages::UpdateActivePanel(int page) {
       break;
     case 4:
       parts_.schedule.setCovered(covered_);
+      break;
+    case 5:
+      parts_.preview.Cover(covered_);
       break;
     default:
       break;

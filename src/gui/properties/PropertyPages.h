@@ -17,6 +17,7 @@ class ConnectionTree;
 class MacroPage;
 class PendingEdits;
 class PopupPage;
+class PreviewPage;
 class SchedulePage;
 class SettingsPages;
 class StatusPanels;
@@ -24,7 +25,7 @@ class TableDocument;
 class TreeNode;
 struct ProgramServices;
 
-// What the pages work with: the tree and its document, the four pages and the settings
+// What the pages work with: the tree and its document, the connection pages and the settings
 // they follow, the pending edits and the status bar.
 struct PropertyPagesParts {
   ConnectionTree& tree;
@@ -33,6 +34,7 @@ struct PropertyPagesParts {
   PopupPage& popup;
   ColorsPage& colors;
   SchedulePage& schedule;
+  PreviewPage& preview;
   const SettingsPages& settings;
   PendingEdits& pending;
   StatusPanels& status;

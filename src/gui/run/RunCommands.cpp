@@ -54,6 +54,12 @@ RunInputs RunCommands::Inputs() const {
   return inputs;
 }
 
+std::optional<MacroPreview> RunCommands::Preview() const {
+  const TreeNode* node = parts_.tree.focusedNode();
+  if (!node || !PagesCoverText(parts_.tree).empty()) return std::nullopt;
+  return PreviewMacro(*runner_, *node, Inputs());
+}
+
 void RunCommands::Run(RunCommand command) {
   runner_->RunFocused(command, parts_.tree, Inputs());
   emit statesChanged();

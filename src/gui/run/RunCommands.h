@@ -4,7 +4,9 @@
 #include <QObject>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
+#include "core/run/MacroPreview.h"
 #include "core/run/MacroRunner.h"
 
 class QsciScintilla;
@@ -48,6 +50,9 @@ class RunCommands : public QObject {
   KeywordHintLabel& hint() const { return *hint_; }
   // What a run takes from the window now.
   RunInputs Inputs() const;
+  // What "Run" and "Run branch" would execute for the focused connection now; none while
+  // the connection pages do not apply.
+  std::optional<MacroPreview> Preview() const;
 
  signals:
   void statesChanged();
