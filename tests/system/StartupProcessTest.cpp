@@ -67,7 +67,7 @@ TEST_F(StartupProcess, AFileGivenToASecondStartIsHandedOverThroughTheTemporaryFo
   EXPECT_EQ(ReadFileBytes(copy), kEmptyTable);
   // The running program offers the file, named without the "~" of its copy, and then
   // empties the mailbox.
-  for (int i = 0; i < 1000 && folder.dialogLines().empty(); ++i) usleep(20000);
+  for (int i = 0; i < 250 && folder.dialogLines().empty(); ++i) usleep(20000);
   EXPECT_EQ(folder.dialogLines(),
             std::vector<std::string>{
                 "confirmation|Yes,No|Do you want to import file Routers.SKD into Skelder?"});
@@ -170,7 +170,7 @@ TEST_F(StartupProcess, AFileArgumentWithALastTableIsOfferedForImport) {
   folder.setAnswers("No\n");
   const pid_t pid = folder.start({argument});
   ASSERT_TRUE(folder.waitForFlag("SkeldercSemaphore", 20000));
-  for (int i = 0; i < 1000 && folder.dialogLines().empty(); ++i) usleep(20000);
+  for (int i = 0; i < 250 && folder.dialogLines().empty(); ++i) usleep(20000);
   EXPECT_EQ(folder.dialogLines(),
             std::vector<std::string>{"confirmation|Yes,No|Do you want to import file New.SKD "
                                      "into Skelder?"});
@@ -196,7 +196,7 @@ TEST_F(StartupProcess, ATerminationWithUnsavedChangesLeavesARecoveryCopyForTheNe
   folder.setAnswers("Yes\n");  // the import of the argument: the table is modified
   const pid_t pid = folder.start({argument});
   ASSERT_TRUE(folder.waitForFlag("SkeldercSemaphore", 20000));
-  for (int i = 0; i < 1000 && folder.dialogLines().empty(); ++i) usleep(20000);
+  for (int i = 0; i < 250 && folder.dialogLines().empty(); ++i) usleep(20000);
   ASSERT_EQ(folder.dialogLines().size(), 1u);
   usleep(300000);  // the import is done once the box is answered
   EXPECT_EQ(folder.stop(pid), 0);
