@@ -156,7 +156,6 @@ void ConnectionTreeView::showFiltered(FilteredTreeModel* filtered) {
   });
   delete old;  // as QAbstractItemView::setModel asks
   watchSelection(selectionModel());
-  // The filter resets its model each time it shows other nodes.
   // The filter resets its model each time it shows other nodes; the focused node stays
   // the same (the filter keeps it), so the pages are not told of it again.
   if (filtered) {
