@@ -245,17 +245,68 @@ void FileSettingsStore::beginBatch() {
   if (batchDepth_++ == 0) {
     refresh();
     batchDirty_ = false;
+    batchBase_ = keys_;
   }
 }
 
 bool FileSettingsStore::endBatch() {
   if (batchDepth_ == 0 || --batchDepth_ > 0) return true;
+  const KeyMap base = std::move(batchBase_);
+  batchBase_.clear();
   if (!batchDirty_) return true;
   batchDirty_ = false;
+  // Another process (a second start handing over its file) may have written since the
+  // batch began: its values stay, the batch's changes go over them.
+  const KeyMap batch = keys_;
+  refresh();
+  applyBatch(base, batch, keys_);
   if (save()) return true;
   loadedOnce_ = false;  // what is on disk stays the truth
   refresh();
   return false;
+}
+
+void FileSettingsStore::applyBatch(const KeyMap& base, const KeyMap& batch, KeyMap& disk) {
+  auto valueOf = [](const Key& key, const std::string& folded) -> const RegValueEntry* {
+    for (const RegValueEntry& entry : key.values)
+      if (FoldCase(entry.name) == folded) return &entry;
+    return nullptr;
+  };
+  // Keys and values the batch removed.
+  for (const auto& [folded, key] : base) {
+    const auto kept = batch.find(folded);
+    if (kept == batch.end()) {
+      disk.erase(folded);
+      continue;
+    }
+    const auto onDisk = disk.find(folded);
+    if (onDisk == disk.end()) continue;
+    for (const RegValueEntry& entry : key.values) {
+      const std::string name = FoldCase(entry.name);
+      if (valueOf(kept->second, name)) continue;
+      auto& values = onDisk->second.values;
+      values.erase(std::remove_if(values.begin(), values.end(),
+                                  [&](const RegValueEntry& e) { return FoldCase(e.name) == name; }),
+                   values.end());
+    }
+  }
+  // Keys and values the batch added or changed.
+  for (const auto& [folded, key] : batch) {
+    const auto before = base.find(folded);
+    if (!disk.count(folded)) addWithParents(disk, key.path);
+    Key& target = disk[folded];
+    for (const RegValueEntry& entry : key.values) {
+      const std::string name = FoldCase(entry.name);
+      const RegValueEntry* old = before == base.end() ? nullptr : valueOf(before->second, name);
+      if (old && old->value == entry.value) continue;
+      auto it = std::find_if(target.values.begin(), target.values.end(),
+                             [&](const RegValueEntry& e) { return FoldCase(e.name) == name; });
+      if (it == target.values.end())
+        target.values.push_back(entry);
+      else
+        it->value = entry.value;
+    }
+  }
 }
 
 std::unique_ptr<RegistryKey> FileSettingsStore::openKey(const std::string& path, bool create) {

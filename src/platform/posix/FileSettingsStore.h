@@ -45,6 +45,8 @@ class FileSettingsStore : public SettingsStore {
   template <typename Change>
   bool update(Change change);
   static void addWithParents(KeyMap& keys, const std::string& path);
+  // What the batch changed between base and keys_, applied to what is on disk now.
+  static void applyBatch(const KeyMap& base, const KeyMap& batch, KeyMap& disk);
 
   std::string filePath_;
   std::string root_;
@@ -61,6 +63,9 @@ class FileSettingsStore : public SettingsStore {
   bool loadedOnce_ = false;
   int batchDepth_ = 0;
   bool batchDirty_ = false;
+  // The keys as the batch began: at its end only what the batch changed is written over
+  // what another process may have written meanwhile.
+  KeyMap batchBase_;
   std::string recoveryNotice_;
 };
 

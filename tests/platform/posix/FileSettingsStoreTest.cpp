@@ -66,6 +66,44 @@ TEST(FileSettingsStore, SeesWhatAnotherProcessWrote) {
   EXPECT_EQ(theirs.openKey(kKey, false)->readString("ParamName"), "second");
 }
 
+// A batch (the window saving its settings) that another process writes into while it
+// runs (a second start handing its file over) writes only what it changed.
+TEST(FileSettingsStore, ABatchKeepsWhatAnotherProcessWroteMeanwhile) {
+  TempFolder folder;
+  FileSettingsStore mine(folder.file("Skelder.reg"));
+  FileSettingsStore theirs(folder.file("Skelder.reg"));
+  auto key = mine.openKey(kKey, true);
+  key->writeString("Kept", "old");
+  key->writeString("Gone", "old");
+  key->writeString("Both", "old");
+  mine.openKey(kKey + "\\Sub", true)->writeString("In", "sub");
+  mine.beginBatch();
+  key->writeString("Kept", "mine");
+  key->deleteValue("Gone");
+  key->writeString("Both", "mine");
+  key->writeInteger("Added", 7);
+  mine.deleteKey(kKey + "\\Sub");
+  auto other = theirs.openKey(kKey, true);
+  other->writeString("ParamName", "/tmp/Routers.SKD");
+  other->writeString("Both", "theirs");
+  theirs.openKey(kKey + "\\Theirs", true)->writeInteger("N", 1);
+  EXPECT_TRUE(mine.endBatch());
+
+  FileSettingsStore fresh(folder.file("Skelder.reg"));
+  auto read = fresh.openKey(kKey, false);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->readString("ParamName"), "/tmp/Routers.SKD");
+  EXPECT_EQ(read->readString("Kept"), "mine");
+  EXPECT_EQ(read->readString("Both"), "mine");  // the batch's change goes over theirs
+  EXPECT_EQ(read->readString("Gone"), std::nullopt);
+  EXPECT_EQ(read->readInteger("Added"), 7);
+  EXPECT_FALSE(fresh.openKey(kKey + "\\Sub", false));
+  ASSERT_TRUE(fresh.openKey(kKey + "\\Theirs", false));
+  EXPECT_EQ(fresh.openKey(kKey + "\\Theirs", false)->readInteger("N"), 1);
+  // And the batch's own store sees the merged file.
+  EXPECT_EQ(key->readString("ParamName"), "/tmp/Routers.SKD");
+}
+
 TEST(FileSettingsStore, AnUnreadableFileIsMovedAsideOnceAndTheStoreStartsEmpty) {
   TempFolder folder;
   const std::string path = folder.file("Skelder.reg");
